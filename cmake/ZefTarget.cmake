@@ -1,0 +1,31 @@
+# Common settings for every target of the project.
+function(zef_target_options target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(ZEF_WARNINGS_AS_ERRORS)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(ZEF_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# zef_library(name SOURCES ... DEPENDS ...): one static library per source folder,
+# included as "folder/file.h" from the src/ root.
+function(zef_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(zef_${name} STATIC ${ARG_SOURCES})
+  target_include_directories(zef_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(zef_${name} PUBLIC ${ARG_DEPENDS})
+  zef_target_options(zef_${name})
+endfunction()
+
+# zef_test(name SOURCES ... DEPENDS ...): one GoogleTest binary per folder.
+function(zef_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name}_tests ${ARG_SOURCES})
+  target_include_directories(${name}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name}_tests PRIVATE ${ARG_DEPENDS} GTest::gtest_main)
+  zef_target_options(${name}_tests)
+  gtest_discover_tests(${name}_tests WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,3 @@
+#include "textformat/keyword_groups.h"
+
+namespace zef::textformat {}  // namespace zef::textformat

@@ -1,0 +1,53 @@
+#include "model/bands.h"
+
+#include <gtest/gtest.h>
+
+#include "model/data_set.h"
+#include "model/date_text.h"
+
+namespace zef::model {
+namespace {
+
+TEST(Bands, FindsLabelsIgnoringCase) {
+  EXPECT_EQ(FindBand(FormatKind::Zef1, "63"), 1);
+  EXPECT_EQ(FindBand(FormatKind::Zef1, "1k"), 5);
+  EXPECT_EQ(FindBand(FormatKind::Zef1, "16000"), 9);
+  EXPECT_EQ(FindBand(FormatKind::Zef1, "31.5"), std::nullopt);
+  EXPECT_EQ(FindBand(FormatKind::Zef1, ""), std::nullopt);
+  EXPECT_EQ(FindBand(FormatKind::Zef2, "31.5"), 1);
+  EXPECT_EQ(FindBand(FormatKind::Zef2, "1K"), 16);
+  EXPECT_EQ(FindBand(FormatKind::Zef2, "1.25k"), 17);
+  EXPECT_EQ(FindBand(FormatKind::Zef2, "20000"), 29);
+  EXPECT_EQ(FindBand(FormatKind::Zef2, "21k"), std::nullopt);
+  EXPECT_EQ(BandLabel(FormatKind::Zef2, 16), "1000");
+  EXPECT_EQ(Zef2ShortLabel(21), "3.15k");
+  EXPECT_DOUBLE_EQ(BandFrequency(FormatKind::Zef2, 1), 31.5);
+}
+
+TEST(DataSet, RecordsStartZeroedAndCopyDeeply) {
+  DataSet a(FormatKind::Zef2);
+  EXPECT_EQ(a.data.Bytes().size(), 329408u);
+  EXPECT_EQ(a.data.Arc(29, 71).size(), 37u);
+  a.data.Arc(3, 5)[7] = -6.5f;
+  a.data.Array(PerBand::Impedance)[4] = 8.0f;
+  const auto* base = reinterpret_cast<const char*>(a.data.Bytes().data());
+  EXPECT_EQ(reinterpret_cast<const char*>(&a.data.Arc(3, 5)[7]) - base,
+            9608 + 10656 * 3 + 148 * 5 + 4 * 7);
+  EXPECT_EQ(reinterpret_cast<const char*>(&a.data.Array(PerBand::Impedance)[4]) - base,
+            8 + 120 * 2 + 4 * 4);
+  DataSet b = a;
+  EXPECT_TRUE(a == b);
+  b.data.Arc(3, 5)[7] = 0;
+  EXPECT_FALSE(a == b);
+  EXPECT_EQ(a.data.Arc(3, 5)[7], -6.5f);
+}
+
+TEST(DateText, FormatsAndCompares) {
+  EXPECT_EQ(FormatDateText(2005, 4, 7), "2005-APR-07");
+  EXPECT_LT(CompareDateTexts("2005-APR-07", "2005-DEC-01"), 0);
+  EXPECT_GT(CompareDateTexts("2006-JAN-01", "2005-DEC-31"), 0);
+  EXPECT_EQ(CompareDateTexts("2005-APR-07", "2005-APR-07"), 0);
+}
+
+}  // namespace
+}  // namespace zef::model
