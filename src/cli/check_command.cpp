@@ -2,12 +2,12 @@
 #include <ostream>
 
 #include "app/data_set_holder.h"
+#include "app/read_data_file.h"
 #include "cli/commands.h"
 #include "cli/locale_settings.h"
 #include "model/bands.h"
 #include "model/fixed_text.h"
 #include "model/message_sink.h"
-#include "textformat/text_reader.h"
 
 namespace zef::cli {
 namespace {
@@ -50,7 +50,7 @@ int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
     if (args.size() > 1) out << "==> " << file << " <==\n";
     options.holderOnAxisCode = holder.OnAxisCode();
     options.holderUpCode = holder.UpCode();
-    textformat::TextReadResult read = textformat::ReadTextFile(file, sink, options);
+    app::ReadOutcome read = app::ReadDataFile(file, sink, options);
     if (read.set) {
       PrintSummary(*read.set, err);
       holder.Install(std::move(read.set));

@@ -48,7 +48,9 @@ float Decode(SampleKind kind, const std::uint8_t* bytes) {
 
 }  // namespace
 
-SampleReader::~SampleReader() { Close(); }
+SampleReader::~SampleReader() {
+  Close();
+}
 
 int SampleReader::Open(SampleKind kind, const std::filesystem::path& file) {
   Close();

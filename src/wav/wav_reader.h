@@ -73,7 +73,7 @@ class SampleReader {
   std::uint32_t sampleCount_ = 0;
   std::uint32_t sampleRate_ = 0;
   std::uint32_t containerBytes_ = 2;  // per sample in the data, at least the sample width
-  std::uint32_t bytesLeft_ = 0;      // of the data chunk, not yet in the buffer
+  std::uint32_t bytesLeft_ = 0;       // of the data chunk, not yet in the buffer
   std::vector<std::uint8_t> buffer_;
   std::size_t position_ = 0;
   std::size_t fill_ = 0;

@@ -87,7 +87,8 @@ TempDir::~TempDir() {
 std::filesystem::path TempDir::Write(const std::string& name, const Bytes& bytes) const {
   const auto path = root_ / name;
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 

@@ -20,9 +20,9 @@ struct FormatFields {
   std::uint16_t channels = 1;
   std::uint32_t rate = 48000;
   std::uint16_t bits = 16;  // the container width for extensible files
-  std::optional<std::uint16_t> blockAlign;  // channels * bits / 8 when not given
-  std::uint16_t validBits = 0;              // extensible only
-  std::uint32_t subFormat = kTagPcm;        // extensible only
+  std::optional<std::uint16_t> blockAlign = std::nullopt;  // channels * bits / 8 when not given
+  std::uint16_t validBits = 0;                             // extensible only
+  std::uint32_t subFormat = kTagPcm;                       // extensible only
 };
 
 // The body of a "fmt " chunk: 16 bytes, or 40 for the extensible tag.
@@ -31,7 +31,7 @@ Bytes FormatBody(const FormatFields& fields);
 struct ChunkImage {
   std::string id;
   Bytes body;
-  std::optional<std::uint32_t> declaredSize;  // the body size when not given
+  std::optional<std::uint32_t> declaredSize = std::nullopt;  // the body size when not given
 };
 
 // A RIFF WAVE image of the chunks in order, each padded to an even size.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "model/data_set.h"
+#include "model/message_sink.h"
+#include "textformat/reader.h"
+
+namespace zef::app {
+
+struct ReadOutcome {
+  int result = textformat::kReadFailed;  // 0 clean, 1 read with errors, 2 nothing read
+  std::unique_ptr<model::DataSet> set;   // null when nothing was read
+};
+
+// Reads a data file with the reader its name asks for: a distribution binary
+// when ".ZF1" or ".ZF2" stands anywhere in the path, else a text file.
+ReadOutcome ReadDataFile(const std::filesystem::path& path, model::MessageSink& errors,
+                         const textformat::ReadOptions& options);
+
+}  // namespace zef::app
