@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reader_fixture.h"
+#include "textformat/reader_fixture.h"
 
 namespace zef::textformat {
 namespace {
