@@ -2,8 +2,11 @@
 
 namespace zef::app {
 
-void DataSetHolder::Install(std::unique_ptr<model::DataSet> set) {
-  if (set) loaded_ = std::move(set);
+void DataSetHolder::Install(std::unique_ptr<model::DataSet> set,
+                            std::optional<binary::BinaryHeader> header) {
+  if (!set) return;
+  loaded_ = std::move(set);
+  header_ = header;
 }
 
 std::uint32_t DataSetHolder::OnAxisCode() const {

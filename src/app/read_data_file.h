@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "binary/header.h"
 #include "model/data_set.h"
 #include "model/message_sink.h"
 #include "textformat/reader.h"
@@ -12,11 +14,16 @@ namespace zef::app {
 struct ReadOutcome {
   int result = textformat::kReadFailed;  // 0 clean, 1 read with errors, 2 nothing read
   std::unique_ptr<model::DataSet> set;   // null when nothing was read
+  std::optional<binary::BinaryHeader> header;  // set when a binary was loaded
 };
 
 // Reads a data file with the reader its name asks for: a distribution binary
 // when ".ZF1" or ".ZF2" stands anywhere in the path, else a text file.
 ReadOutcome ReadDataFile(const std::filesystem::path& path, model::MessageSink& errors,
                          const textformat::ReadOptions& options);
+
+// Reads a distribution binary only (the open-binary command): a name with
+// neither ".ZF1" nor ".ZF2" is refused with its line in the error list.
+ReadOutcome ReadBinaryDataFile(const std::filesystem::path& path, model::MessageSink& errors);
 
 }  // namespace zef::app

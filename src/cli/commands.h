@@ -14,4 +14,8 @@ inline constexpr int kUsageError = 64;
 // loaded file on `err`; the worst result is the exit status.
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// zef dump --json [--pretty] FILE: the loaded set as one JSON document on
+// `out`, the reader's messages on `err`; the read's result is the exit status.
+int RunDump(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 }  // namespace zef::cli

@@ -13,6 +13,8 @@ constexpr std::string_view kHelp =
     "Usage:\n"
     "  zef check FILE...   read each file and print the reader's messages;\n"
     "                      exit status 0 clean, 1 read with errors, 2 not read\n"
+    "  zef dump --json [--pretty] FILE\n"
+    "                      print the loaded data set as one JSON document\n"
     "  zef --help          show this help\n"
     "  zef --version       show the version\n";
 
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
   }
   const std::span<const std::string> rest(args.begin() + 1, args.end());
   if (args[0] == "check") return zef::cli::RunCheck(rest, std::cout, std::cerr);
+  if (args[0] == "dump") return zef::cli::RunDump(rest, std::cout, std::cerr);
   std::cerr << "zef: unknown command '" << args[0] << "' (see zef --help)\n";
   return zef::cli::kUsageError;
 }

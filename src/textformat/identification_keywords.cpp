@@ -242,8 +242,7 @@ bool ReadType(Reader& r) {
 
 bool ReadIdentification(Reader& r) {
   model::InfoRecord& info = r.Info();
-  return ReadVersion(r) &&
-         ReadRequiredText(r, "<MODELNAME>", " value expected", info.modelName) &&
+  return ReadVersion(r) && ReadRequiredText(r, "<MODELNAME>", " value expected", info.modelName) &&
          (r.Set().version != 2 || ReadPart(r)) && ReadInfoFile(r) &&
          ReadRequiredText(r, "<MANUFACTURER>", " value expected", info.manufacturer) &&
          ReadRequiredText(r, "<WEB-SITE>", " name expected", info.webSite) &&

@@ -41,6 +41,8 @@ LineScanner::FirstLine LineScanner::ReadFirstLine(std::string& tag) {
   do {
     c = Get();
     if (c < 0) return FirstLine::EndOfFile;
+    // A line feed without its CR is the common case worth naming.
+    if (c == '\n') return FirstLine::NotCrLf;
   } while (c != kCr);
   c = Get();
   if (c < 0) return FirstLine::EndOfFile;

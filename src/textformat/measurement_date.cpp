@@ -13,9 +13,13 @@ constexpr int kEarliestYear = 1960;
 // February always allows the 29th: the year is not looked at.
 constexpr int kDaysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-DateCheck Refuse(std::string_view reason) { return {false, std::string(reason)}; }
+DateCheck Refuse(std::string_view reason) {
+  return {false, std::string(reason)};
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Month 1..12 of an abbreviation in any case, 0 when it is none.
 int MonthNumber(std::string_view month) {

@@ -18,7 +18,7 @@ TEST(LineScanner, FirstLineNeedsKindTagAndCrLf) {
       {"  <zef2> trailing\r\n", LineScanner::FirstLine::Ok},
       {"<ZEF3>\r\n", LineScanner::FirstLine::NoTag},
       {"ZEF1\r\n", LineScanner::FirstLine::NoTag},
-      {"<ZEF1>\n", LineScanner::FirstLine::EndOfFile},
+      {"<ZEF1>\n", LineScanner::FirstLine::NotCrLf},
       {"<ZEF1>\r<", LineScanner::FirstLine::NotCrLf},
       {"<ZEF1>", LineScanner::FirstLine::EndOfFile},
       {"<ZEF1>\x1a\r\n", LineScanner::FirstLine::EndOfFile},

@@ -75,7 +75,7 @@ TEST(TextReader, TextCutShortInTheCabinetPartKeepsTheDataWithErrors) {
   const TextReadResult read = Read(text, sink);
   EXPECT_EQ(read.result, kReadWithErrors);
   EXPECT_NE(read.set, nullptr);
-  EXPECT_EQ(sink.Lines(), ErrorAt(39, "end of file"));
+  EXPECT_EQ(sink.Lines(), ErrorAt(38, "end of file"));
 }
 
 }  // namespace

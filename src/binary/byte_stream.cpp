@@ -1,0 +1,45 @@
+#include "binary/byte_stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <sys/stat.h>
+
+namespace zef::binary {
+
+std::size_t MemoryInput::Read(std::span<std::byte> out) {
+  const std::size_t n = std::min<std::size_t>(out.size(), bytes_.size() - position_);
+  if (n > 0) std::memcpy(out.data(), bytes_.data() + position_, n);
+  position_ += n;
+  return n;
+}
+
+void MemoryInput::Skip(std::uint64_t count) {
+  position_ += static_cast<std::size_t>(std::min<std::uint64_t>(count, Remaining()));
+}
+
+FileInput::FileInput(const std::filesystem::path& path) : file_(std::fopen(path.c_str(), "rb")) {
+  struct stat info {};
+  // A folder opens on Linux but is no file to read.
+  if (file_ && (::fstat(::fileno(file_.get()), &info) != 0 || !S_ISREG(info.st_mode))) {
+    file_.reset();
+  }
+  if (file_) size_ = static_cast<std::uint64_t>(info.st_size);
+}
+
+std::size_t FileInput::Read(std::span<std::byte> out) {
+  if (position_ >= size_) return 0;
+  const std::size_t n = std::fread(out.data(), 1, out.size(), file_.get());
+  position_ += n;
+  return n;
+}
+
+void FileInput::Skip(std::uint64_t count) {
+  // Skipping past the end leaves nothing to read, which the next read reports.
+  const std::uint64_t step = std::min(count, Remaining());
+  if (step == 0) return;
+  position_ = ::fseeko(file_.get(), static_cast<off_t>(step), SEEK_CUR) == 0 ? position_ + step
+                                                                            : size_;
+}
+
+}  // namespace zef::binary

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "binary/binary_reader.h"
+#include "model/data_set.h"
+
+namespace zef::binary::testing {
+
+using Image = std::vector<std::byte>;
+
+inline constexpr std::size_t kInfoOffset = 52;
+inline constexpr std::size_t kDataOffset = 52 + 4572;
+inline constexpr std::size_t kZef1SectionsOffset = kDataOffset + 29168;
+inline constexpr std::size_t kZef2ExtensionOffset = kDataOffset + 329408;
+inline constexpr std::size_t kPhaseOffset = kZef2ExtensionOffset + 532;
+
+// A set with every record filled from `seed`: texts (one with a Latin-1
+// letter), per-band arrays, arc levels and balloon. Band range 1..9 (ZEF1) or
+// 3..29 (ZEF2), the lowest ones a binary keeps as they are.
+std::unique_ptr<model::DataSet> FilledSet(model::FormatKind kind, std::uint32_t version = 1,
+                                          unsigned seed = 1);
+// Phase data flag, phase block and a filter of the kind (FIR: 5 taps at 48 kHz).
+void AddPhase(model::DataSet& set, model::FilterKind filterKind);
+// Two edges, two faces (3 and 4 vertices), one face-edge and flags 4 and 8.
+void AddCabinetLists(model::DataSet& set);
+void AddEmbeddedFiles(model::DataSet& set, model::EmbeddedKind infoKind);
+
+// The written file, and the file cut where its embedded-file section begins
+// (so a test can append a section of its own).
+Image WrittenImage(const model::DataSet& set);
+Image RecordsOnly(const model::DataSet& set);
+
+void AppendU32s(Image& image, std::initializer_list<std::uint32_t> values);
+void AppendFloats(Image& image, std::initializer_list<float> values);
+void PutU32(Image& image, std::size_t offset, std::uint32_t value);
+// Recomputes both header checksums after a test changed the records.
+void ResealChecksums(Image& image, model::FormatKind kind);
+
+struct ReadBack {
+  std::unique_ptr<model::DataSet> set;
+  BinaryHeader header{};
+  std::vector<std::string> lines;
+};
+ReadBack ReadImage(model::FormatKind kind, const Image& image);
+
+// The one line a failed read writes.
+std::vector<std::string> FileError(const std::string& message);
+
+// Compares what a binary carries, naming the first block that differs.
+::testing::AssertionResult SameContent(const model::DataSet& a, const model::DataSet& b);
+
+}  // namespace zef::binary::testing
