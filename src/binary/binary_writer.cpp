@@ -48,6 +48,8 @@ std::vector<std::byte> BuildBinaryImage(const model::DataSet& set, const WriteOp
   const model::InfoRecord info = InfoToWrite(set, options);
   const BinaryHeader header = MakeHeader(set, info, options);
   ByteBuilder out;
+  out.Reserve(sizeof header + sizeof info + set.data.Bytes().size() + sizeof set.systemPart +
+              (set.phase ? sizeof(model::PhaseBlock) : 0));
   out.AppendRecord(header);
   out.AppendRecord(info);
   out.Append(set.data.Bytes());

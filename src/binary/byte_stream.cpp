@@ -42,4 +42,11 @@ void FileInput::Skip(std::uint64_t count) {
                                                                             : size_;
 }
 
+void ByteBuilder::Append(std::span<const std::byte> bytes) {
+  if (bytes.empty()) return;
+  const std::size_t at = bytes_.size();
+  bytes_.resize(at + bytes.size());
+  std::memcpy(bytes_.data() + at, bytes.data(), bytes.size());
+}
+
 }  // namespace zef::binary

@@ -66,7 +66,7 @@ class FileInput final : public Input {
 // Collects the bytes of a file being written.
 class ByteBuilder {
  public:
-  void Append(std::span<const std::byte> bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+  void Append(std::span<const std::byte> bytes);
   template <typename T>
   void AppendRecord(const T& record) {
     static_assert(std::is_trivially_copyable_v<T>);
@@ -79,6 +79,7 @@ class ByteBuilder {
   }
   void AppendU32(std::uint32_t value) { AppendRecord(value); }
 
+  void Reserve(std::size_t size) { bytes_.reserve(size); }
   std::vector<std::byte>& Bytes() { return bytes_; }
 
  private:

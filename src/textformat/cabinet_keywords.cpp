@@ -89,12 +89,7 @@ bool ReadReferencePoint(Reader& r) {
     if (!r.NextValue()) return r.Fatal(kReferenceKeyword, " x y z values not found");
     if (!r.ToPerBandValue(v)) return r.Fail();
   }
-  model::SetText(part.referenceText, "");
-  if (!r.NextValue()) return true;
-  if (!r.ValueIs("<INFO>")) return r.Fatal("<INFO>", " expected");
-  if (!r.NextValue()) return r.Fatal("<INFO>", " value expected");
-  r.ToText(part.referenceText);
-  return true;
+  return r.ReadOptionalInfoText(part.referenceText);
 }
 
 // The keyword line after the <CABINET> lines is in Keyword().

@@ -31,6 +31,8 @@ constexpr float kMaxImpedance = 100000.0f;
 constexpr float kMaxSensitivity = 160.0f;
 constexpr float kSmallestMaxInput = 0.000001f;
 constexpr float kReducedImpedanceFactor = 1.25f;
+constexpr int kReducedLastBandZef1 = 7;   // 4 kHz
+constexpr int kReducedLastBandZef2 = 23;  // 5 kHz
 
 // ---- Helpers shared by the lines of this group
 
@@ -56,6 +58,19 @@ LineValues ExpectValuesLine(Reader& r, std::string_view keyword) {
     return LineValues::Failed;
   }
   return r.ValueCount() == 0 ? LineValues::Empty : LineValues::Given;
+}
+
+// A per-band line whose empty form is a non-fatal error that gives every band
+// of the range the default.
+LineValues ReadPerBandOrDefault(Reader& r, std::string_view keyword, std::span<float> array,
+                                float fallback) {
+  const LineValues got = ExpectValuesLine(r, keyword);
+  if (got == LineValues::Empty) {
+    r.NonFatal(keyword, " data missing");
+    FillBands(r, array, fallback);
+  }
+  if (got == LineValues::Given && !r.ReadPerBand(keyword, array)) return LineValues::Failed;
+  return got;
 }
 
 // Stores an information text; a text without anything visible counts as not given.
@@ -119,19 +134,6 @@ bool ReadPhaseData(Reader& r) {
 
 // ---- Sensitivity
 
-// A per-band line whose empty form is a non-fatal error that gives every band
-// of the range the default.
-LineValues ReadPerBandOrDefault(Reader& r, std::string_view keyword, std::span<float> array,
-                                float fallback) {
-  const LineValues got = ExpectValuesLine(r, keyword);
-  if (got == LineValues::Empty) {
-    r.NonFatal(keyword, " data missing");
-    FillBands(r, array, fallback);
-  }
-  if (got == LineValues::Given && !r.ReadPerBand(keyword, array)) return LineValues::Failed;
-  return got;
-}
-
 bool ReadSensitivity(Reader& r) {
   const std::span<float> sensitivity = r.Data().Array(PerBand::Sensitivity);
   const LineValues got = ReadPerBandOrDefault(r, kSensitivity, sensitivity, kDefaultSensitivity);
@@ -163,7 +165,8 @@ bool ReadSensitivityPhase(Reader& r) {
 // ---- Impedance
 
 void ComputeImpedanceFigures(Reader& r, std::span<const float> impedance) {
-  const int reducedLast = r.Kind() == model::FormatKind::Zef1 ? 7 : 23;
+  const int reducedLast =
+      r.Kind() == model::FormatKind::Zef1 ? kReducedLastBandZef1 : kReducedLastBandZef2;
   constexpr float kNone = std::numeric_limits<float>::max();
   double sum = 0;
   int count = 0;
@@ -210,7 +213,10 @@ void SetMaxInputDefaults(Reader& r) {
 // stand and reading goes on with the line after it.
 bool OpenMaxInputLine(Reader& r) {
   const Reader::Probe probe = r.TryKeyword(kMaxInput);
-  if (probe == Reader::Probe::Other) r.Report(kMaxInput, " expected");
+  if (probe == Reader::Probe::Other) {
+    r.Report(kMaxInput, " expected");
+    r.PutBackKeyword();  // most likely <RADIATION>: the line is optional in effect
+  }
   if (probe != Reader::Probe::Match) return false;
   switch (r.Scanner().ReadValues()) {
     case LineScanner::Status::Ok:

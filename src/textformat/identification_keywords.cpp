@@ -96,12 +96,7 @@ bool ReadPart(Reader& r) {
   if (!r.NextValue() || !r.ValueIs("<OF>")) return r.Fatal("<OF>", " expected");
   if (!r.NextValue()) return r.Fatal(kKeyword, " max part number expected");
   if (!r.ToUnsigned(part.parts)) return r.Fatal(kKeyword, " illegal part max number");
-  model::SetText(part.partText, "");
-  if (!r.NextValue()) return true;
-  if (!r.ValueIs("<INFO>")) return r.Fatal("<INFO>", " expected");
-  if (!r.NextValue()) return r.Fatal("<INFO>", " value expected");
-  r.ToText(part.partText);
-  return true;
+  return r.ReadOptionalInfoText(part.partText);
 }
 
 // ---- <INFOFILE> [name.TXT | name.PDF]

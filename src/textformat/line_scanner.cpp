@@ -67,9 +67,19 @@ void LineScanner::FinishOpenLine() {
   }
 }
 
+void LineScanner::PutBackKeyword() {
+  keywordPutBack_ = true;
+  pos_ = keywordEnd_;
+  lineOpen_ = true;
+}
+
 LineScanner::Status LineScanner::ReadKeyword() {
-  FinishOpenLine();
   values_.clear();
+  if (keywordPutBack_) {
+    keywordPutBack_ = false;
+    return Status::Ok;
+  }
+  FinishOpenLine();
   keyword_.clear();
   for (;;) {
     ++line_;
@@ -102,7 +112,10 @@ LineScanner::Status LineScanner::ReadKeyword() {
     }
     if (keyword_.size() >= kMaxField) return Status::NotKeyword;
     keyword_ += model::UpperAscii(static_cast<char>(c));
-    if (c == '>') return Status::Ok;
+    if (c == '>') {
+      keywordEnd_ = pos_;
+      return Status::Ok;
+    }
   }
 }
 

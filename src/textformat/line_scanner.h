@@ -32,6 +32,9 @@ class LineScanner {
   // lines and lines that begin with a TAB; each line consumed counts one.
   Status ReadKeyword();
   const std::string& Keyword() const { return keyword_; }
+  // Makes the next ReadKeyword give the keyword line just read again, values
+  // unread, so a line that turned out to belong to a later keyword is not lost.
+  void PutBackKeyword();
 
   // The values of the keyword line just read.
   Status ReadValues();
@@ -62,6 +65,8 @@ class LineScanner {
   std::size_t pos_ = 0;
   int line_ = 0;
   bool lineOpen_ = false;
+  bool keywordPutBack_ = false;
+  std::size_t keywordEnd_ = 0;  // position after the ">" of the last keyword
   std::string keyword_;
   std::vector<std::string_view> values_;
 };

@@ -63,6 +63,8 @@ class Reader {
   enum class Probe { Match, Other, Failed };
   Probe TryKeyword(std::string_view keyword);
   const std::string& Keyword() const { return scanner_.Keyword(); }
+  // Leaves the keyword line just read for the next keyword read.
+  void PutBackKeyword() { scanner_.PutBackKeyword(); }
   // Reads the values of the keyword line just read; "No data found after K".
   bool ReadValues(std::string_view keyword);
   bool ExpectKeywordWithValues(std::string_view keyword) {
@@ -92,6 +94,19 @@ class Reader {
   template <std::size_t N>
   void ToText(char (&field)[N], bool convertBreaks = false) {
     model::SetText(field, PrepareText(Value(), convertBreaks));
+  }
+
+  // An optional "<INFO>" and its text at the end of a line: the field is
+  // emptied, then filled when the pair is there ("<INFO> expected",
+  // "<INFO> value expected" fatal when it is malformed).
+  template <std::size_t N>
+  bool ReadOptionalInfoText(char (&field)[N]) {
+    model::SetText(field, "");
+    if (!NextValue()) return true;
+    if (!ValueIs("<INFO>")) return Fatal("<INFO>", " expected");
+    if (!NextValue()) return Fatal("<INFO>", " value expected");
+    ToText(field);
+    return true;
   }
 
   // ---- Per-band values: one value per band from the minimum to the maximum

@@ -128,7 +128,7 @@ class Writer {
       : set_(set), info_(*set.info), options_(options), names_(names), w_(out_) {}
 
   std::string Run() {
-    w_.Key(set_.kind == model::FormatKind::Zef1 ? "<ZEF1>" : "<ZEF2>").End();
+    out_ += set_.kind == model::FormatKind::Zef1 ? "<ZEF1>\r\n" : "<ZEF2>\r\n";
     for (const std::string& comment : options_.comments) out_ += "# " + comment + "\r\n";
     Identification();
     BandRange();

@@ -49,12 +49,6 @@ std::size_t SectionsOffset(const model::DataSet& set) {
   return WrittenImage(set).size() - 8;  // tests cut phase sets only without cabinet or files
 }
 
-std::string Describe(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + " | ";
-  return out;
-}
-
 }  // namespace
 
 std::unique_ptr<model::DataSet> FilledSet(model::FormatKind kind, std::uint32_t version,

@@ -14,17 +14,10 @@ using model::FormatKind;
 using model::PerBand;
 using model::TextOf;
 using testing::ErrorAt;
+using testing::ErrorsAt;
 using testing::GroupRun;
 using Messages = std::vector<std::string>;
 
-Messages ErrorsAt(int line, std::initializer_list<std::string> messages) {
-  Messages all;
-  for (const std::string& m : messages) {
-    const Messages one = ErrorAt(line, m);
-    all.insert(all.end(), one.begin(), one.end());
-  }
-  return all;
-}
 
 void ExpectFailed(const GroupRun& run, const Messages& messages, const std::string& context) {
   EXPECT_FALSE(run.ok) << context;
@@ -298,15 +291,18 @@ TEST(MaxInput, RefusedValues) {
 
 TEST(MaxInput, UnreadableLineLeavesDefaultsAndReadingGoesOn) {
   const std::string defaultsMessage = "<TOTMAXINPUT> <VOLTAGE> or <POWER> expected";
-  const std::pair<std::string, Messages> cases[] = {
-      {"<TOTMAXINPUT>\t", ErrorAt(6, defaultsMessage)},
-      {"<TOTMAXINPUT>", ErrorsAt(6, {"No data found after <TOTMAXINPUT>", defaultsMessage})},
-      {"<TOTMAXIMPUT>\t<POWER>\t1", ErrorsAt(6, {"<TOTMAXINPUT> expected", defaultsMessage})},
-      {"TOTMAXINPUT\t<POWER>\t1", ErrorsAt(6, {"<TOTMAXINPUT> expected", defaultsMessage})},
+  const std::tuple<std::string, std::string, Messages> cases[] = {
+      {"<TOTMAXINPUT>\t", "<NEXT>\t\n", ErrorAt(6, defaultsMessage)},
+      {"<TOTMAXINPUT>", "<NEXT>\t\n",
+       ErrorsAt(6, {"No data found after <TOTMAXINPUT>", defaultsMessage})},
+      {"TOTMAXINPUT\t<POWER>\t1", "<NEXT>\t\n",
+       ErrorsAt(6, {"<TOTMAXINPUT> expected", defaultsMessage})},
+      // A file without the line: the next keyword line is not lost.
+      {"<NEXT>\t", "", ErrorsAt(6, {"<TOTMAXINPUT> expected", defaultsMessage})},
   };
-  for (const auto& [line, messages] : cases) {
+  for (const auto& [line, after, messages] : cases) {
     // Preset values show that the defaults are put in place.
-    EaLines lines{.maxInput = line, .after = "<NEXT>\t\n"};
+    EaLines lines{.maxInput = line, .after = after};
     const GroupRun run = testing::RunGroup(
         FormatKind::Zef1, lines.Text(),
         [](Reader& r) { return ReadElectroAcoustic(r) && r.ExpectKeyword("<NEXT>"); },

@@ -16,6 +16,7 @@ using model::FormatKind;
 using model::TextOf;
 using Info = model::InfoRecord;
 using testing::ErrorAt;
+using testing::ErrorsAt;
 using testing::GroupRun;
 using Lines = std::vector<std::string>;
 using Messages = std::vector<std::string>;
@@ -77,14 +78,6 @@ GroupRun RunMeasurement(const Lines& lines) {
 }
 
 // Messages of one line, each with its "Error on line" prefix.
-Messages ErrorsAt(int line, std::initializer_list<std::string> messages) {
-  Messages all;
-  for (const std::string& m : messages) {
-    const Messages one = ErrorAt(line, m);
-    all.insert(all.end(), one.begin(), one.end());
-  }
-  return all;
-}
 
 // A line of a block and the messages it must fail the read with.
 using Refusal = std::pair<std::string, Messages>;

@@ -64,4 +64,14 @@ inline std::vector<std::string> ErrorAt(int line, const std::string& message) {
   return {prefix, " " + message};
 }
 
+// Several messages of one line, each with its prefix.
+inline std::vector<std::string> ErrorsAt(int line, std::initializer_list<std::string> messages) {
+  std::vector<std::string> all;
+  for (const std::string& m : messages) {
+    const std::vector<std::string> one = ErrorAt(line, m);
+    all.insert(all.end(), one.begin(), one.end());
+  }
+  return all;
+}
+
 }  // namespace zef::textformat::testing

@@ -63,10 +63,13 @@ struct SpeakerModel {
 // middle band), with the phase of the sound leaving the reference plane.
 std::complex<double> Pressure(const SpeakerModel& model, double f, const Direction& u);
 
-// Level in dB SPL (1 W / 1 m on axis) of a band around `centreHz`
-// `widthOctaves` wide: the power average over frequencies spread across it.
-double BandLevel(const SpeakerModel& model, double centreHz, double widthOctaves,
-                 const Direction& u);
+// Power average in dB, over frequencies spread across a band around
+// `centreHz` `widthOctaves` wide, of the pressure in direction u.
+double BandPowerDb(const SpeakerModel& model, double centreHz, double widthOctaves,
+                   const Direction& u);
+
+// On-axis level of a band in dB SPL at 1 W / 1 m.
+double AxialSensitivity(const SpeakerModel& model, double centreHz, double widthOctaves);
 
 // Phase in radians at `centreHz` relative to the on-axis phase, in (-pi, pi].
 double RelativePhase(const SpeakerModel& model, double centreHz, const Direction& u);
