@@ -50,7 +50,8 @@ const fs::path& BenchFile() {
   static const fs::path path = [] {
     const fs::path p = fs::temp_directory_path() / "zef-bench-phase.ZF2";
     std::string error;
-    if (!zef::binary::WriteBinaryFile(p, PhaseSet(), {}, error)) std::fprintf(stderr, "%s\n", error.c_str());
+    if (!zef::binary::WriteBinaryFile(p, PhaseSet(), {}, error))
+      std::fprintf(stderr, "%s\n", error.c_str());
     return p;
   }();
   return path;

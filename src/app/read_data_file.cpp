@@ -9,7 +9,9 @@ namespace {
 // A binary carries the figures of its writer; the full -6 dB widths and the
 // lowest impedances are derived again from its records here, once the
 // directivity analysis exists.
-void DeriveBinaryFigures(model::DataSet& set) { static_cast<void>(set); }
+void DeriveBinaryFigures(model::DataSet& set) {
+  static_cast<void>(set);
+}
 
 }  // namespace
 

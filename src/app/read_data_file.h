@@ -12,8 +12,8 @@
 namespace zef::app {
 
 struct ReadOutcome {
-  int result = textformat::kReadFailed;  // 0 clean, 1 read with errors, 2 nothing read
-  std::unique_ptr<model::DataSet> set;   // null when nothing was read
+  int result = textformat::kReadFailed;        // 0 clean, 1 read with errors, 2 nothing read
+  std::unique_ptr<model::DataSet> set;         // null when nothing was read
   std::optional<binary::BinaryHeader> header;  // set when a binary was loaded
 };
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "binary/byte_stream.h"
 #include "binary/cabinet_section.h"
 #include "binary/checksums.h"
 #include "binary/embedded_file_section.h"
+#include "model/atomic_file.h"
 #include "binary/header.h"
 #include "binary/version2_extension.h"
 #include "model/fixed_text.h"
@@ -62,14 +62,8 @@ std::vector<std::byte> BuildBinaryImage(const model::DataSet& set, const WriteOp
 bool WriteBinaryFile(const std::filesystem::path& path, const model::DataSet& set,
                      const WriteOptions& options, std::string& error) {
   const std::vector<std::byte> image = BuildBinaryImage(set, options);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-  file.close();
-  if (!file) {
-    error = "cannot write " + path.string();
-    return false;
-  }
-  return true;
+  return model::WriteFileAtomically(
+      path, {reinterpret_cast<const char*>(image.data()), image.size()}, error);
 }
 
 }  // namespace zef::binary

@@ -38,8 +38,8 @@ void FileInput::Skip(std::uint64_t count) {
   // Skipping past the end leaves nothing to read, which the next read reports.
   const std::uint64_t step = std::min(count, Remaining());
   if (step == 0) return;
-  position_ = ::fseeko(file_.get(), static_cast<off_t>(step), SEEK_CUR) == 0 ? position_ + step
-                                                                            : size_;
+  position_ =
+      ::fseeko(file_.get(), static_cast<off_t>(step), SEEK_CUR) == 0 ? position_ + step : size_;
 }
 
 void ByteBuilder::Append(std::span<const std::byte> bytes) {

@@ -30,7 +30,7 @@ LineScanner::FirstLine LineScanner::ReadFirstLine(std::string& tag) {
   while (c == ' ') c = Get();
   if (c < 0) return FirstLine::EndOfFile;
   if (c != '<') return FirstLine::NoTag;
-  tag = "<";
+  tag.assign(1, '<');
   while (tag.size() < 6) {
     c = Get();
     if (c < 0) return FirstLine::EndOfFile;
@@ -101,7 +101,7 @@ LineScanner::Status LineScanner::ReadKeyword() {
     }
     break;
   }
-  keyword_ = "<";
+  keyword_.assign(1, '<');
   lineOpen_ = true;
   for (;;) {
     const int c = Get();

@@ -1,18 +1,14 @@
 #include "textformat/text_writer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <limits>
 #include <string_view>
 
+#include "model/atomic_file.h"
 #include "model/fixed_text.h"
 #include "textformat/balloon_completion.h"
+#include "wav/wav_writer.h"
 
 namespace zef::textformat {
 namespace fs = std::filesystem;
@@ -21,11 +17,11 @@ using model::TextOf;
 
 namespace {
 
-// How far ArcLevel looks around its first guess, in float steps.
-constexpr int kLevelSearchSteps = 4;
 constexpr std::string_view kUnitNames[6] = {"<MM>", "<CM>", "<DM>", "<M>", "<INCHES>", "<FEET>"};
 
-bool IsQuote(char c) { return c == '\'' || c == '"'; }
+bool IsQuote(char c) {
+  return c == '\'' || c == '"';
+}
 
 // A text as one field. The reader takes one outer quote and the spaces next
 // to it off, and a leading "#" would make the field a comment, so such texts
@@ -44,9 +40,9 @@ std::string FieldText(std::string_view text, bool breaks) {
       field += (c == '\t' || c == '\r' || c == '\n' || c == 26) ? ' ' : c;
     }
   }
-  const bool quote = !field.empty() && (IsQuote(field.front()) || IsQuote(field.back()) ||
-                                        field.front() == '#' || field.front() == ' ' ||
-                                        field.back() == ' ');
+  const bool quote =
+      !field.empty() && (IsQuote(field.front()) || IsQuote(field.back()) || field.front() == '#' ||
+                         field.front() == ' ' || field.back() == ' ');
   return quote ? '"' + field + '"' : field;
 }
 
@@ -137,7 +133,7 @@ class Writer {
     Radiation();
     Balloon();
     Cabinet();
-    w_.Key(set_.kind == model::FormatKind::Zef1 ? "<ZEF1END>" : "<ZEF2END>").End();
+    out_ += set_.kind == model::FormatKind::Zef1 ? "<ZEF1END>\r\n" : "<ZEF2END>\r\n";
     return std::move(out_);
   }
 
@@ -210,16 +206,13 @@ class Writer {
   void Type() {
     w_.Key("<TYPE>");
     const std::string_view text = TextOf(info_.typeInfo);
-    switch (info_.type) {
-      case model::SpeakerType::Passive:
-        w_.Add("<PASSIVE>").End();
-        return;
-      case model::SpeakerType::Active:
-        w_.Add("<ACTIVE>");
-        break;
-      case model::SpeakerType::Powered:
-        w_.Add("<POWERED>");
-        break;
+    if (info_.type == model::SpeakerType::Active) {
+      w_.Add("<ACTIVE>");
+    } else if (info_.type == model::SpeakerType::Powered) {
+      w_.Add("<POWERED>");
+    } else {
+      w_.Add("<PASSIVE>").End();
+      return;
     }
     // A "dummy" without its flag is the reader's stand-in for a missing <INFO>.
     if (text != "dummy" || (info_.presenceFlags & presence::kTypeInfo)) {
@@ -229,11 +222,17 @@ class Writer {
   }
 
   void ElectroAcoustic() {
-    w_.Key("<SENSITIVITY>").Values(set_.data.Array(model::PerBand::Sensitivity), MinBand(), MaxBand()).End();
-    if (Phase()) w_.Key("<SENSITIVITY-PHASE>").Values(set_.phase->sensitivity, MinBand(), MaxBand()).End();
+    w_.Key("<SENSITIVITY>")
+        .Values(set_.data.Array(model::PerBand::Sensitivity), MinBand(), MaxBand())
+        .End();
+    if (Phase()) {
+      w_.Key("<SENSITIVITY-PHASE>").Values(set_.phase->sensitivity, MinBand(), MaxBand()).End();
+    }
     TextLine("<SENSITIVITY-INFO>", info_.sensitivityInfo, true);
     if (Phase()) Filter();
-    w_.Key("<IMPEDANCE>").Values(set_.data.Array(model::PerBand::Impedance), MinBand(), MaxBand()).End();
+    w_.Key("<IMPEDANCE>")
+        .Values(set_.data.Array(model::PerBand::Impedance), MinBand(), MaxBand())
+        .End();
     TextLine("<IMPEDANCE-INFO>", info_.impedanceInfo, true);
     MaxInput();
   }
@@ -243,8 +242,7 @@ class Writer {
     w_.Key("<FILTER>");
     switch (kind) {
       case model::FilterKind::None:
-        w_.Add("<NO>").End();
-        return;
+        break;
       case model::FilterKind::Pending:
         w_.Add("<PENDING>").End();
         return;
@@ -260,11 +258,14 @@ class Writer {
         w_.Key("<FIR-WAV>").Text(names_.firWav).Add("<SCALEFACTOR>").Add("1").End();
         return;
     }
+    w_.Add("<NO>").End();
   }
 
   void FilterPart(std::string_view keyword, const std::vector<float>& values) {
     w_.Key(keyword);
-    if (values.size() >= static_cast<std::size_t>(MaxBand()) + 1) w_.Values(values, MinBand(), MaxBand());
+    if (values.size() > static_cast<std::size_t>(MaxBand())) {
+      w_.Values(values, MinBand(), MaxBand());
+    }
     w_.End();
   }
 
@@ -285,7 +286,9 @@ class Writer {
         .Add("<METHOD>")
         .Add(kMethods[method < 4 ? method : 0]);
     const std::string_view text = TextOf(info_.methodInfo);
-    if (!text.empty() || custom) w_.Add("<INFO>").Add(text.empty() ? "dummy" : FieldText(text, true));
+    if (!text.empty() || custom) {
+      w_.Add("<INFO>").Add(text.empty() ? "dummy" : FieldText(text, true));
+    }
     w_.End();
     if (custom) w_.Key("<CUSTOM-SPECTRUM>").Values(info_.customSpectrum, 0, 29).End();
   }
@@ -300,11 +303,12 @@ class Writer {
   }
 
   void Balloon() {
-    static constexpr std::string_view kSymmetries[6] = {"<FULL>", "<VERTICAL>", "<HORIZONTAL>",
+    static constexpr std::string_view kSymmetries[6] = {"<FULL>", "<VERTICAL>",   "<HORIZONTAL>",
                                                         "<NONE>", "<ROTATIONAL>", "<POLAR>"};
-    const model::Symmetry symmetry = options_.ownSymmetry ? info_.symmetry : model::Symmetry::None;
-    const auto symmetryIndex = static_cast<std::uint32_t>(symmetry);
-    w_.Key("<BALLOON-SYMMETRY>").Add(kSymmetries[symmetryIndex < 6 ? symmetryIndex : 3]).End();
+    const auto own = static_cast<std::uint32_t>(info_.symmetry);
+    const model::Symmetry symmetry =
+        options_.ownSymmetry && own < 6 ? info_.symmetry : model::Symmetry::None;
+    w_.Key("<BALLOON-SYMMETRY>").Add(kSymmetries[static_cast<std::uint32_t>(symmetry)]).End();
     w_.Key("<BALLOON-ARC-ORDER>").Add(options_.reversedArcOrder ? "<REVERSED>" : "<DEFAULT>").End();
     w_.Key("<BALLOON-REF>");
     if (info_.balloonRef == model::BalloonRef::Absolute) {
@@ -318,8 +322,8 @@ class Writer {
     const model::Grid& grid = set_.GetGrid();
     const std::vector<int> arcs = ArcsToRead(symmetry, options_.reversedArcOrder, grid);
     // The reader fills the rear half itself for half-sphere radiation.
-    const int lastPoint = info_.radiation == model::Radiation::HalfSphere ? (grid.points - 1) / 2
-                                                                          : grid.points - 1;
+    const int lastPoint =
+        info_.radiation == model::Radiation::HalfSphere ? (grid.points - 1) / 2 : grid.points - 1;
     for (int band = MinBand(); band <= MaxBand(); ++band) {
       const std::string_view label = model::BandLabel(set_.kind, band);
       w_.Key("<BAND>").Add(label).End();
@@ -404,12 +408,14 @@ class Writer {
     }
     if (flags & model::cabinet_flag::kFaces) Faces();
     if (flags & model::cabinet_flag::kDxf) {
-      w_.Key("<CABINET>").Add("<DXF>").Text(names_.dxf).Add("<UNIT>").Add(kUnitNames[info_.dxfUnit % 6]);
+      w_.Key("<CABINET>").Add("<DXF>").Text(names_.dxf);
+      w_.Add("<UNIT>").Add(kUnitNames[info_.dxfUnit % 6]);
       w_.Add("<ORIGIN>").Values(info_.dxfOrigin, 0, 2).End();
     }
     if (set_.kind == model::FormatKind::Zef2 && set_.version == 2) {
       const model::SystemPartRecord& part = set_.systemPart;
-      w_.Key("<CABINET-MR>").Real(part.referencePoint[0]).Real(part.referencePoint[1]).Real(part.referencePoint[2]);
+      w_.Key("<CABINET-MR>");
+      for (const float v : part.referencePoint) w_.Real(v);
       if (!TextOf(part.referenceText).empty()) w_.Add("<INFO>").Text(TextOf(part.referenceText));
       w_.End();
     }
@@ -437,63 +443,6 @@ class Writer {
   LineBuilder w_;
 };
 
-// ---- Files
-
-// A temporary file that is removed unless it was renamed over its target.
-class TempFile {
- public:
-  explicit TempFile(const fs::path& target)
-      : path_((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()) {
-    fd_ = ::mkstemp(path_.data());
-    created_ = fd_ >= 0;
-  }
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-  ~TempFile() {
-    Close();
-    if (created_ && !renamed_) ::unlink(path_.c_str());
-  }
-  bool Opened() const { return fd_ >= 0; }
-  bool Write(std::string_view bytes) {
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-  }
-  // Makes the file readable like any other, closes it and puts it in place.
-  bool Commit(const fs::path& target) {
-    if (::fchmod(fd_, 0644) != 0 || !Close()) return false;
-    if (::rename(path_.c_str(), target.c_str()) != 0) return false;
-    renamed_ = true;
-    return true;
-  }
-
- private:
-  bool Close() {
-    if (fd_ < 0) return true;
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
-  std::string path_;
-  int fd_ = -1;
-  bool created_ = false;
-  bool renamed_ = false;
-};
-
-bool WriteAtomically(const fs::path& target, std::string_view bytes, std::string& error) {
-  TempFile temp(target);
-  if (!temp.Opened() || !temp.Write(bytes) || !temp.Commit(target)) {
-    error = "Cannot write " + target.string() + ": " + std::strerror(errno);
-    return false;
-  }
-  return true;
-}
-
 std::string_view AsChars(const std::vector<std::uint8_t>& bytes) {
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
@@ -507,43 +456,10 @@ std::string RealText(float value) {
 }
 
 float ArcLevel(float stored, float onAxis) {
-  const float first = stored + onAxis;
-  if (first - onAxis == stored) return first;
-  float below = first;
-  float above = first;
-  for (int step = 0; step < kLevelSearchSteps; ++step) {
-    below = std::nextafter(below, -std::numeric_limits<float>::infinity());
-    above = std::nextafter(above, std::numeric_limits<float>::infinity());
-    if (below - onAxis == stored) return below;
-    if (above - onAxis == stored) return above;
-  }
-  return first;
-}
-
-std::vector<std::uint8_t> FloatWavImage(std::span<const float> samples, std::uint32_t sampleRate) {
-  const auto dataSize = static_cast<std::uint32_t>(samples.size() * sizeof(float));
-  std::vector<std::uint8_t> image;
-  image.reserve(44 + dataSize);
-  auto tag = [&image](std::string_view fourCc) { image.insert(image.end(), fourCc.begin(), fourCc.end()); };
-  auto put = [&image](std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) image.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-  };
-  tag("RIFF");
-  put(36 + dataSize, 4);
-  tag("WAVE");
-  tag("fmt ");
-  put(16, 4);
-  put(3, 2);  // IEEE float
-  put(1, 2);  // mono
-  put(sampleRate, 4);
-  put(sampleRate * 4, 4);
-  put(4, 2);
-  put(32, 2);
-  tag("data");
-  put(dataSize, 4);
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples.data());
-  image.insert(image.end(), bytes, bytes + dataSize);
-  return image;
+  // When some level read back gives `stored`, this sum is one: the reader's
+  // difference rounds the same way back. No other float does better when it
+  // does not.
+  return stored + onAxis;
 }
 
 std::string WriteText(const model::DataSet& set, const TextWriteOptions& options) {
@@ -553,23 +469,33 @@ std::string WriteText(const model::DataSet& set, const TextWriteOptions& options
 bool WriteTextFile(const fs::path& path, const model::DataSet& set, const TextWriteOptions& options,
                    std::string& error) {
   const CompanionNames names = NamesFor(set, options, path.stem().string());
-  const fs::path folder = path.parent_path();
-  const model::CabinetGeometry& cabinet = set.cabinet;
+  const model::EmbeddedFile& info = set.cabinet.infoFile;
+  const bool fir =
+      set.HasPhaseData() && set.filter && set.filter->kind == model::FilterKind::FirWav;
+  const std::vector<std::uint8_t> wav =
+      fir ? wav::FloatWavImage(set.filter->taps, set.filter->sampleRate) : std::vector<std::uint8_t>{};
+  struct Companion {
+    bool present;
+    const std::string& name;
+    std::string_view ending;  // the reader takes a companion by the ending of its name
+    std::string_view bytes;
+  };
+  const Companion companions[] = {
+      {info.kind != model::EmbeddedKind::None, names.info,
+       info.kind == model::EmbeddedKind::Pdf ? ".pdf" : ".txt", AsChars(info.bytes)},
+      {(set.info->cabinetFlags & model::cabinet_flag::kDxf) != 0, names.dxf, ".dxf",
+       AsChars(set.cabinet.dxfFile.bytes)},
+      {fir, names.firWav, ".wav", AsChars(wav)}};
   // Companions first: the text never names a file that is not there yet.
-  if (cabinet.infoFile.kind != model::EmbeddedKind::None &&
-      !WriteAtomically(folder / names.info, AsChars(cabinet.infoFile.bytes), error)) {
-    return false;
+  for (const Companion& companion : companions) {
+    if (!companion.present) continue;
+    if (!model::EndsWithIgnoringCase(companion.name, companion.ending)) {
+      error = "The name " + companion.name + " does not end in " + std::string(companion.ending);
+      return false;
+    }
+    if (!model::WriteFileAtomically(path.parent_path() / companion.name, companion.bytes, error)) return false;
   }
-  if ((set.info->cabinetFlags & model::cabinet_flag::kDxf) &&
-      !WriteAtomically(folder / names.dxf, AsChars(cabinet.dxfFile.bytes), error)) {
-    return false;
-  }
-  if (set.HasPhaseData() && set.filter && set.filter->kind == model::FilterKind::FirWav &&
-      !WriteAtomically(folder / names.firWav,
-                       AsChars(FloatWavImage(set.filter->taps, set.filter->sampleRate)), error)) {
-    return false;
-  }
-  return WriteAtomically(path, Writer(set, options, names).Run(), error);
+  return model::WriteFileAtomically(path, Writer(set, options, names).Run(), error);
 }
 
 }  // namespace zef::textformat

@@ -39,17 +39,14 @@ std::string WriteText(const model::DataSet& set, const TextWriteOptions& options
 bool WriteTextFile(const std::filesystem::path& path, const model::DataSet& set,
                    const TextWriteOptions& options, std::string& error);
 
-// ---- Pieces, for the sample generator and tests.
+// ---- Pieces of the writer.
 
 // The shortest text that reads back to exactly the same 32-bit value.
 std::string RealText(float value);
 
 // The level to write for a balloon point so that the reader, which subtracts
-// the arc's point 0 (written as `onAxis`), stores exactly `stored`. When no
-// value does, the closest one.
+// the arc's point 0 (written as `onAxis`), stores exactly `stored`; when no
+// level does, the closest one.
 float ArcLevel(float stored, float onAxis);
-
-// Mono 32-bit IEEE float RIFF WAVE file image.
-std::vector<std::uint8_t> FloatWavImage(std::span<const float> samples, std::uint32_t sampleRate);
 
 }  // namespace zef::textformat

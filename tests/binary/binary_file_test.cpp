@@ -79,8 +79,9 @@ TEST(BinaryFile, NamesThatCannotBeReadGiveTheirLines) {
   const fs::path folder = Folder();
   model::LineSink sink;
   EXPECT_FALSE(ReadBinaryFile(folder / "missing.zf2", sink).set);
-  EXPECT_EQ(sink.Lines(), (std::vector<std::string>{"Failed to open file:",
-                                                    "(" + (folder / "missing.ZF2").string() + ")"}));
+  EXPECT_EQ(sink.Lines(),
+            (std::vector<std::string>{"Failed to open file:",
+                                      "(" + (folder / "missing.ZF2").string() + ")"}));
   sink.Clear();
   // ".ZF1" first: the folder's extension picks the reader, the file's is replaced.
   EXPECT_FALSE(ReadBinaryFile(folder / "old.zf1" / "new.zf2", sink).set);

@@ -116,7 +116,9 @@ void AddEmbeddedFiles(model::DataSet& set, model::EmbeddedKind infoKind) {
   set.cabinet.dxfFile.bytes.assign(dxf.begin(), dxf.end());
 }
 
-Image WrittenImage(const model::DataSet& set) { return BuildBinaryImage(set); }
+Image WrittenImage(const model::DataSet& set) {
+  return BuildBinaryImage(set);
+}
 
 Image RecordsOnly(const model::DataSet& set) {
   Image image = WrittenImage(set);
@@ -124,18 +126,21 @@ Image RecordsOnly(const model::DataSet& set) {
   return image;
 }
 
+namespace {
+template <typename T>
+void AppendValues(Image& image, std::initializer_list<T> values) {
+  const std::size_t at = image.size();
+  image.resize(at + values.size() * sizeof(T));
+  std::memcpy(image.data() + at, std::data(values), values.size() * sizeof(T));
+}
+}  // namespace
+
 void AppendU32s(Image& image, std::initializer_list<std::uint32_t> values) {
-  for (std::uint32_t v : values) {
-    const auto bytes = std::as_bytes(std::span(&v, 1));
-    image.insert(image.end(), bytes.begin(), bytes.end());
-  }
+  AppendValues(image, values);
 }
 
 void AppendFloats(Image& image, std::initializer_list<float> values) {
-  for (float v : values) {
-    const auto bytes = std::as_bytes(std::span(&v, 1));
-    image.insert(image.end(), bytes.begin(), bytes.end());
-  }
+  AppendValues(image, values);
 }
 
 void PutU32(Image& image, std::size_t offset, std::uint32_t value) {
@@ -160,7 +165,9 @@ ReadBack ReadImage(model::FormatKind kind, const Image& image) {
   return {std::move(read.set), read.header, sink.Lines()};
 }
 
-std::vector<std::string> FileError(const std::string& message) { return {"File error:" + message}; }
+std::vector<std::string> FileError(const std::string& message) {
+  return {"File error:" + message};
+}
 
 ::testing::AssertionResult SameContent(const model::DataSet& a, const model::DataSet& b) {
   if (a.kind != b.kind || a.version != b.version || a.draft != b.draft) {

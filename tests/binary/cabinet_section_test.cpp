@@ -74,16 +74,16 @@ TEST(CabinetSection, EachShortListFailsWithItsOwnMessage) {
     std::string message;
   };
   const std::vector<Case> cases = {
-      {flag::kEdges, {}, kEdgeShort},                            // no count
-      {flag::kEdges, {1, 0, 0, 0, 0, 0, 0}, kEdgeShort},         // 24 of 28 bytes
-      {flag::kEdges, {0xFFFFFFFF}, kEdgeShort},                  // hostile count
-      {flag::kEdges | flag::kFaces, {0}, kFaceShort},            // edges fine, no face count
-      {flag::kFaces, {1}, kFaceShort},                           // no face head
-      {flag::kFaces, {1, 0}, kFaceShort},                        // half a face head
-      {flag::kFaces, {1, 0, 3, 0, 0, 0, 0, 0, 0}, kFaceShort},   // two of three vertices
-      {flag::kFaces, {1, 0, 0xFFFFFFFF}, kFaceShort},            // hostile vertex count
-      {flag::kFaces, {0xFFFFFFFF, 0, 0}, kFaceShort},            // hostile face count
-      {flag::kFaces, {0}, kFaceEdgeShort},                       // no face-edge count
+      {flag::kEdges, {}, kEdgeShort},                           // no count
+      {flag::kEdges, {1, 0, 0, 0, 0, 0, 0}, kEdgeShort},        // 24 of 28 bytes
+      {flag::kEdges, {0xFFFFFFFF}, kEdgeShort},                 // hostile count
+      {flag::kEdges | flag::kFaces, {0}, kFaceShort},           // edges fine, no face count
+      {flag::kFaces, {1}, kFaceShort},                          // no face head
+      {flag::kFaces, {1, 0}, kFaceShort},                       // half a face head
+      {flag::kFaces, {1, 0, 3, 0, 0, 0, 0, 0, 0}, kFaceShort},  // two of three vertices
+      {flag::kFaces, {1, 0, 0xFFFFFFFF}, kFaceShort},           // hostile vertex count
+      {flag::kFaces, {0xFFFFFFFF, 0, 0}, kFaceShort},           // hostile face count
+      {flag::kFaces, {0}, kFaceEdgeShort},                      // no face-edge count
       {flag::kFaces, {0, 2, 0, 0, 0, 0, 0, 0, 0}, kFaceEdgeShort},
       {flag::kFaces, {0, 0x40000000}, kFaceEdgeShort},
   };

@@ -80,7 +80,8 @@ TEST_F(HolderState, FailedBinaryReadLeavesTheLoadedSetAsItWas) {
   Image image = BuildBinaryImage(*other);
   image.resize(image.size() - 1);
   std::ofstream(folder_ / "cut.ZF2", std::ios::binary)
-      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+      .write(reinterpret_cast<const char*>(image.data()),
+             static_cast<std::streamsize>(image.size()));
 
   EXPECT_FALSE(Open(folder_ / "cut.ZF2"));
   EXPECT_EQ(lines_, FileError("file has insufficient data (missing file embed info)."));

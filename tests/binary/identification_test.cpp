@@ -37,8 +37,8 @@ TEST(BinaryIdentification, MagicVersionAndDraftDecideBeforeAnyRecord) {
       {FormatKind::Zef2, FormatKind::Zef2, 2, 3, 1, "unknown version"},
   };
   for (const HeaderCase& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "version " << c.version << " draft " << c.draft << " "
-                                      << c.message);
+    SCOPED_TRACE(::testing::Message()
+                 << "version " << c.version << " draft " << c.draft << " " << c.message);
     Image image = WrittenImage(*FilledSet(c.written, c.writtenVersion));
     PutU32(image, 4, c.version);
     PutU32(image, 8, c.draft);
@@ -57,8 +57,8 @@ TEST(BinaryIdentification, ShortFilesFailWithInsufficientData) {
   for (const FormatKind kind : {FormatKind::Zef1, FormatKind::Zef2}) {
     const Image whole = WrittenImage(*FilledSet(kind));
     // Empty, inside the header, inside the info record, inside the data record.
-    for (const std::size_t size : {std::size_t{0}, std::size_t{51}, kDataOffset - 1,
-                                   whole.size() - 9}) {
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{51}, kDataOffset - 1, whole.size() - 9}) {
       SCOPED_TRACE(size);
       const Image cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
       const ReadBack read = ReadImage(kind, cut);
@@ -102,9 +102,9 @@ TEST(BinaryIdentification, LowestBandIsRaisedToTheKindsFirstBand) {
     std::uint32_t stored;
     std::uint32_t read;
   };
-  for (const Case c : {Case{FormatKind::Zef1, 0, 1}, Case{FormatKind::Zef1, 2, 2},
-                       Case{FormatKind::Zef2, 0, 3}, Case{FormatKind::Zef2, 1, 3},
-                       Case{FormatKind::Zef2, 2, 3}, Case{FormatKind::Zef2, 4, 4}}) {
+  for (const Case c :
+       {Case{FormatKind::Zef1, 0, 1}, Case{FormatKind::Zef1, 2, 2}, Case{FormatKind::Zef2, 0, 3},
+        Case{FormatKind::Zef2, 1, 3}, Case{FormatKind::Zef2, 2, 3}, Case{FormatKind::Zef2, 4, 4}}) {
     Image image = WrittenImage(*FilledSet(c.kind));
     PutU32(image, kDataOffset, c.stored);
     ResealChecksums(image, c.kind);

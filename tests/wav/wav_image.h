@@ -1,12 +1,18 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
-#include <initializer_list>
+#include <fstream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+// WAV file images built byte by byte, and a scratch folder to put them (or any
+// file a data file names) in. Header-only so the text reader's tests can use it.
 namespace zef::wav::testing {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -15,47 +21,103 @@ constexpr std::uint16_t kTagPcm = 1;
 constexpr std::uint16_t kTagFloat = 3;
 constexpr std::uint16_t kTagExtensible = 0xFFFE;
 
+inline void AppendLe(Bytes& bytes, std::uint32_t value, int width) {
+  for (int i = 0; i < width; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// Little-endian integers of `width` bytes each.
+inline Bytes Le(int width, std::initializer_list<std::int32_t> values) {
+  Bytes bytes;
+  for (const std::int32_t v : values) AppendLe(bytes, static_cast<std::uint32_t>(v), width);
+  return bytes;
+}
+
+inline Bytes LeFloat(std::initializer_list<float> values) {
+  Bytes bytes;
+  for (const float v : values) {
+    std::uint32_t raw = 0;
+    std::memcpy(&raw, &v, sizeof raw);
+    AppendLe(bytes, raw, 4);
+  }
+  return bytes;
+}
+
 struct FormatFields {
   std::uint16_t tag = kTagPcm;
   std::uint16_t channels = 1;
   std::uint32_t rate = 48000;
-  std::uint16_t bits = 16;  // the container width for extensible files
-  std::optional<std::uint16_t> blockAlign = std::nullopt;  // channels * bits / 8 when not given
-  std::uint16_t validBits = 0;                             // extensible only
-  std::uint32_t subFormat = kTagPcm;                       // extensible only
+  std::uint16_t bits = 16;                    // the container width for extensible files
+  std::optional<std::uint16_t> blockAlign{};  // channels * bits / 8 when not given
+  std::uint16_t validBits = 0;                // extensible only
+  std::uint32_t subFormat = kTagPcm;          // extensible only
 };
 
 // The body of a "fmt " chunk: 16 bytes, or 40 for the extensible tag.
-Bytes FormatBody(const FormatFields& fields);
+inline Bytes FormatBody(const FormatFields& f) {
+  const std::uint16_t blockAlign = f.blockAlign.value_or(f.channels * f.bits / 8);
+  Bytes body = Le(2, {f.tag, f.channels});
+  for (const std::uint32_t v : {f.rate, f.rate * blockAlign}) AppendLe(body, v, 4);
+  for (const std::uint16_t v : {blockAlign, f.bits}) AppendLe(body, v, 2);
+  if (f.tag == kTagExtensible) {
+    for (const std::uint16_t v : {std::uint16_t{22}, f.validBits}) AppendLe(body, v, 2);
+    for (const std::uint32_t v : {4u, f.subFormat}) AppendLe(body, v, 4);  // mask: front centre
+    body.resize(40, 0xAA);  // the rest of the identifier is never looked at
+  }
+  return body;
+}
 
 struct ChunkImage {
   std::string id;
   Bytes body;
-  std::optional<std::uint32_t> declaredSize = std::nullopt;  // the body size when not given
+  std::optional<std::uint32_t> declaredSize{};  // the body size when not given
 };
 
 // A RIFF WAVE image of the chunks in order, each padded to an even size.
-Bytes WaveImage(const std::vector<ChunkImage>& chunks,
-                std::optional<std::uint32_t> riffSize = std::nullopt);
+inline Bytes WaveImage(const std::vector<ChunkImage>& chunks,
+                       std::optional<std::uint32_t> riffSize = std::nullopt) {
+  Bytes image = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+  for (const ChunkImage& chunk : chunks) {
+    image.insert(image.end(), chunk.id.begin(), chunk.id.end());
+    AppendLe(image, chunk.declaredSize.value_or(static_cast<std::uint32_t>(chunk.body.size())), 4);
+    image.insert(image.end(), chunk.body.begin(), chunk.body.end());
+    if (chunk.body.size() % 2 != 0) image.push_back(0);
+  }
+  const std::uint32_t size = riffSize.value_or(static_cast<std::uint32_t>(image.size() - 8));
+  for (int i = 0; i < 4; ++i) image[4 + i] = static_cast<std::uint8_t>(size >> (8 * i));
+  return image;
+}
 
 // "fmt " then "data".
-Bytes SimpleWave(const FormatFields& fields, const Bytes& samples);
-
-Bytes Le16(std::initializer_list<int> samples);
-Bytes Le32(std::initializer_list<std::int32_t> samples);
-Bytes LeFloat(std::initializer_list<float> samples);
-void AppendLe(Bytes& bytes, std::uint32_t value, int width);
+inline Bytes SimpleWave(const FormatFields& fields, const Bytes& samples) {
+  return WaveImage({{"fmt ", FormatBody(fields)}, {"data", samples}});
+}
 
 // A fresh folder under the system's temporary folder, removed with its files.
 class TempDir {
  public:
-  TempDir();
-  ~TempDir();
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zef_test_XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    root_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  std::filesystem::path Write(const std::string& name, const Bytes& bytes) const;
   std::filesystem::path Path(const std::string& name) const { return root_ / name; }
+  std::filesystem::path Write(const std::string& name, std::string_view bytes) const {
+    const std::filesystem::path path = root_ / name;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  std::filesystem::path Write(const std::string& name, const Bytes& bytes) const {
+    return Write(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  }
 
  private:
   std::filesystem::path root_;

@@ -129,9 +129,9 @@ double ImpedanceMagnitude(const ImpedanceModel& model, double f) {
     return scale * res / Complex(1.0, model.qms * (f / peakHz - peakHz / f));
   };
   // A port splits the single peak of a closed box into two around its tuning.
-  const Complex motional = model.fb > 0 ? resonance(model.fb * 0.62, 0.55) +
-                                              resonance(model.fb * 1.65, 0.45)
-                                        : resonance(model.fs, 1.0);
+  const Complex motional = model.fb > 0
+                               ? resonance(model.fb * 0.62, 0.55) + resonance(model.fb * 1.65, 0.45)
+                               : resonance(model.fs, 1.0);
   const Complex coil(model.re, 2 * kPi * f * model.le);
   return std::abs(coil + motional);
 }

@@ -27,7 +27,7 @@ struct Driver {
   double radiusZ = 0.1;  // m
   double y = 0;          // m, position on the baffle
   double z = 0;
-  double delay = 0;      // s, behind the reference plane
+  double delay = 0;  // s, behind the reference plane
   double gainDb = 0;
   Section section = Section::Full;
 };
@@ -35,12 +35,12 @@ struct Driver {
 // Electrical impedance of a driver in its box: voice-coil resistance and
 // inductance, the mechanical resonance, and for a vented box the port tuning.
 struct ImpedanceModel {
-  double re = 6.2;   // ohm
-  double le = 0.0008; // H
-  double fs = 55;    // Hz, resonance in the box
+  double re = 6.2;     // ohm
+  double le = 0.0008;  // H
+  double fs = 55;      // Hz, resonance in the box
   double qms = 4.0;
   double qes = 0.45;
-  double fb = 0;     // Hz, port tuning; 0 for a closed box
+  double fb = 0;  // Hz, port tuning; 0 for a closed box
 };
 
 // A loudspeaker as an analytic model: pistons in a box, an LR4 crossover
@@ -50,11 +50,11 @@ struct SpeakerModel {
   std::vector<Driver> drivers;
   double crossoverHz = 2000;
   double lowCornerHz = 60;
-  int lowOrder = 2;             // 2 closed box, 4 vented box
+  int lowOrder = 2;  // 2 closed box, 4 vented box
   double highCornerHz = 20000;
   double tiltDbPerOctave = -0.5;  // above 1 kHz
-  double sensitivityDb = 90;    // dB SPL at 1 W / 1 m in the middle band
-  double baffleWidth = 0.4;     // m: the rear shadow starts where it is a wavelength across
+  double sensitivityDb = 90;      // dB SPL at 1 W / 1 m in the middle band
+  double baffleWidth = 0.4;       // m: the rear shadow starts where it is a wavelength across
   double rearMaxDb = 20;
   ImpedanceModel impedance;
 };

@@ -20,7 +20,9 @@ const std::uint32_t kGrey = Rgb(128, 128, 128);
 const std::uint32_t kSilver = Rgb(192, 192, 200);
 
 // Absolute levels at the measuring distance for an input of 2.83 V (1 W into 8 ohm).
-double DistanceOffsetDb(float metres) { return -20.0 * std::log10(metres); }
+double DistanceOffsetDb(float metres) {
+  return -20.0 * std::log10(metres);
+}
 
 void SetMaxInput(model::DataSet& set, model::MaxInputKind kind, float value,
                  model::TestMethod method, std::string_view info) {
@@ -60,11 +62,12 @@ SpeakerModel TwoWayModel() {
 
 Sample TwoWay() {
   model::DataSet set = NewSet(FormatKind::Zef1, 1, 1, 9);
-  SetIdentity(set, {"ZS-212", "Zefview Sample Works", "www.example.com/zs-212",
-                    "12-inch two-way loudspeaker, 1-inch compression driver on a 90 x 50 horn",
-                    "Black (RAL 9005), white on request", "Two M10 flying points, 35 mm pole socket",
-                    24.5f, "Sample Lab", "lab@example.com", "2024-MAR-14",
-                    "Computed from an analytic piston-in-a-box model", "Free field", 4.0f});
+  SetIdentity(
+      set, {"ZS-212", "Zefview Sample Works", "www.example.com/zs-212",
+            "12-inch two-way loudspeaker, 1-inch compression driver on a 90 x 50 horn",
+            "Black (RAL 9005), white on request", "Two M10 flying points, 35 mm pole socket", 24.5f,
+            "Sample Lab", "lab@example.com", "2024-MAR-14",
+            "Computed from an analytic piston-in-a-box model", "Free field", 4.0f});
   SetInputVoltage(set, 2.83f);
   const SpeakerModel m = TwoWayModel();
   FillElectroAcoustic(set, m);
@@ -252,8 +255,8 @@ model::DataSet LargestSet() {
   set.systemPart.parts = 1;
   SetIdentity(set, {"ZS-L benchmark", "Zefview Sample Works", "www.example.com/zs-l",
                     "Two-way with offset drivers: no symmetry", "Grey", "Floor", 30.0f,
-                    "Sample Lab", "lab@example.com", "2024-JAN-15", "Largest file the format allows",
-                    "Free field", 4.0f});
+                    "Sample Lab", "lab@example.com", "2024-JAN-15",
+                    "Largest file the format allows", "Free field", 4.0f});
   set.info->presenceFlags |= presence::kPhaseData;
   SpeakerModel m = TwoWayModel();
   m.drivers[0].y = 0.06;

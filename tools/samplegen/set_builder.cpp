@@ -20,7 +20,9 @@ float Rounded(double value, double steps) {
   return static_cast<float>(std::round(value * steps) / steps + 0.0);
 }
 
-double BandWidthOctaves(FormatKind kind) { return kind == FormatKind::Zef1 ? 1.0 : 1.0 / 3.0; }
+double BandWidthOctaves(FormatKind kind) {
+  return kind == FormatKind::Zef1 ? 1.0 : 1.0 / 3.0;
+}
 
 int LastPoint(const model::DataSet& set) {
   const model::Grid& grid = set.GetGrid();
@@ -30,8 +32,7 @@ int LastPoint(const model::DataSet& set) {
 
 // Fills the arcs the file would give, then completes the band as the reader does.
 template <typename PointValue>
-void FillBand(std::span<float> band, const model::DataSet& set, int lastPoint,
-              PointValue value) {
+void FillBand(std::span<float> band, const model::DataSet& set, int lastPoint, PointValue value) {
   const model::Grid& grid = set.GetGrid();
   const model::Symmetry symmetry = set.info->symmetry;
   for (const int arc : textformat::ArcsToRead(symmetry, false, grid)) {
@@ -108,10 +109,10 @@ void FillElectroAcoustic(model::DataSet& set, const SpeakerModel& model) {
 void FillAxialSpectrum(model::DataSet& set, const SpeakerModel& model, int firstIndex) {
   for (int i = 0; i < model::kMaxBands; ++i) {
     set.info->axialSpectrum[i] =
-        i < firstIndex ? model::kNoData
-                       : Rounded(AxialSensitivity(model, model::BandFrequency(FormatKind::Zef2, i),
-                                                  1.0 / 3.0),
-                                 10);
+        i < firstIndex
+            ? model::kNoData
+            : Rounded(AxialSensitivity(model, model::BandFrequency(FormatKind::Zef2, i), 1.0 / 3.0),
+                      10);
   }
   set.info->presenceFlags |= model::presence::kAxialSpectrum;
 }
@@ -159,8 +160,8 @@ void AddRectangleEdges(model::NodeList<model::Edge>& list, double x, double y1, 
   }
 }
 
-void AddCircleEdges(model::NodeList<model::Edge>& list, double x, double y, double z,
-                    double radius, int segments, std::uint32_t colour) {
+void AddCircleEdges(model::NodeList<model::Edge>& list, double x, double y, double z, double radius,
+                    int segments, std::uint32_t colour) {
   for (int i = 0; i < segments; ++i) {
     list.Add(model::Edge{OnCircle(x, y, z, radius, i, segments),
                          OnCircle(x, y, z, radius, i + 1, segments), colour});
@@ -170,7 +171,8 @@ void AddCircleEdges(model::NodeList<model::Edge>& list, double x, double y, doub
 model::Face DiscFace(double x, double y, double z, double radius, int segments,
                      std::uint32_t colour) {
   model::Face face;
-  for (int i = 0; i < segments; ++i) face.vertices.push_back(OnCircle(x, y, z, radius, i, segments));
+  for (int i = 0; i < segments; ++i)
+    face.vertices.push_back(OnCircle(x, y, z, radius, i, segments));
   face.colour = colour;
   return face;
 }

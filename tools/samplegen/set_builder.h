@@ -67,8 +67,8 @@ void AddRectangleEdges(model::NodeList<model::Edge>& list, double x, double y1, 
                        double y2, double z2, std::uint32_t colour);
 
 // A circle on the plane x = `x` as `segments` edges.
-void AddCircleEdges(model::NodeList<model::Edge>& list, double x, double y, double z,
-                    double radius, int segments, std::uint32_t colour);
+void AddCircleEdges(model::NodeList<model::Edge>& list, double x, double y, double z, double radius,
+                    int segments, std::uint32_t colour);
 
 // A polygon approximating a disc on the plane x = `x`.
 model::Face DiscFace(double x, double y, double z, double radius, int segments,

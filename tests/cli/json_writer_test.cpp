@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "cli/json_writer.h"
+
+namespace zef::cli {
+namespace {
+
+// One object holding a key of each shape, written compact or pretty.
+std::string Sample(bool pretty) {
+  JsonWriter json(pretty);
+  json.BeginObject();
+  json.Key("name");
+  json.Text("box");
+  json.Key("values");
+  json.Reals(std::vector<float>{1, 2.5f});
+  json.Key("grid");
+  json.BeginArray();
+  json.Reals(std::vector<float>{1});
+  json.Reals(std::vector<float>{});
+  json.EndArray();
+  json.Key("faces");
+  json.BeginArray();
+  json.BeginObject();
+  json.Key("colour");
+  json.Unsigned(255);
+  json.EndObject();
+  json.EndArray();
+  json.Key("empty");
+  json.BeginObject();
+  json.EndObject();
+  json.Key("none");
+  json.Null();
+  json.Key("ok");
+  json.Bool(true);
+  json.EndObject();
+  return json.Document();
+}
+
+TEST(JsonWriter, CompactAndPrettyLayouts) {
+  EXPECT_EQ(Sample(false),
+            R"({"name":"box","values":[1,2.5],"grid":[[1],[]],"faces":[{"colour":255}],)"
+            R"("empty":{},"none":null,"ok":true})");
+  EXPECT_EQ(Sample(true),
+            "{\n"
+            "  \"name\": \"box\",\n"
+            "  \"values\": [1, 2.5],\n"
+            "  \"grid\": [\n"
+            "    [1],\n"
+            "    []\n"
+            "  ],\n"
+            "  \"faces\": [\n"
+            "    {\n"
+            "      \"colour\": 255\n"
+            "    }\n"
+            "  ],\n"
+            "  \"empty\": {},\n"
+            "  \"none\": null,\n"
+            "  \"ok\": true\n"
+            "}");
+}
+
+TEST(JsonWriter, RealsAreTheShortestTextThatReadsBackAndNonFiniteIsNull) {
+  const struct {
+    float value;
+    const char* text;
+  } cases[] = {
+      {0.1f, "0.1"},
+      {1.0f / 3.0f, "0.33333334"},
+      {-12000.0f, "-12000"},
+      {0.017453292f, "0.017453292"},
+      {1e-7f, "1e-07"},
+      {std::numeric_limits<float>::max(), "3.4028235e+38"},
+      {-0.0f, "-0"},
+      {std::numeric_limits<float>::quiet_NaN(), "null"},
+      {-std::numeric_limits<float>::infinity(), "null"},
+  };
+  for (const auto& c : cases) {
+    JsonWriter json(false);
+    json.Real(c.value);
+    EXPECT_EQ(json.Document(), c.text);
+  }
+}
+
+TEST(JsonWriter, TextsAreLatinOneTurnedIntoEscapedUtf8) {
+  JsonWriter json(false);
+  json.Text(
+      "caf\xE9 \xB0"
+      "C \"q\" a\\b\r\n\t\x01\x7F");
+  EXPECT_EQ(json.Document(),
+            "\"caf\xC3\xA9 \xC2\xB0"
+            "C \\\"q\\\" a\\\\b\\r\\n\\t\\u0001\x7F\"");
+}
+
+}  // namespace
+}  // namespace zef::cli
