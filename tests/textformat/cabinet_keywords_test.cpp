@@ -13,6 +13,7 @@ namespace {
 
 using model::FormatKind;
 using model::Point3;
+using testing::ErrorAt;
 using testing::ErrorsAt;
 using Lines = std::vector<std::string>;
 
@@ -76,6 +77,8 @@ TEST(CabinetSystem, AxisCodesAndTheirDefaults) {
       {"\t<UP>\t<+Z>", " <ON-AXIS> expected"},
       {"\t<ON-AXIS>\t<+W>\t<UP>\t<+Z>", " <ON-AXIS> illegal axiscode"},
       {"\t<ON-AXIS>\t<+X>\t<DOWN>\t<+Z>", " <UP> expected"},
+      {"\t<ON-AXIS>\t<+X>\t<UP>\tZ", " <UP> illegal axiscode"},
+      {"\t<ON-AXIS>\t<-Y>\t<UP>\t<+Y>", " impossible axiscodes"},
       {"\t<ON-AXIS>\t<+X>\t<UP>\t<-X>", " impossible axiscodes"},
   };
   for (const auto& [values, message] : refused) {
@@ -87,10 +90,10 @@ TEST(CabinetSystem, AxisCodesAndTheirDefaults) {
 // Without a readable <CABINET-SYSTEM> line the read goes on with result 1 and the holder's codes.
 TEST(CabinetSystem, UnreadableLineIsNonFatalAndKeepsTheCodes) {
   const std::tuple<std::string, Lines, std::uint32_t> cases[] = {
-      {kBox + "<ZEF1END>\n", ErrorsAt(2, {"<CABINET-SYSTEM> expected"}), 1},
+      {kBox + "<ZEF1END>\n", ErrorAt(2, "<CABINET-SYSTEM> expected"), 1},
       {"<CABINET-SYSTEM>\n" + kBox + "<ZEF1END>\n",
-       ErrorsAt(2, {"No data found after <CABINET-SYSTEM>"}), 1},
-      {"", ErrorsAt(2, {"end of file"}), 0},
+       ErrorAt(2, "No data found after <CABINET-SYSTEM>"), 1},
+      {"", ErrorAt(2, "end of file"), 0},
   };
   for (const auto& [lines, messages, cabinetFlags] : cases) {
     const auto run = RunCabinet(lines);
@@ -116,17 +119,19 @@ TEST(CabinetBoxes, ValuesStoredAndChecked) {
             model::cabinet_flag::kRectangular | model::cabinet_flag::kTrapezoidal);
 
   std::vector<Case> cases = {
-      {"<RECTANGULAR>\t1\t1\t0\t1\t0\t1",
-       ErrorsAt(3, {"<CABINET><RECTANGULAR>impossible dimensions"})},
-      {"<RECTANGULAR>\t0\t1\t0\t1\t0", ErrorsAt(3, {"Rectangular cabinet data field missing"})},
+      {"<RECTANGULAR>\t0\t1\t0\t1\t0", ErrorAt(3, "Rectangular cabinet data field missing")},
+      {"<RECTANGULAR>\t0\t1\tnone\t1\t0\t1", ErrorAt(3, "Valid float expected: none")},
       {"<TRAPEZOIDAL>\t0\t1\t0\t1\t0\t1\t0\t1\t0",
-       ErrorsAt(3, {"Trapezoidal cabinet data field missing"})},
+       ErrorAt(3, "Trapezoidal cabinet data field missing")},
   };
-  for (int pair = 0; pair < 5; ++pair) {
-    std::string values;
-    for (int i = 0; i < 5; ++i) values += i == pair ? "\t2\t1" : "\t0\t1";
-    cases.push_back(
-        {"<TRAPEZOIDAL>" + values, ErrorsAt(3, {"<CABINET><TRAPEZOIDAL>impossible dimensions"})});
+  // Every pair must rise: x1 < x2, y1 < y2, z1 < z2, and the five trapezoidal pairs.
+  for (const auto& [kind, pairs] : {std::pair{"<RECTANGULAR>", 3}, std::pair{"<TRAPEZOIDAL>", 5}}) {
+    for (int pair = 0; pair < pairs; ++pair) {
+      std::string values = kind;
+      for (int i = 0; i < pairs; ++i) values += i == pair ? "\t1\t1" : "\t0\t1";
+      cases.push_back(
+          {values, ErrorAt(3, "<CABINET>" + std::string(kind) + "impossible dimensions")});
+    }
   }
   for (Case& c : cases) {
     c.lines = kSystem + "<CABINET>\t" + c.lines + "\n<ZEF1END>\n";
@@ -136,9 +141,10 @@ TEST(CabinetBoxes, ValuesStoredAndChecked) {
 
 TEST(CabinetLines, EachKindOnceAndOnlyKnownKinds) {
   const Case cases[] = {
-      {kSystem + kBox + kBox + "<ZEF1END>\n", ErrorsAt(4, {"<CABINET> type already given"})},
+      {kSystem + kBox + kBox + "<ZEF1END>\n", ErrorAt(4, "<CABINET> type already given")},
+      {kSystem + "<CABINET>\n<ZEF1END>\n", ErrorAt(3, "No data found after <CABINET>")},
       {kSystem + "<CABINET>\t<BOX>\t1\n<ZEF1END>\n",
-       ErrorsAt(3, {"<CABINET> <EDGES>, <FACES> or <DXF> expected"})},
+       ErrorAt(3, "<CABINET> <EDGES>, <FACES> or <DXF> expected")},
       // Lines without a value give nothing, and may repeat; faces may have no edges.
       {kSystem + "<CABINET>\t\n<CABINET>\t# none yet\n" + kFacesOne + "0\t0\t0\t<RGB>\t0\t0\t0\n" +
            "<ZEF1END>\n",
@@ -186,28 +192,34 @@ TEST(CabinetShapes, HeaderAndLineErrors) {
   const Case cases[] = {
       {"<CABINET>\t<EDGES>\tmany\n",
        ErrorsAt(3, {"Unsigned integer expected:many", "<CABINET> illegal edge count "})},
-      {"<CABINET>\t<EDGES>\t0\t<ORIGIN>\t0\t0\t0\n", ErrorsAt(3, {"<CABINET> edge count = 0"})},
-      {"<CABINET>\t<EDGES>\t1\t<ORIGIN>\t0\t0\n",
-       ErrorsAt(3, {"Cabinet origin data field missing"})},
-      {kEdgesOne + kEdge + "\n", ErrorsAt(4, {"<CABINET> edge <RGB> expected"})},
-      {kEdgesOne + kEdge + "\t<RGB>\t256\t0\t0\n",
-       ErrorsAt(4, {"<CABINET><RGB> red out of range"})},
-      {kEdgesOne + kEdge + "\t<RGB>\t0\t0\t256\n",
-       ErrorsAt(4, {"<CABINET><RGB> blue out of range"})},
+      {"<CABINET>\t<EDGES>\t0\t<ORIGIN>\t0\t0\t0\n", ErrorAt(3, "<CABINET> edge count = 0")},
+      {"<CABINET>\t<EDGES>\t1\t<ORIGIN>\t0\t0\n", ErrorAt(3, "Cabinet origin data field missing")},
+      {kEdgesOne + kEdge + "\n", ErrorAt(4, "<CABINET> edge <RGB> expected")},
+      {kEdgesOne + kEdge + "\t<RGBA>\t0\t0\t0\n", ErrorAt(4, "<CABINET> edge <RGB> expected")},
+      {kEdgesOne + "0\t0\t0\t1\t1\n", ErrorAt(4, "Cabinet edge data field missing")},
+      {kEdgesOne + "0\tx\t0\t1\t1\t1\n", ErrorAt(4, "Valid float expected: x")},
+      {kEdgesOne + kEdge + "\t<RGB>\t256\t0\t0\n", ErrorAt(4, "<CABINET><RGB> red out of range")},
+      {kEdgesOne + kEdge + "\t<RGB>\t0\t0\t256\n", ErrorAt(4, "<CABINET><RGB> blue out of range")},
       {kEdgesOne + kEdge + "\t<RGB>\t0\t-1\t0\n",
        ErrorsAt(4, {"Unsigned integer expected:-1", "<CABINET><RGB> green expected"})},
       {"<CABINET>\t<FACES>\t0\t<EDGES>\t0\t<ORIGIN>\t0\t0\t0\n",
-       ErrorsAt(3, {"<CABINET> face count = 0"})},
-      {"<CABINET>\t<FACES>\t1\t<EDGE>\t0\n", ErrorsAt(3, {"<CABINET> <EDGES> expected"})},
-      {kFacesOne + kEdge + "\n", ErrorsAt(4, {"<CABINET> face <RGB> expected"})},
-      {kFacesOne + "<RGB>\t0\t0\t0\n", ErrorsAt(4, {"Valid float expected: <RGB>"})},
+       ErrorAt(3, "<CABINET> face count = 0")},
+      {"<CABINET>\t<FACES>\tx\n",
+       ErrorsAt(3, {"Unsigned integer expected:x", "<CABINET> illegal face count"})},
+      {"<CABINET>\t<FACES>\t1\t<EDGE>\t0\n", ErrorAt(3, "<CABINET> <EDGES> expected")},
+      {"<CABINET>\t<FACES>\t1\t<EDGES>\t-1\n",
+       ErrorsAt(3, {"Unsigned integer expected:-1", "<CABINET> illegal edge count "})},
+      {kFacesOne + kEdge + "\n", ErrorAt(4, "<CABINET> face <RGB> expected")},
+      {kFacesOne + kEdge + "\t<COLOR>\t0\t0\t0\n", ErrorAt(4, "<CABINET> face <RGB> expected")},
+      {kFacesOne + "0\t0\t0\t1\t1\n", ErrorAt(4, "Cabinet face data field missing")},
+      {kFacesOne + "<RGB>\t0\t0\t0\n", ErrorAt(4, "Valid float expected: <RGB>")},
       {"<CABINET>\t<FACES>\t1\t<EDGES>\t1\t<ORIGIN>\t0\t0\t0\n0\t0\t0\t<RGB>\t0\t0\t0\n" + kEdge +
            "\n",
-       ErrorsAt(5, {"<CABINET> edge <RGB> expected"})},
+       ErrorAt(5, "<CABINET> edge <RGB> expected")},
       // Counts are never trusted: the lines run out first.
       {"<CABINET>\t<EDGES>\t4294967295\t<ORIGIN>\t0\t0\t0\n" + kEdge + "\t<RGB>\t0\t0\t0\n",
-       ErrorsAt(5, {"end of file"})},
-      {"<CABINET>\t<FACES>\t99\t<EDGES>\t0\t<ORIGIN>\t0\t0\t0\n", ErrorsAt(4, {"end of file"})},
+       ErrorAt(5, "end of file")},
+      {"<CABINET>\t<FACES>\t99\t<EDGES>\t0\t<ORIGIN>\t0\t0\t0\n", ErrorAt(4, "end of file")},
   };
   for (const Case& c : cases) ExpectRun({kSystem + c.lines, c.messages});
 }
@@ -247,6 +259,7 @@ TEST(CabinetDxf, FileLoadedUnitAndOriginStored) {
       {"big.dxf\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0", "<CABINET> <DXF> size is > 500kB"},
       {"none.dxf\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0", "<CABINET> <DXF> failed to read file."},
       {"cab.dwg\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0", "<CABINET> <DXF> file type not supported."},
+      {"cab.dxf\t<UNITS>\t<MM>", "<CABINET> <DXF> <UNIT> missing"},
       {"cab.dxf\t<UNIT>\t<YARD>", "<CABINET> illegal <DXF> <UNIT>"},
       {"cab.dxf\t<UNIT>\t<MM>", "<CABINET> <DXF> <ORIGIN> expected"},
   };
@@ -259,14 +272,13 @@ TEST(CabinetDxf, FileLoadedUnitAndOriginStored) {
 TEST(CabinetEnd, EndTagOfTheKind) {
   const Case cases[] = {
       {kSystem + "<ZEF1END>\n<ZEF2END>\nnot read\n", {}, kReadClean},
-      {kSystem + "<ZEF2END>\n", ErrorsAt(3, {"<ZEF1END> expected"})},
+      {kSystem + "<ZEF2END>\n", ErrorAt(3, "<ZEF1END> expected")},
       // A ZEF2 file of version 1 has no reference point.
-      {kSystem + "<CABINET-MR>\t0\t0\t0\n<ZEF2END>\n", ErrorsAt(3, {"<ZEF2END> expected"}),
+      {kSystem + "<CABINET-MR>\t0\t0\t0\n<ZEF2END>\n", ErrorAt(3, "<ZEF2END> expected"),
        kReadFailed, FormatKind::Zef2},
       // Cut short where a cabinet line or the end tag could stand: kept, with errors.
-      {kSystem + kBox, ErrorsAt(4, {"end of file"}), kReadWithErrors},
-      {kSystem + kBox + "junk\t1\n<ZEF1END>\n", ErrorsAt(4, {"<CABINET> expected"}),
-       kReadWithErrors},
+      {kSystem + kBox, ErrorAt(4, "end of file"), kReadWithErrors},
+      {kSystem + kBox + "junk\t1\n<ZEF1END>\n", ErrorAt(4, "<CABINET> expected"), kReadWithErrors},
   };
   for (const Case& c : cases) ExpectRun(c);
   EXPECT_EQ(RunCabinet(kSystem + kBox).set->info->cabinetFlags, model::cabinet_flag::kRectangular);
@@ -287,11 +299,13 @@ TEST(CabinetEnd, ReferencePointOfZef2Version2) {
 
   Case cases[] = {
       {kSystem + "<CABINET-MR>\t1\t2\t3\n<ZEF2END>\n",
-       ErrorsAt(3, {"<CABINET> required for ZEF2 v2"})},
-      {kSystem + kBox + "<ZEF2END>\n", ErrorsAt(4, {"<CABINET-MR> required for ZEF2 v2"})},
-      {mr + "\t1\t2\n<ZEF2END>\n", ErrorsAt(4, {"<CABINET-MR> x y z values not found"})},
-      {mr + "\t1\t2\t3\t<INFO>\n<ZEF2END>\n", ErrorsAt(4, {"<INFO> value expected"})},
-      {mr + "\t1\t2\t3\n<ZEF1END>\n", ErrorsAt(5, {"<ZEF2END> expected"})},
+       ErrorAt(3, "<CABINET> required for ZEF2 v2")},
+      {kSystem + kBox + "<ZEF2END>\n", ErrorAt(4, "<CABINET-MR> required for ZEF2 v2")},
+      {kSystem + "<CABINET>\t\n<ZEF2END>\n", ErrorAt(4, "<CABINET> required for ZEF2 v2")},
+      {mr + "\t1\t2\n<ZEF2END>\n", ErrorAt(4, "<CABINET-MR> x y z values not found")},
+      {mr + "\t1\t2\t3\t<NOTE>\tx\n<ZEF2END>\n", ErrorAt(4, "<INFO> expected")},
+      {mr + "\t1\t2\t3\t<INFO>\n<ZEF2END>\n", ErrorAt(4, "<INFO> value expected")},
+      {mr + "\t1\t2\t3\n<ZEF1END>\n", ErrorAt(5, "<ZEF2END> expected")},
   };
   for (Case& c : cases) {
     c.kind = FormatKind::Zef2;

@@ -18,6 +18,7 @@ using testing::ErrorAt;
 using testing::ErrorsAt;
 using testing::GroupRun;
 using Messages = std::vector<std::string>;
+using Prepare = std::function<void(model::DataSet&)>;
 
 void ExpectFailed(const GroupRun& run, const Messages& messages, const std::string& context) {
   EXPECT_FALSE(run.ok) << context;
@@ -39,12 +40,18 @@ struct EaLines {
   }
 };
 
-// ZEF1 bands 1k and 2k unless told otherwise; `then` reads on after the group.
-GroupRun RunEa(const EaLines& lines, int minBand = 5, int maxBand = 6,
-               FormatKind kind = FormatKind::Zef1, const std::function<bool(Reader&)>& then = {}) {
+// ZEF1 bands 1k and 2k unless `prepare` says otherwise; a <NEXT> line, when there
+// is one, must be left for the group that follows.
+GroupRun RunEa(const EaLines& lines, const Prepare& prepare = {},
+               FormatKind kind = FormatKind::Zef1) {
+  const bool next = lines.Text().find("<NEXT>") != std::string::npos;
   return testing::RunGroup(
-      kind, lines.Text(), [&](Reader& r) { return ReadElectroAcoustic(r) && (!then || then(r)); },
-      [&](model::DataSet& set) { testing::SetBands(set, minBand, maxBand); });
+      kind, lines.Text(),
+      [next](Reader& r) { return ReadElectroAcoustic(r) && (!next || r.ExpectKeyword("<NEXT>")); },
+      [&](model::DataSet& set) {
+        testing::SetBands(set, 5, 6);
+        if (prepare) prepare(set);
+      });
 }
 
 // Lines of the passive block that fail the read: the values after `keyword`, and the messages.
@@ -65,22 +72,24 @@ std::string Thirty(const std::string& value) {
 
 TEST(BandRange, LabelsOfEachKind) {
   // Format version 1: no <PHASEDATA> line follows.
-  const std::tuple<FormatKind, std::string, std::string, int, int, Messages> cases[] = {
-      {FormatKind::Zef1, "1k", "16000", 5, 9, {}},
-      {FormatKind::Zef2, "50", "20k", 3, 29, {}},
-      {FormatKind::Zef1, "31.5", "1k", 0, 0, ErrorAt(2, "<MINBAND> illegal value")},
-      {FormatKind::Zef2, "40", "1k", 0, 0, ErrorAt(2, "<MINBAND> illegal value")},
-      {FormatKind::Zef2, "1k", "1000", 0, 0, ErrorAt(3, "<MINBAND> >= <MAXBAND>")},
-      {FormatKind::Zef1, "", "1k", 0, 0, ErrorAt(2, "<MINBAND> value expected")},
-  };
+  const std::tuple<FormatKind, std::string, std::string, std::uint32_t, std::uint32_t, Messages>
+      cases[] = {
+          {FormatKind::Zef1, "1k", "16000", 5, 9, {}},
+          {FormatKind::Zef2, "50", "20k", 3, 29, {}},
+          {FormatKind::Zef1, "31.5", "1k", 0, 0, ErrorAt(2, "<MINBAND> illegal value")},
+          {FormatKind::Zef2, "40", "1k", 0, 0, ErrorAt(2, "<MINBAND> illegal value")},
+          {FormatKind::Zef2, "1k", "1000", 0, 0, ErrorAt(3, "<MINBAND> >= <MAXBAND>")},
+          {FormatKind::Zef2, "50", "25", 0, 0, ErrorAt(3, "<MINBAND> >= <MAXBAND>")},
+          {FormatKind::Zef1, "", "1k", 0, 0, ErrorAt(2, "<MINBAND> value expected")},
+      };
   for (const auto& [kind, minBand, maxBand, expectedMin, expectedMax, messages] : cases) {
     const GroupRun run = testing::RunGroup(
         kind, "<MINBAND>\t" + minBand + "\n<MAXBAND>\t" + maxBand + "\n", ReadBandRange);
     EXPECT_EQ(run.ok, messages.empty()) << minBand;
     EXPECT_EQ(run.messages, messages) << minBand << " to " << maxBand;
     if (!messages.empty()) continue;
-    EXPECT_EQ(run.set->data.MinBand(), static_cast<std::uint32_t>(expectedMin)) << minBand;
-    EXPECT_EQ(run.set->data.MaxBand(), static_cast<std::uint32_t>(expectedMax)) << maxBand;
+    EXPECT_EQ(run.set->data.MinBand(), expectedMin) << minBand;
+    EXPECT_EQ(run.set->data.MaxBand(), expectedMax) << maxBand;
   }
 }
 
@@ -89,6 +98,7 @@ TEST(BandRange, PhaseDataSwitchAndUnitInVersion2) {
       // values, phase data, in degrees, message after "<PHASEDATA>" when refused
       {"<NO>", false, false, ""},
       {"<yes>\t<unit>\t<deg>", true, true, ""},
+      {"<MAYBE>", false, false, "<yes> or <no> expected"},
       {"<YES>\t<UNIT>\t<RAD>", true, false, ""},
       {"", false, false, "<yes> or <no> expected"},
       {"<YES>\t<DEG>", false, false, "<UNIT> expected"},
@@ -119,7 +129,6 @@ TEST(Sensitivity, RealisticRangeAndDefault) {
 
   // No value: 90 in the band range only.
   const GroupRun empty = RunEa({.sensitivity = "<SENSITIVITY>\t"});
-  EXPECT_TRUE(empty.ok);
   EXPECT_EQ(empty.result, kReadWithErrors);
   EXPECT_EQ(empty.messages, ErrorAt(2, "<SENSITIVITY> data missing"));
   const auto sensitivity = empty.set->data.Array(PerBand::Sensitivity);
@@ -130,6 +139,7 @@ TEST(Sensitivity, RealisticRangeAndDefault) {
   ExpectRefused(&EaLines::sensitivity, "<SENSITIVITY>",
                 {{"90\t160.1", unrealistic},
                  {"-0.1\t90", unrealistic},
+                 {"90", ErrorAt(2, "<SENSITIVITY> data field missing")},
                  {"90\t<NODATA>", unrealistic},  // the realistic range skips nothing
                  {"<nodata>\t<NODATA>",
                   ErrorAt(2, "<nodata> can't be used for all values in <SENSITIVITY>")}});
@@ -137,11 +147,11 @@ TEST(Sensitivity, RealisticRangeAndDefault) {
 
 TEST(Impedance, AllowedRangeMeanAndLowestFigures) {
   const Messages outOfRange = ErrorAt(4, "<IMPEDANCE> data out of allowed range (0.0 ..100000.0)");
-  ExpectRefused(
-      &EaLines::impedance, "<IMPEDANCE>",
-      {{"0\t8", outOfRange},
-       {"8\t100000.5", outOfRange},
-       {"<NODATA>\t<nodata>", ErrorAt(4, "<nodata> can't be used for all values in <IMPEDANCE>")}});
+  ExpectRefused(&EaLines::impedance, "<IMPEDANCE>",
+                {{"0\t8", outOfRange},
+                 {"8\t100000.5", outOfRange},
+                 {"<NODATA>\t<nodata>",
+                  ErrorAt(4, "<nodata> can't be used for all values in <IMPEDANCE>")}});
 
   // Only bands up to 7 (ZEF1) or 23 (ZEF2) count for the reduced figure; <NODATA> counts nowhere.
   const std::tuple<FormatKind, int, int, std::string, float, float, float> cases[] = {
@@ -152,9 +162,8 @@ TEST(Impedance, AllowedRangeMeanAndLowestFigures) {
   for (const auto& [kind, minBand, maxBand, values, mean, lowest, reduced] : cases) {
     const GroupRun run = RunEa(
         {.sensitivity = "<SENSITIVITY>" + Thirty("90"), .impedance = "<IMPEDANCE>\t" + values},
-        minBand, maxBand, kind);
-    ASSERT_TRUE(run.ok) << values;
-    EXPECT_EQ(run.messages, Messages{}) << values;
+        [&](model::DataSet& set) { testing::SetBands(set, minBand, maxBand); }, kind);
+    EXPECT_EQ(run.result, kReadClean) << values;
     EXPECT_FLOAT_EQ(run.set->info->meanImpedance, mean) << values;
     EXPECT_FLOAT_EQ(run.set->impedance.lowest, lowest) << values;
     EXPECT_FLOAT_EQ(run.set->impedance.reducedLowest, reduced) << values;
@@ -172,7 +181,6 @@ TEST(Impedance, AllowedRangeMeanAndLowestFigures) {
 TEST(InfoTexts, BreaksConvertedAndInvisibleTextsLeaveTheirBitClear) {
   const GroupRun run = RunEa({.sensitivityInfo = "<SENSITIVITY-INFO>\t'free<br>field'",
                               .impedanceInfo = "<IMPEDANCE-INFO>\t' -- '"});
-  ASSERT_TRUE(run.ok);
   EXPECT_EQ(TextOf(run.set->info->sensitivityInfo), "free\r\nfield");
   EXPECT_EQ(TextOf(run.set->info->impedanceInfo), "--");
   EXPECT_EQ(run.set->info->presenceFlags, model::presence::kSensitivityInfo);
@@ -191,54 +199,50 @@ TEST(MaxInput, KindValueMethodAndInformationText) {
   for (const auto& [values, kind, value, method, text, flags] : cases) {
     const GroupRun run = RunEa({.maxInput = "<TOTMAXINPUT>\t" + values});
     EXPECT_EQ(run.result, kReadClean) << values;
-    const model::InfoRecord& info = *run.set->info;
-    EXPECT_EQ(std::tuple(info.maxInputKind, info.maxInputValue, info.maxInputMethod),
-              std::tuple(kind, value, method))
+    const model::InfoRecord& i = *run.set->info;
+    EXPECT_EQ(std::tuple(i.maxInputKind, i.maxInputValue, i.maxInputMethod, TextOf(i.methodInfo),
+                         i.presenceFlags),
+              std::tuple(kind, value, method, text, flags))
         << values;
-    EXPECT_EQ(TextOf(info.methodInfo), text) << values;
-    EXPECT_EQ(info.presenceFlags, flags) << values;
   }
 
   const std::string head = "<POWER>\t100\t<METHOD>\t";
   ExpectRefused(
       &EaLines::maxInput, "<TOTMAXINPUT>",
       {{"<CURRENT>\t1", ErrorAt(6, "<TOTMAXINPUT> <VOLTAGE> or <POWER> expected")},
-       {"<POWER>", ErrorAt(6, "<TOTMAXINPUT> <POWER> value expected")},
        {"<POWER>\t0\t<METHOD>\t<AES2-1984>", ErrorAt(6, "<TOTMAXINPUT><POWER> must be > 0 W")},
        {"<VOLTAGE>\t0.0000009\t<METHOD>", ErrorAt(6, "<TOTMAXINPUT><VOLTAGE> must be > 0 Vrms")},
        {"<POWER>\tlots",
         ErrorsAt(6, {"Valid float expected: lots", "<TOTMAXINPUT><POWER> must be > 0 W"})},
-       {"<POWER>\t100", ErrorAt(6, "<TOTMAXINPUT> <METHOD> expected")},
-       {"<POWER>\t100\t<METHOD>", ErrorAt(6, "<TOTMAXINPUT> <METHOD> value expected")},
-       {head + "<ISO>", ErrorAt(6, "<METHOD> illegal value")},
        {head + "<AES2-1984>\t<NOTE>\tx", ErrorAt(6, "<INFO> expected")},
+       {"<POWER>\t100\t<METOD>\t<AES2-1984>", ErrorAt(6, "<TOTMAXINPUT> <METHOD> expected")},
+       {head + "<ISO>", ErrorAt(6, "<METHOD> illegal value")},
        {head + "<AES2-1984>\t<INFO>", ErrorAt(6, "<INFO> message expected")},
        {head + "<CUSTOM>", ErrorAt(6, "<INFO> expected")}});
 }
 
 TEST(MaxInput, UnreadableLineLeavesDefaultsAndReadingGoesOn) {
   const std::string defaults = "<TOTMAXINPUT> <VOLTAGE> or <POWER> expected";
-  const std::pair<std::string, Messages> cases[] = {
-      {"<TOTMAXINPUT>\t\n<NEXT>\t", ErrorAt(6, defaults)},
+  const std::pair<EaLines, Messages> cases[] = {
+      {{.maxInput = "<TOTMAXINPUT>\t", .after = "<NEXT>\t\n"}, ErrorAt(6, defaults)},
       // A file without the line: the next keyword line is not lost.
-      {"<NEXT>\t", ErrorsAt(6, {"<TOTMAXINPUT> expected", defaults})},
+      {{.maxInput = "<NEXT>\t"}, ErrorsAt(6, {"<TOTMAXINPUT> expected", defaults})},
+      {{.maxInput = "<TOTMAXINPUT>", .after = "<NEXT>\t\n"},
+       ErrorsAt(6, {"No data found after <TOTMAXINPUT>", defaults})},
+      // Nor is a line that does not begin with "<" read as the keyword's.
+      {{.maxInput = "TOTMAXINPUT\t<POWER>\t1", .after = "<NEXT>\t\n"},
+       ErrorsAt(6, {"<TOTMAXINPUT> expected", defaults})},
   };
   for (const auto& [lines, messages] : cases) {
-    const GroupRun run = testing::RunGroup(
-        FormatKind::Zef1, EaLines{.maxInput = lines}.Text(),
-        [](Reader& r) { return ReadElectroAcoustic(r) && r.ExpectKeyword("<NEXT>"); },
-        [](model::DataSet& set) {
-          testing::SetBands(set, 5, 6);
-          set.info->maxInputKind = model::MaxInputKind::Voltage;  // to see the defaults put in
-          set.info->maxInputMethod = model::TestMethod::Custom;
-        });
-    EXPECT_TRUE(run.ok) << lines;
-    EXPECT_EQ(run.result, kReadWithErrors) << lines;
-    EXPECT_EQ(run.messages, messages) << lines;
-    EXPECT_EQ(std::tuple(run.set->info->maxInputKind, run.set->info->maxInputValue,
-                         run.set->info->maxInputMethod),
-              std::tuple(model::MaxInputKind::Power, -1.0f, model::TestMethod::Aes2_1984))
-        << lines;
+    const GroupRun run = RunEa(lines, [](model::DataSet& set) {
+      set.info->maxInputKind = model::MaxInputKind::Voltage;  // to see the defaults put in
+      set.info->maxInputMethod = model::TestMethod::Custom;
+    });
+    EXPECT_EQ(run.result, kReadWithErrors) << lines.maxInput;
+    EXPECT_EQ(run.messages, messages) << lines.maxInput;
+    const model::InfoRecord& i = *run.set->info;
+    EXPECT_EQ(std::tuple(i.maxInputKind, i.maxInputValue, i.maxInputMethod),
+              std::tuple(model::MaxInputKind::Power, -1.0f, model::TestMethod::Aes2_1984));
   }
 }
 
@@ -254,15 +258,14 @@ TEST(CustomSpectrum, ThirtyValuesWhateverTheBandRange) {
   const std::pair<std::string, std::string> refused[] = {
       {values.substr(0, values.rfind('\t')), "<CUSTOM-SPECTRUM> data field missing"},
       {"\t", "<CUSTOM-SPECTRUM> values expected"},
+      {Thirty("<NODATA>"), "<nodata> can't be used for all values in <CUSTOM-SPECTRUM>"},
   };
   for (const auto& [line, message] : refused) {
     ExpectFailed(RunEa({.maxInput = custom, .after = "<CUSTOM-SPECTRUM>" + line + "\n"}),
                  ErrorAt(7, message), message);
   }
   // Other methods have no spectrum line: the next line is left to the next group.
-  EXPECT_TRUE(RunEa({.after = "<NEXT>\t\n"}, 5, 6, FormatKind::Zef1, [](Reader& r) {
-                return r.ExpectKeyword("<NEXT>");
-              }).ok);
+  EXPECT_EQ(RunEa({.after = "<NEXT>\t\n"}).result, kReadClean);
 }
 
 TEST(PoweredType, ReadsNothingAndRefusesPhaseData) {
@@ -273,14 +276,10 @@ TEST(PoweredType, ReadsNothingAndRefusesPhaseData) {
       set.info->presenceFlags = flags;
     };
   };
-  const auto next = [](Reader& r) {
-    return ReadElectroAcoustic(r) && r.ExpectKeyword("<RADIATION>");
-  };
-  const std::string text = "<RADIATION>\t<FULLSPHERE>\n";
-  EXPECT_TRUE(testing::RunGroup(FormatKind::Zef1, text, next, powered(1, 0)).ok);
-  EXPECT_TRUE(testing::RunGroup(FormatKind::Zef2, text, next, powered(2, 0)).ok);
-  ExpectFailed(testing::RunGroup(FormatKind::Zef2, text, ReadElectroAcoustic,
-                                 powered(2, model::presence::kPhaseData)),
+  // The next line is left to the next group.
+  EXPECT_EQ(RunEa({.sensitivity = "<NEXT>\t"}, powered(1, 0)).result, kReadClean);
+  EXPECT_EQ(RunEa({.sensitivity = "<NEXT>\t"}, powered(2, 0), FormatKind::Zef2).result, kReadClean);
+  ExpectFailed(RunEa({}, powered(2, model::presence::kPhaseData), FormatKind::Zef2),
                ErrorAt(1, "TYPE = powered cannot have phase data"), "powered");
 }
 
@@ -316,10 +315,11 @@ TEST(SensitivityPhase, StoredInRadiansMissingValuesKept) {
   const GroupRun empty = RunWithPhase("<SENSITIVITY-PHASE>\t", true);
   EXPECT_EQ(empty.result, kReadWithErrors);
   EXPECT_EQ(empty.messages, ErrorAt(3, "<SENSITIVITY-PHASE> data missing"));
-  EXPECT_EQ(empty.set->phase->sensitivity[4], 0.0f);
-
+  ExpectFailed(RunWithPhase("<SENSITIVITY-PHASE>\t1\t2", false),
+               ErrorAt(3, "<SENSITIVITY-PHASE> data field missing"), "short");
   ExpectFailed(RunWithPhase("<SENSITIVITY-INFO>\t", false),
                ErrorAt(3, "<SENSITIVITY-PHASE> expected"), "absent");
+  EXPECT_EQ(empty.set->phase->sensitivity[4], 0.0f);
 }
 
 TEST(AxialSpectrum, ThirtyValuesZeroWarningAndBits) {
@@ -338,7 +338,7 @@ TEST(AxialSpectrum, ThirtyValuesZeroWarningAndBits) {
             model::presence::kAxialSpectrum | model::presence::kAxialSpectrumInfo);
 
   const GroupRun empty = run("<AXIAL-SPECTRUM>\t\n<AXIAL-SPECTRUM-INFO>\t\n");
-  EXPECT_TRUE(empty.ok);
+  EXPECT_EQ(empty.result, kReadClean);
   EXPECT_EQ(empty.messages, Messages{});
   EXPECT_EQ(empty.set->info->presenceFlags, 0u);
 

@@ -12,6 +12,7 @@ namespace {
 
 using model::FilterKind;
 using testing::ErrorAt;
+using testing::ErrorsAt;
 using testing::GroupRun;
 using Messages = std::vector<std::string>;
 namespace wave = wav::testing;
@@ -60,6 +61,8 @@ TEST(FilterLine, ComplexResponseByBandRestZero) {
   EXPECT_EQ(run.set->filter->real, real);
   EXPECT_EQ(run.set->filter->imag, std::vector<float>(30, 0.0f));
 
+  ExpectFailed(RunFilter(head + "<FILTER-REAL>\t1\t2\n"),
+               ErrorAt(3, "<FILTER-REAL> data field missing"), "short");
   ExpectFailed(RunFilter(head + "<FILTER-REAL>\t\n<IMPEDANCE>\t8\n"),
                ErrorAt(4, "<FILTER-IMAG> expected"), "no imaginary line");
 }
@@ -101,6 +104,8 @@ TEST(FirWav, RefusedLinesAndFiles) {
       {"stereo.wav", ErrorAt(3, "<SCALEFACTOR> expected")},
       {"stereo.wav\t<SCALEFACTOR>", ErrorAt(3, "<SCALEFACTOR> value expected")},
       {"stereo.wav\t<SCALEFACTOR>\t0", ErrorAt(3, "<SCALEFACTOR> value error")},
+      {"stereo.wav\t<SCALEFACTOR>\tbig",
+       ErrorsAt(3, {"Valid float expected: big", "<SCALEFACTOR> value error"})},
       {"missing.wav\t<SCALEFACTOR>\t1", formatError("FIR WAV format error: Error opening WAV")},
       {"eight.wav\t<SCALEFACTOR>\t1",
        formatError("FIR WAV format error: Not a 16,24 or 32-bit WAV")},

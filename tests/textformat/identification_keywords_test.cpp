@@ -145,7 +145,9 @@ TEST(IdentificationKeywords, VersionDraftAndPart) {
       IdentificationWith,
       {{"<VERSION>\tone", ErrorsAt(2, {"Unsigned integer expected:one", "<VERSION> illegal"})},
        {"<VERSION>\t3", ErrorAt(2, "<VERSION> not known.")},
+       {"<VERSION>\t0", ErrorAt(2, "<VERSION> not known.")},
        {"<VERSION>\t1\t<DRAF>", ErrorAt(2, "<DRAFT> expected")},
+       {"<VERSION>\t1\t<DRAFT>\tb", ErrorAt(2, "Unsigned integer expected:b")},
        {"<VERSION>\t1\t<DRAFT>\t3", ErrorAt(2, "<DRAFT> version not known.")},
        // <PART> belongs to version 2 only.
        {"<VERSION>\t2", ErrorAt(4, "<PART> expected")}});
@@ -160,6 +162,9 @@ TEST(IdentificationKeywords, VersionDraftAndPart) {
       Version2With,
       {{"<PART>\tx", ErrorsAt(4, {"Unsigned integer expected:x", "<PART> illegal part number"})},
        {"<PART>\t1\t<TO>\t2", ErrorAt(4, "<OF> expected")},
+       {"<PART>\t1\t<OF>\t-2",
+        ErrorsAt(4, {"Unsigned integer expected:-2", "<PART> illegal part max number"})},
+       {"<PART>\t1\t<OF>\t2\tupper", ErrorAt(4, "<INFO> expected")},
        {"<PART>\t1\t<OF>\t2\t<INFO>", ErrorAt(4, "<INFO> value expected")}});
 }
 
@@ -188,6 +193,7 @@ TEST(IdentificationKeywords, InfoFileIsLoadedBesideTheDataFile) {
     EXPECT_EQ(std::string(file.bytes.begin(), file.bytes.end()), bytes) << value;
   }
   ExpectRefused(run, {{"info.doc", ErrorAt(4, "<INFOFILE> file type not supported.")},
+                      {"info.txt.bak", ErrorAt(4, "<INFOFILE> file type not supported.")},
                       {"missing.txt", ErrorAt(4, "<INFOFILE> failed to read file.")},
                       {"big.txt", ErrorAt(4, "<INFOFILE> size is > 200kB")}});
 }
@@ -241,6 +247,7 @@ TEST(MeasurementKeywords, OptionalTextsDistanceAndVoltages) {
       MeasurementWith,
       {{"<MEASUREMENT-DISTANCE>\t0", ErrorAt(7, "<MEASUREMENT-DISTANCE> value must be > 0 m")},
        {k + "\t<nodata>", ErrorAt(8, "<nodata> can't be used for all values in " + k)},
+       {k + "\t1\t2", ErrorAt(8, k + " data field missing")},
        {k + "\t1\t0\t2", ErrorAt(8, outOfRange)},
        {k + "\t1\t1000.5\t<nodata>", ErrorAt(8, outOfRange)}});
 }
@@ -250,6 +257,7 @@ TEST(MeasurementKeywords, TypeAndItsInformation) {
   const std::tuple<std::string, SpeakerType, std::string, std::uint32_t, Lines> cases[] = {
       {"<passive>", SpeakerType::Passive, "", 0, {}},
       {"<ACTIVE>\t<INFO>\t'Amp<br>DSP'", SpeakerType::Active, "Amp\r\nDSP", 0x40, {}},
+      {"<POWERED>\t<info>\t--", SpeakerType::Powered, "--", 0, {}},
       {"<POWERED>\tamplifier", SpeakerType::Powered, "dummy", 0,
        ErrorAt(9, "<POWERED> <INFO> expected")},
   };

@@ -69,10 +69,12 @@ TEST(WavHeader, RefusesMalformedFilesWithTheirCode) {
       {"fmt size hostile", WaveImage({{"fmt ", pcm16, 0xFFFFFFFF}}), 4},
       {"extensible fmt without extension", WaveImage({{"fmt ", extensionCut}}), 4},
       {"adpcm", SimpleWave({.tag = 2}, kTenBytes), 5},
+      {"float of 16 bits", SimpleWave({.tag = kTagFloat, .bits = 16}, kTenBytes), 5},
       {"extensible of another kind",
        SimpleWave({.tag = kTagExtensible, .bits = 16, .validBits = 16, .subFormat = 2}, kTenBytes),
        5},
       {"no data", WaveImage({{"fmt ", pcm16}}), 6},
+      {"data before fmt", WaveImage({{"data", kTenBytes}, {"fmt ", pcm16}}), 6},
       {"data behind a hostile chunk",
        WaveImage({{"fmt ", pcm16}, {"LIST", {}, 0xFFFFFFF0}, {"data", kTenBytes}}), 6},
       {"data outside the RIFF form", WaveImage({{"fmt ", pcm16}, {"data", kTenBytes}}, 28), 6},
@@ -80,6 +82,8 @@ TEST(WavHeader, RefusesMalformedFilesWithTheirCode) {
       {"8 bits", SimpleWave({.bits = 8}, kTenBytes), 8},
       {"container narrower than its samples",
        SimpleWave({.tag = kTagExtensible, .bits = 16, .validBits = 24}, kTenBytes), 8},
+      {"container of odd bits",
+       SimpleWave({.tag = kTagExtensible, .bits = 28, .validBits = 24}, kTenBytes), 8},
   };
   for (const auto& [name, image, code] : cases) {
     const HeaderResult result = ReadImage(image);
@@ -116,8 +120,10 @@ TEST(WavHeader, NeverCountsMoreSamplesThanTheFileHolds) {
   const std::vector<std::tuple<const char*, Bytes, std::uint32_t>> cases = {
       {"data cut short", cut, 5},
       {"data size hostile", WaveImage({{"fmt ", FormatBody({})}, {"data", Bytes(6, 0), ~0u}}), 3},
+      {"riff size hostile", WaveImage({{"fmt ", FormatBody({})}, {"data", kTenBytes}}, ~0u), 5},
       {"odd trailing byte", SimpleWave({}, Bytes(5, 0)), 2},
       {"extensible without block alignment", SimpleWave(extensible(1, 0), Bytes(12, 0)), 3},
+      {"block alignment too small", SimpleWave(extensible(1, 1), Bytes(12, 0)), 3},
       {"extensible stereo by block alignment", SimpleWave(extensible(2, 12), Bytes(24, 0)), 4},
   };
   for (const auto& [name, image, count] : cases) {
