@@ -1,0 +1,1 @@
+#include "analysis/consistency_check.h"

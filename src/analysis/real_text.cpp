@@ -1,0 +1,1 @@
+#include "analysis/real_text.h"
