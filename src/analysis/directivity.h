@@ -22,6 +22,10 @@ struct DirectivityFigures {
   bool verticalOffAxis = false;
 };
 
+// Class of a maximum direction: 0 within 5 degrees of the axis, 1 within 10,
+// 2 beyond.
+std::uint8_t OffAxisClass(float angle);
+
 // Direction of the radiation maximum per plane, the off-axis classes and the
 // two set-wide warning flags.
 void ComputeMaxDirections(model::FormatKind kind, const model::DataRecord& data,
@@ -33,7 +37,7 @@ void ComputeWidths(const model::DataRecord& data, DirectivityFigures& figures);
 // Axial Q from the balloon, into per-band array 7.
 void ComputeAxialQ(model::DataRecord& data);
 
-// 10 log10(Q).
+// 10 log10(Q); the missing value (-12000) for a Q that is not positive.
 float AxialDI(float q);
 
 }  // namespace zef::analysis

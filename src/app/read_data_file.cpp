@@ -1,28 +1,20 @@
 #include "app/read_data_file.h"
 
 #include "binary/binary_reader.h"
+#include "cabinet/load_dxf_cabinet.h"
 #include "textformat/text_reader.h"
 
 namespace zef::app {
-namespace {
-
-// A binary carries the figures of its writer; the full -6 dB widths and the
-// lowest impedances are derived again from its records here, once the
-// directivity analysis exists.
-void DeriveBinaryFigures(model::DataSet& set) {
-  static_cast<void>(set);
-}
-
-}  // namespace
 
 ReadOutcome ReadBinaryDataFile(const std::filesystem::path& path, model::MessageSink& errors) {
   binary::BinaryReadResult read = binary::ReadBinaryFile(path, errors);
   ReadOutcome out;
   if (!read.set) return out;
-  DeriveBinaryFigures(*read.set);
+  cabinet::LoadDxfCabinet(*read.set, errors);
   out.result = textformat::kReadClean;
   out.set = std::move(read.set);
   out.header = read.header;
+  out.kind = out.set->kind;
   return out;
 }
 
@@ -31,8 +23,18 @@ ReadOutcome ReadDataFile(const std::filesystem::path& path, model::MessageSink& 
   if (binary::BinaryNameKind(path.string()) != binary::BinaryName::None) {
     return ReadBinaryDataFile(path, errors);
   }
+  return ReadTextDataFile(path, errors, options);
+}
+
+ReadOutcome ReadTextDataFile(const std::filesystem::path& path, model::MessageSink& errors,
+                             const textformat::ReadOptions& options) {
   textformat::TextReadResult read = textformat::ReadTextFile(path, errors, options);
-  return {read.result, std::move(read.set), std::nullopt};
+  if (read.set) cabinet::LoadDxfCabinet(*read.set, errors);
+  ReadOutcome out;
+  out.result = read.result;
+  out.set = std::move(read.set);
+  out.kind = read.kind;
+  return out;
 }
 
 }  // namespace zef::app

@@ -15,6 +15,7 @@ struct ReadOutcome {
   int result = textformat::kReadFailed;        // 0 clean, 1 read with errors, 2 nothing read
   std::unique_ptr<model::DataSet> set;         // null when nothing was read
   std::optional<binary::BinaryHeader> header;  // set when a binary was loaded
+  model::FormatKind kind = model::FormatKind::Zef1;  // as a text's first line named it
 };
 
 // Reads a data file with the reader its name asks for: a distribution binary
@@ -22,8 +23,12 @@ struct ReadOutcome {
 ReadOutcome ReadDataFile(const std::filesystem::path& path, model::MessageSink& errors,
                          const textformat::ReadOptions& options);
 
-// Reads a distribution binary only (the open-binary command): a name with
-// neither ".ZF1" nor ".ZF2" is refused with its line in the error list.
+// Reads a text file, whatever its name.
+ReadOutcome ReadTextDataFile(const std::filesystem::path& path, model::MessageSink& errors,
+                             const textformat::ReadOptions& options);
+
+// Reads a distribution binary only, deriving nothing (the open flow does): a
+// name with neither ".ZF1" nor ".ZF2" is refused with its line in the error list.
 ReadOutcome ReadBinaryDataFile(const std::filesystem::path& path, model::MessageSink& errors);
 
 }  // namespace zef::app

@@ -63,11 +63,17 @@ void WriteFilter(ByteBuilder& out, const model::FilterDescriptor& filter) {
   }
 }
 
+// The header announces the phase block by the flag alone; the block itself is
+// what the extension carries.
+bool PhaseFlagged(const model::DataSet& set) {
+  return (set.info->presenceFlags & model::presence::kPhaseData) != 0;
+}
+
 }  // namespace
 
 Fault ReadVersion2Extension(Input& in, model::DataSet& set) {
   if (!in.ReadRecord(set.systemPart)) return Fault::MissingEmbedInfo;
-  if (!set.HasPhaseData()) return Fault::None;
+  if (!PhaseFlagged(set)) return Fault::None;
   if (in.Remaining() < sizeof(model::PhaseBlock)) return Fault::MissingEmbedInfo;
   auto phase = std::make_unique_for_overwrite<model::PhaseBlock>();
   auto filter = std::make_unique<model::FilterDescriptor>();
@@ -79,7 +85,7 @@ Fault ReadVersion2Extension(Input& in, model::DataSet& set) {
 
 void WriteVersion2Extension(ByteBuilder& out, const model::DataSet& set) {
   out.AppendRecord(set.systemPart);
-  if (!set.HasPhaseData()) return;
+  if (!PhaseFlagged(set)) return;
   if (set.phase) {
     out.AppendRecord(*set.phase);
   } else {

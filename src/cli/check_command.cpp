@@ -1,29 +1,20 @@
 #include <algorithm>
-#include <ostream>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/data_set_holder.h"
-#include "app/read_data_file.h"
+#include "app/open_flow.h"
 #include "cli/commands.h"
 #include "cli/locale_settings.h"
+#include "cli/terminal_shell.h"
 #include "model/bands.h"
 #include "model/fixed_text.h"
-#include "model/message_sink.h"
 
 namespace zef::cli {
 namespace {
 
-// Prints every line a reader writes, as it comes.
-class StreamSink : public model::MessageSink {
- public:
-  explicit StreamSink(std::ostream& out) : out_(out) {}
-  void WriteString(std::string_view text) override { out_ << text; }
-  void WriteNumber(std::int64_t value) override { out_ << value; }
-  void WriteBoolean(bool value) override { out_ << (value ? "TRUE" : "FALSE"); }
-  void EndLine() override { out_ << '\n'; }
-
- private:
-  std::ostream& out_;
-};
+constexpr std::string_view kCheckUsage = "zef check: usage: zef check [--no | --ask] FILE...\n";
 
 void PrintSummary(const model::DataSet& set, std::ostream& err) {
   const char* kind = set.kind == model::FormatKind::Zef1 ? "ZEF1" : "ZEF2";
@@ -37,25 +28,30 @@ void PrintSummary(const model::DataSet& set, std::ostream& err) {
 }  // namespace
 
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) {
+  Answering answering = Answering::Yes;
+  std::vector<std::string> files;
+  for (const std::string& arg : args) {
+    if (ParseAnswering(arg, answering)) continue;
+    if (arg.starts_with("--")) {
+      err << "zef check: unknown option '" << arg << "'\n" << kCheckUsage;
+      return kUsageError;
+    }
+    files.push_back(arg);
+  }
+  if (files.empty()) {
     err << "zef check: no file named (zef check FILE...)\n";
     return kUsageError;
   }
-  textformat::ReadOptions options;
-  options.decimalComma = LocaleUsesDecimalComma();
+  TerminalPlatform platform(out, answering, std::cin, err);
+  PrintedErrorList errors(out);
+  const app::OpenContext context{platform, errors, LocaleUsesDecimalComma()};
   app::DataSetHolder holder;
-  StreamSink sink(out);
-  int worst = 0;
-  for (const std::string& file : args) {
-    if (args.size() > 1) out << "==> " << file << " <==\n";
-    options.holderOnAxisCode = holder.OnAxisCode();
-    options.holderUpCode = holder.UpCode();
-    app::ReadOutcome read = app::ReadDataFile(file, sink, options);
-    if (read.set) {
-      PrintSummary(*read.set, err);
-      holder.Install(std::move(read.set));
-    }
-    worst = std::max(worst, read.result);
+  int worst = kLoadedValid;
+  for (const std::string& file : files) {
+    if (files.size() > 1) out << "==> " << file << " <==\n";
+    const app::OpenOutcome outcome = app::OpenDataFile(file, holder, context);
+    if (outcome.loaded) PrintSummary(*holder.Loaded(), err);
+    worst = std::max(worst, ExitStatusOf(outcome, holder));
   }
   out.flush();
   return worst;

@@ -1,11 +1,11 @@
 #include <ostream>
 #include <string>
 
-#include "app/read_data_file.h"
 #include "cli/commands.h"
+#include "cli/figures_json.h"
 #include "cli/json_dump.h"
 #include "cli/locale_settings.h"
-#include "model/message_sink.h"
+#include "cli/output_open.h"
 
 namespace zef::cli {
 namespace {
@@ -42,18 +42,19 @@ int RunDump(std::span<const std::string> args, std::ostream& out, std::ostream& 
     err << kDumpUsage;
     return kUsageError;
   }
-  textformat::ReadOptions options;
-  options.decimalComma = LocaleUsesDecimalComma();
-  model::LineSink messages;
-  app::ReadOutcome read = app::ReadDataFile(parsed.file, messages, options);
-  // The reader's messages stay apart from the document, so scripts can parse stdout.
-  for (const std::string& line : messages.Lines()) err << line << '\n';
-  if (!read.set) return read.result;
-  // A binary always counts as valid; a text file only when it read cleanly
-  // (the consistency checks of a text read join this once they exist).
-  const DumpStatus status{read.result, read.result == textformat::kReadClean};
-  out << DataSetJson(*read.set, status, parsed.pretty);
-  return read.result;
+  // The reader's messages and the flow's boxes stay apart from the document,
+  // so scripts can parse stdout; questions are answered yes.
+  app::DataSetHolder holder;
+  const app::OpenOutcome outcome =
+      OpenForOutput(parsed.file, Answering::Yes, LocaleUsesDecimalComma(), holder, err);
+  if (!outcome.loaded) return outcome.readResult;
+  JsonWriter json(parsed.pretty);
+  json.BeginObject();
+  WriteDataSetMembers(json, *holder.Loaded(), {outcome.readResult, holder.DataValid()});
+  WriteFiguresMember(json, holder);
+  json.EndObject();
+  out << json.Document() << '\n';
+  return outcome.readResult;
 }
 
 }  // namespace zef::cli

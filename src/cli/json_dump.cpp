@@ -171,8 +171,8 @@ void WriteEdges(JsonWriter& json, std::string_view key, const model::NodeList<mo
   json.EndArray();
 }
 
-void WriteFaces(JsonWriter& json, const model::NodeList<model::Face>& list) {
-  json.Key("faces");
+void WriteFaces(JsonWriter& json, std::string_view key, const model::NodeList<model::Face>& list) {
+  json.Key(key);
   json.BeginArray();
   for (const model::Face& f : list) {
     json.BeginObject();
@@ -202,8 +202,10 @@ void WriteCabinet(JsonWriter& json, const model::CabinetGeometry& cabinet) {
   json.Key("cabinet");
   json.BeginObject();
   WriteEdges(json, "edges", cabinet.edges);
-  WriteFaces(json, cabinet.faces);
+  WriteFaces(json, "faces", cabinet.faces);
   WriteEdges(json, "faceEdges", cabinet.faceEdges);
+  WriteEdges(json, "dxfEdges", cabinet.dxfEdges);
+  WriteFaces(json, "dxfFaces", cabinet.dxfFaces);
   WriteEmbedded(json, "infoFile", cabinet.infoFile);
   WriteEmbedded(json, "dxf", cabinet.dxfFile);
   json.EndObject();

@@ -11,10 +11,31 @@ constexpr std::string_view kHelp =
     "zef - check and inspect ZEF loudspeaker data files\n"
     "\n"
     "Usage:\n"
-    "  zef check FILE...   read each file and print the reader's messages;\n"
-    "                      exit status 0 clean, 1 read with errors, 2 not read\n"
+    "  zef check [--no | --ask] FILE...\n"
+    "                      open each file as the viewer does and print the reader's\n"
+    "                      messages and every message box; questions are answered\n"
+    "                      yes, no with --no, or on the terminal with --ask;\n"
+    "                      exit status 0 valid, 1 loaded but not valid, 2 not read\n"
     "  zef dump --json [--pretty] FILE\n"
-    "                      print the loaded data set as one JSON document\n"
+    "                      print the loaded data set and its figures as one JSON\n"
+    "                      document\n"
+    "  zef dxf FILE.DXF [--unit mm|cm|dm|m|inches|feet]\n"
+    "                      parse a cabinet drawing on its own and print its counts\n"
+    "                      of faces and edges and its extent in metres (default\n"
+    "                      unit m); exit status 0 parsed, 1 no 3D entity, 2 failed\n"
+    "  zef compile [--no | --ask] FILE.txt [-o OUT] [--author TEXT] [--category N]\n"
+    "                      write a clean text file that passes the check as a\n"
+    "                      distribution binary (default OUT: FILE.ZF1 or FILE.ZF2);\n"
+    "                      author defaults to the manufacturer, category N to 1:\n"
+    "                      0 Demo data, 1 Manufacturer, 2 3rd Party, 3 Research,\n"
+    "                      4 Res.&Dev., 5 ZEF Dev; exit status 0 written, 1 refused,\n"
+    "                      2 not read or not written\n"
+    "  zef sheet [--no | --ask] [--decimal-comma] [--option NAME] [--no-option NAME] FILE\n"
+    "                      print the data sheet as the viewer fills it: every field,\n"
+    "                      then the per-band rows tab-separated\n"
+    "  zef table sensitivity|axial [--no | --ask] [--decimal-comma] FILE\n"
+    "                      print the sensitivity or axial spectrum table exactly as\n"
+    "                      the viewer copies it for a spreadsheet\n"
     "  zef --help          show this help\n"
     "  zef --version       show the version\n";
 
@@ -33,6 +54,10 @@ int main(int argc, char** argv) {
   const std::span<const std::string> rest(args.begin() + 1, args.end());
   if (args[0] == "check") return zef::cli::RunCheck(rest, std::cout, std::cerr);
   if (args[0] == "dump") return zef::cli::RunDump(rest, std::cout, std::cerr);
+  if (args[0] == "dxf") return zef::cli::RunDxf(rest, std::cout, std::cerr);
+  if (args[0] == "compile") return zef::cli::RunCompile(rest, std::cout, std::cerr);
+  if (args[0] == "sheet") return zef::cli::RunSheet(rest, std::cout, std::cerr);
+  if (args[0] == "table") return zef::cli::RunTable(rest, std::cout, std::cerr);
   std::cerr << "zef: unknown command '" << args[0] << "' (see zef --help)\n";
   return zef::cli::kUsageError;
 }

@@ -45,7 +45,10 @@ class DataSet {
   std::string sourcePath;
 
   const Grid& GetGrid() const { return data.GetGrid(); }
-  bool HasPhaseData() const { return (info->presenceFlags & presence::kPhaseData) != 0; }
+  // The flag alone is not enough: a damaged binary may set it without a phase block.
+  bool HasPhaseData() const {
+    return (info->presenceFlags & presence::kPhaseData) != 0 && phase != nullptr;
+  }
 
   // Field-by-field equality of everything a reader stores.
   bool operator==(const DataSet& other) const;

@@ -37,7 +37,7 @@ bool ReadChoice(Reader& r, std::string_view keyword, const Choice<T> (&choices)[
 
 // Phase arcs follow the level arcs only in a ZEF2 set that declared phase data.
 bool HasPhaseBalloon(Reader& r) {
-  return r.Kind() == model::FormatKind::Zef2 && r.Set().HasPhaseData() && r.Set().phase;
+  return r.Kind() == model::FormatKind::Zef2 && r.Set().HasPhaseData();
 }
 
 // The phase balloon of one band, laid out like the level balloon.

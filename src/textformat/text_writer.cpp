@@ -138,7 +138,7 @@ class Writer {
   }
 
  private:
-  bool Phase() const { return set_.HasPhaseData() && set_.phase != nullptr; }
+  bool Phase() const { return set_.HasPhaseData(); }
   int MinBand() const { return static_cast<int>(set_.data.MinBand()); }
   int MaxBand() const { return static_cast<int>(set_.data.MaxBand()); }
 

@@ -9,23 +9,29 @@
 namespace zef::binary::testing {
 namespace {
 
-// Small deterministic generator: values that exercise every byte of a float.
-class Values {
- public:
-  explicit Values(unsigned seed) : state_(seed * 2654435761u + 1) {}
-  float Next() {
-    state_ = state_ * 1664525u + 1013904223u;
-    return static_cast<float>(static_cast<std::int32_t>(state_ >> 8) % 20000) / 64.0f - 100.0f;
+// Deterministic values that exercise every byte of a float.
+void Fill(std::span<float> out, unsigned seed) {
+  std::uint32_t state = seed * 2654435761u + 1;
+  for (float& v : out) {
+    state = state * 1664525u + 1013904223u;
+    v = static_cast<float>(static_cast<std::int32_t>(state >> 8) % 20000) / 64.0f - 100.0f;
   }
-  void Fill(std::span<float> out) {
-    for (float& v : out) v = Next();
-  }
+}
 
- private:
-  std::uint32_t state_;
-};
+template <typename T>
+void Append(Image& image, std::initializer_list<T> values) {
+  const std::size_t at = image.size();
+  image.resize(at + values.size() * sizeof(T));
+  std::memcpy(image.data() + at, std::data(values), values.size() * sizeof(T));
+}
 
-void FillInfo(model::InfoRecord& info, Values& values) {
+}  // namespace
+
+std::unique_ptr<model::DataSet> FilledSet(model::FormatKind kind, std::uint32_t version,
+                                          unsigned seed) {
+  auto set = std::make_unique<model::DataSet>(kind);
+  set->version = version;
+  model::InfoRecord& info = *set->info;
   model::SetText(info.author, "Measured at the lab");
   info.creatorCategory = 2;
   model::SetText(info.modelName, "Box 12 \xE9lan");  // Latin-1 e acute
@@ -38,27 +44,10 @@ void FillInfo(model::InfoRecord& info, Values& values) {
   info.meanImpedance = 7.25f;
   info.onAxisCode = model::kPlusX;
   info.upCode = model::kPlusZ;
-  values.Fill(info.axialSpectrum);
-  values.Fill(info.customSpectrum);
-}
-
-std::size_t SectionsOffset(const model::DataSet& set) {
-  if (set.kind == model::FormatKind::Zef1) return kZef1SectionsOffset;
-  if (set.version != 2) return kZef2ExtensionOffset;
-  if (!set.HasPhaseData()) return kPhaseOffset;
-  return WrittenImage(set).size() - 8;  // tests cut phase sets only without cabinet or files
-}
-
-}  // namespace
-
-std::unique_ptr<model::DataSet> FilledSet(model::FormatKind kind, std::uint32_t version,
-                                          unsigned seed) {
-  auto set = std::make_unique<model::DataSet>(kind);
-  set->version = version;
-  Values values(seed);
-  FillInfo(*set->info, values);
+  Fill(info.axialSpectrum, seed);
+  Fill(info.customSpectrum, seed + 1);
   model::DataRecord& data = set->data;
-  values.Fill(std::span(reinterpret_cast<float*>(data.Bytes().data()), data.Bytes().size() / 4));
+  Fill(std::span(reinterpret_cast<float*>(data.Bytes().data()), data.Bytes().size() / 4), seed);
   const bool zef1 = kind == model::FormatKind::Zef1;
   data.MinBand() = zef1 ? 1 : 3;
   data.MaxBand() = zef1 ? 9 : 29;
@@ -75,16 +64,15 @@ std::unique_ptr<model::DataSet> FilledSet(model::FormatKind kind, std::uint32_t 
 void AddPhase(model::DataSet& set, model::FilterKind filterKind) {
   set.info->presenceFlags |= model::presence::kPhaseData;
   set.phase = std::make_unique<model::PhaseBlock>();
-  Values values(7);
-  values.Fill(std::span(&set.phase->balloon[0][0][0], 30 * 72 * 37));
-  values.Fill(set.phase->sensitivity);
+  Fill(std::span(&set.phase->balloon[0][0][0], 30 * 72 * 37), 7);
+  Fill(set.phase->sensitivity, 8);
   set.filter = std::make_unique<model::FilterDescriptor>();
   set.filter->kind = filterKind;
   if (filterKind == model::FilterKind::ThirdOctaveComplex) {
     set.filter->real.resize(30);
     set.filter->imag.resize(30);
-    values.Fill(set.filter->real);
-    values.Fill(set.filter->imag);
+    Fill(set.filter->real, 9);
+    Fill(set.filter->imag, 10);
   } else if (filterKind == model::FilterKind::FirWav) {
     set.filter->taps = {0.5f, -0.25f, 0.125f, 0.0f, -1.0f};
     set.filter->sampleRate = 48000;
@@ -108,12 +96,10 @@ void AddCabinetLists(model::DataSet& set) {
 }
 
 void AddEmbeddedFiles(model::DataSet& set, model::EmbeddedKind infoKind) {
-  set.cabinet.infoFile.kind = infoKind;
-  const std::string text = infoKind == model::EmbeddedKind::Pdf ? "%PDF-1.4 tiny" : "About the box";
-  set.cabinet.infoFile.bytes.assign(text.begin(), text.end());
-  set.cabinet.dxfFile.kind = model::EmbeddedKind::Dxf;
+  const std::string info = infoKind == model::EmbeddedKind::Pdf ? "%PDF-1.4 tiny" : "About the box";
   const std::string dxf = "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n";
-  set.cabinet.dxfFile.bytes.assign(dxf.begin(), dxf.end());
+  set.cabinet.infoFile = {infoKind, {info.begin(), info.end()}};
+  set.cabinet.dxfFile = {model::EmbeddedKind::Dxf, {dxf.begin(), dxf.end()}};
 }
 
 Image WrittenImage(const model::DataSet& set) {
@@ -121,26 +107,21 @@ Image WrittenImage(const model::DataSet& set) {
 }
 
 Image RecordsOnly(const model::DataSet& set) {
-  Image image = WrittenImage(set);
-  image.resize(SectionsOffset(set));
+  Image image = BuildBinaryImage(set);
+  // Phase sets are cut only without cabinet lists or embedded files.
+  image.resize(set.kind == model::FormatKind::Zef1 ? kZef1SectionsOffset
+               : HeaderVersionFor(set) != 2        ? kZef2ExtensionOffset
+               : set.HasPhaseData()                ? image.size() - 8
+                                                   : kPhaseOffset);
   return image;
 }
 
-namespace {
-template <typename T>
-void AppendValues(Image& image, std::initializer_list<T> values) {
-  const std::size_t at = image.size();
-  image.resize(at + values.size() * sizeof(T));
-  std::memcpy(image.data() + at, std::data(values), values.size() * sizeof(T));
-}
-}  // namespace
-
 void AppendU32s(Image& image, std::initializer_list<std::uint32_t> values) {
-  AppendValues(image, values);
+  Append(image, values);
 }
 
 void AppendFloats(Image& image, std::initializer_list<float> values) {
-  AppendValues(image, values);
+  Append(image, values);
 }
 
 void PutU32(Image& image, std::size_t offset, std::uint32_t value) {
@@ -170,26 +151,14 @@ std::vector<std::string> FileError(const std::string& message) {
 }
 
 ::testing::AssertionResult SameContent(const model::DataSet& a, const model::DataSet& b) {
-  if (a.kind != b.kind || a.version != b.version || a.draft != b.draft) {
-    return ::testing::AssertionFailure() << "kind, version or draft differ";
-  }
-  if (std::memcmp(a.info.get(), b.info.get(), sizeof(model::InfoRecord)) != 0) {
-    return ::testing::AssertionFailure() << "info records differ";
-  }
-  if (!(a.data == b.data)) return ::testing::AssertionFailure() << "data records differ";
-  if (std::memcmp(&a.systemPart, &b.systemPart, sizeof a.systemPart) != 0) {
-    return ::testing::AssertionFailure() << "system parts differ";
-  }
-  if (!a.phase != !b.phase ||
-      (a.phase && std::memcmp(a.phase.get(), b.phase.get(), sizeof(model::PhaseBlock)) != 0)) {
-    return ::testing::AssertionFailure() << "phase blocks differ";
-  }
-  if (!a.filter != !b.filter || (a.filter && !(*a.filter == *b.filter))) {
-    return ::testing::AssertionFailure() << "filters differ";
-  }
-  if (!(a.cabinet == b.cabinet)) return ::testing::AssertionFailure() << "cabinets differ";
-  if (!(a == b)) return ::testing::AssertionFailure() << "sets differ";
-  return ::testing::AssertionSuccess();
+  if (a == b) return ::testing::AssertionSuccess();
+  const bool info = std::memcmp(a.info.get(), b.info.get(), sizeof(model::InfoRecord)) == 0;
+  return ::testing::AssertionFailure()
+         << (!info                       ? "info records"
+             : !(a.data == b.data)       ? "data records"
+             : !(a.cabinet == b.cabinet) ? "cabinets"
+                                         : "version, system parts, phase blocks or filters")
+         << " differ";
 }
 
 }  // namespace zef::binary::testing

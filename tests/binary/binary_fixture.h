@@ -22,9 +22,10 @@ inline constexpr std::size_t kZef1SectionsOffset = kDataOffset + 29168;
 inline constexpr std::size_t kZef2ExtensionOffset = kDataOffset + 329408;
 inline constexpr std::size_t kPhaseOffset = kZef2ExtensionOffset + 532;
 
-// A set with every record filled from `seed`: texts (one with a Latin-1
-// letter), per-band arrays, arc levels and balloon. Band range 1..9 (ZEF1) or
-// 3..29 (ZEF2), the lowest ones a binary keeps as they are.
+// A set with every record filled from `seed`: texts (the model name with a
+// Latin-1 letter, author "Measured at the lab", creator category 2), per-band
+// arrays and balloon. Band range 1..9 (ZEF1) or 3..29 (ZEF2), the lowest ones a
+// binary keeps as they are.
 std::unique_ptr<model::DataSet> FilledSet(model::FormatKind kind, std::uint32_t version = 1,
                                           unsigned seed = 1);
 // Phase data flag, phase block and a filter of the kind (FIR: 5 taps at 48 kHz).
@@ -54,7 +55,7 @@ ReadBack ReadImage(model::FormatKind kind, const Image& image);
 // The one line a failed read writes.
 std::vector<std::string> FileError(const std::string& message);
 
-// Compares what a binary carries, naming the first block that differs.
+// Equality that names the first block that differs.
 ::testing::AssertionResult SameContent(const model::DataSet& a, const model::DataSet& b);
 
 }  // namespace zef::binary::testing

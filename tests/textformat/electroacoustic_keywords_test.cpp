@@ -113,7 +113,10 @@ TEST(BandRange, PhaseDataSwitchAndUnitInVersion2) {
           degrees = r.State().phaseInDegrees;
           return ok;
         },
-        [](model::DataSet& set) { set.version = 2; });
+        [](model::DataSet& set) {
+          set.version = 2;
+          set.phase = std::make_unique<model::PhaseBlock>();
+        });
     EXPECT_EQ(run.messages, message.empty() ? Messages{} : ErrorAt(4, "<PHASEDATA>" + message))
         << values;
     EXPECT_EQ(run.result, message.empty() ? kReadClean : kReadFailed) << values;
@@ -272,6 +275,7 @@ TEST(PoweredType, ReadsNothingAndRefusesPhaseData) {
   const auto powered = [](std::uint32_t version, std::uint32_t flags) {
     return [=](model::DataSet& set) {
       set.version = version;
+      if (version == 2) set.phase = std::make_unique<model::PhaseBlock>();
       set.info->type = model::SpeakerType::Powered;
       set.info->presenceFlags = flags;
     };

@@ -1,0 +1,217 @@
+#include "gui/export_request.h"
+
+#include <charconv>
+#include <cstdlib>
+
+#include "painter/graph_export.h"
+
+namespace zef::gui {
+namespace {
+
+constexpr int kMinSide = 50;
+constexpr int kMaxSide = 4000;
+constexpr std::string_view kViews = "polar, colormap, ea or spectra";
+
+std::optional<int> WholeNumber(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
+  return value;
+}
+
+std::optional<ExportView> ViewNamed(std::string_view name) {
+  if (name == "polar") return ExportView::kPolar;
+  if (name == "colormap") return ExportView::kColourMap;
+  if (name == "ea") return ExportView::kEaGraph;
+  if (name == "spectra") return ExportView::kSpectra;
+  return std::nullopt;
+}
+
+std::string OptionNames() {
+  std::string names;
+  for (int bit = 0; bit < graphs::kOptionCount; ++bit) {
+    if (!names.empty()) names += ", ";
+    names += graphs::OptionName(static_cast<graphs::Option>(bit));
+  }
+  return names;
+}
+
+bool ValidPolarRange(int range, bool sixDbTics) {
+  return sixDbTics ? (range >= 24 && range <= 48 && range % 6 == 0)
+                   : (range >= 20 && range <= 50 && range % 10 == 0);
+}
+
+// Walks the arguments once; every failure is a message for the user.
+class Parser {
+ public:
+  explicit Parser(std::span<const std::string_view> args) : args_(args) {}
+
+  ParsedExport Run() {
+    if (args_.empty() || args_[0].starts_with("-"))
+      return Fail(std::string("Missing view: ") + std::string(kViews));
+    const std::optional<ExportView> view = ViewNamed(args_[0]);
+    if (!view)
+      return Fail("Unknown view \"" + std::string(args_[0]) + "\": " + std::string(kViews));
+    request_.view = *view;
+    for (next_ = 1; next_ < args_.size();) {
+      if (!Argument(args_[next_++])) return Fail(error_);
+    }
+    if (!Complete()) return Fail(error_);
+    return {request_, {}};
+  }
+
+ private:
+  ParsedExport Fail(std::string message) { return {std::nullopt, std::move(message)}; }
+
+  bool Error(std::string message) {
+    error_ = std::move(message);
+    return false;
+  }
+
+  bool Value(std::string_view option, std::string_view& value) {
+    if (next_ >= args_.size()) return Error("Option " + std::string(option) + " needs a value");
+    value = args_[next_++];
+    return true;
+  }
+
+  bool Number(std::string_view option, int low, int high, int& target) {
+    std::string_view text;
+    if (!Value(option, text)) return false;
+    const std::optional<int> value = WholeNumber(text);
+    if (!value || *value < low || *value > high) {
+      return Error(std::string(option) + " must be a whole number from " + std::to_string(low) +
+                   " to " + std::to_string(high));
+    }
+    target = *value;
+    return true;
+  }
+
+  bool Size() {
+    std::string_view text;
+    if (!Value("--size", text)) return false;
+    const std::size_t x = text.find('x');
+    const std::optional<int> width = WholeNumber(text.substr(0, x));
+    const std::optional<int> height =
+        x == std::string_view::npos ? std::nullopt : WholeNumber(text.substr(x + 1));
+    const auto fits = [](std::optional<int> v) { return v && *v >= kMinSide && *v <= kMaxSide; };
+    if (!fits(width) || !fits(height)) {
+      return Error("--size must be WIDTHxHEIGHT from 50x50 to 4000x4000");
+    }
+    request_.width = *width;
+    request_.height = *height;
+    return true;
+  }
+
+  bool Switch(std::string_view option, bool on) {
+    std::string_view name;
+    if (!Value(option, name)) return false;
+    const std::optional<graphs::Option> found = graphs::FindOption(name);
+    if (!found) {
+      return Error("Unknown display option \"" + std::string(name) + "\"; known: " + OptionNames());
+    }
+    request_.options.Set(*found, on);
+    return true;
+  }
+
+  bool Argument(std::string_view arg) {
+    if (arg == "--ea") {
+      int selection = 0;
+      if (!Number(arg, 0, 7, selection)) return false;
+      request_.eaSelection = selection;
+      return true;
+    }
+    if (arg == "--arc" || arg == "--point") {
+      directionGiven_ = true;
+      // The largest grid; the file's own is checked once it is read.
+      return arg == "--arc" ? Number(arg, 0, 71, request_.arc) : Number(arg, 0, 36, request_.point);
+    }
+    if (arg == "--range") {
+      int range = 0;
+      if (!Number(arg, -50, 50, range)) return false;
+      request_.range = range;
+      return true;
+    }
+    if (arg == "--band") {
+      std::string_view band;
+      if (!Value(arg, band)) return false;
+      request_.band = band;
+      return true;
+    }
+    if (arg == "--size") return Size();
+    if (arg == "--option") return Switch(arg, true);
+    if (arg == "--no-option") return Switch(arg, false);
+    if (arg == "-o") {
+      std::string_view output;
+      if (!Value(arg, output)) return false;
+      request_.output = output;
+      return true;
+    }
+    if (arg.starts_with("-")) return Error("Unknown option \"" + std::string(arg) + "\"");
+    if (!request_.file.empty()) return Error("Only one data file can be given");
+    request_.file = arg;
+    return true;
+  }
+
+  bool Complete() {
+    const ExportView view = request_.view;
+    if (request_.eaSelection && view != ExportView::kEaGraph)
+      return Error("--ea applies to the ea view only");
+    if (directionGiven_ && view != ExportView::kSpectra) {
+      return Error("--arc and --point apply to the spectra view only");
+    }
+    if (request_.range && !RangeValid()) return false;
+    if (request_.output.empty()) return Error("Missing output: -o OUT");
+    if (!painter::PictureFormatOf(request_.output)) {
+      return Error("Unknown picture format of \"" + request_.output +
+                   "\": use .png, .svg, .pdf or .emf");
+    }
+    if (request_.file.empty()) return Error("Missing data file");
+    return true;
+  }
+
+  bool RangeValid() {
+    int& range = *request_.range;
+    if (request_.view == ExportView::kPolar) {
+      if (ValidPolarRange(range, request_.options.Get(graphs::Option::kPolarTics6Db))) return true;
+      return Error("Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)");
+    }
+    if (request_.view == ExportView::kColourMap) {
+      // The range is a level below the reference; either sign means it.
+      range = -std::abs(range);
+      if (range == -20 || range == -30 || range == -40) return true;
+      return Error("Colour-map range must be 20, 30 or 40");
+    }
+    return Error("--range applies to the polar and colormap views only");
+  }
+
+  std::span<const std::string_view> args_;
+  std::size_t next_ = 0;
+  ExportRequest request_;
+  std::string error_;
+  bool directionGiven_ = false;
+};
+
+}  // namespace
+
+ParsedExport ParseExportArguments(std::span<const std::string_view> args) {
+  return Parser(args).Run();
+}
+
+std::string ExportUsage() {
+  return "usage: zefview --export VIEW [options] -o OUT FILE\n"
+         "  VIEW                polar, colormap, ea or spectra\n"
+         "  --ea N              EA graph 0..7 (ea view; default 1, sensitivity)\n"
+         "  --arc N --point N   direction of the balloon spectra (default 0 0)\n"
+         "  --band LABEL        band, as \"1k\" or \"1000\" (default the viewer's first)\n"
+         "  --size WxH          picture size in pixels (default 640x480)\n"
+         "  --option NAME       switch a display option on\n"
+         "  --no-option NAME    switch a display option off\n"
+         "  --range N           polar range in dB (20..50 by 10, 24..48 by 6 with 6db-tics)\n"
+         "                      or colour-map range (20, 30 or 40 dB)\n"
+         "  -o OUT              the picture: .png, .svg, .pdf or .emf\n"
+         "Display options: " +
+         OptionNames() + "\n";
+}
+
+}  // namespace zef::gui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "graphs/option_set.h"
+
+namespace zef::gui {
+
+enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra };
+
+// What `zefview --export` is asked to draw. Values the data decide on (the
+// band, the direction) are checked once the file is loaded.
+struct ExportRequest {
+  static constexpr int kDefaultWidth = 640;
+  static constexpr int kDefaultHeight = 480;
+
+  ExportView view = ExportView::kPolar;
+  std::optional<int> eaSelection;  // none: the graph the viewer selects after a read
+  int arc = 0;
+  int point = 0;
+  std::string band;  // empty: the band the viewer selects first
+  int width = kDefaultWidth;
+  int height = kDefaultHeight;
+  graphs::OptionSet options;
+  std::optional<int> range;  // dB; polar 20..50, colour map -40, -30 or -20
+  std::string output;
+  std::string file;
+};
+
+struct ParsedExport {
+  std::optional<ExportRequest> request;
+  std::string error;  // set when request is empty
+};
+
+// Parses the arguments that follow "--export".
+ParsedExport ParseExportArguments(std::span<const std::string_view> args);
+
+// The synopsis and options, for --help and after a usage error.
+std::string ExportUsage();
+
+}  // namespace zef::gui

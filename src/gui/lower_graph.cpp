@@ -1,0 +1,89 @@
+#include "gui/lower_graph.h"
+
+#include <optional>
+
+#include "app/data_sheet.h"
+#include "graphs/balloon_spectra.h"
+#include "graphs/color_map.h"
+#include "graphs/ea_graphs.h"
+#include "graphs/polar_diagram.h"
+#include "model/bands.h"
+
+namespace zef::gui {
+namespace {
+
+// The band the request names, or the one the viewer selects after a read.
+std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet& set,
+                              const app::DataSheet& sheet, std::string& error) {
+  if (request.band.empty()) return sheet.selectedBand;
+  const int first = static_cast<int>(set.data.MinBand());
+  const int last = static_cast<int>(set.data.MaxBand());
+  const std::optional<int> band = model::FindBand(set.kind, request.band);
+  if (!band || *band < first || *band > last) {
+    error = "Band \"" + request.band + "\" is not in the file's range " +
+            std::string(app::ColumnLabel(set.kind, first)) + " to " +
+            std::string(app::ColumnLabel(set.kind, last));
+    return std::nullopt;
+  }
+  return band;
+}
+
+int PolarRange(const ExportRequest& request) {
+  if (request.range) return *request.range;
+  return request.options.Get(graphs::Option::kPolarTics6Db) ? 48 : 50;
+}
+
+}  // namespace
+
+bool BuildLowerGraph(const ExportRequest& request, const app::DataSetHolder& holder,
+                     bool decimalComma, graphs::GraphWindow& window, std::string& error) {
+  const model::DataSet& set = *holder.Loaded();
+  const app::DataSheet sheet =
+      app::BuildDataSheet(set, holder.Figures(), request.options, decimalComma, set.sourcePath);
+  const std::optional<int> band = ChosenBand(request, set, sheet, error);
+  if (!band) return false;
+  window.SetDecimalComma(decimalComma);
+  switch (request.view) {
+    case ExportView::kPolar: {
+      graphs::PolarInput input(set, holder.Figures());
+      input.reference = holder.Reference();
+      input.options = request.options;
+      input.polarRange = PolarRange(request);
+      input.band = *band;
+      graphs::BuildPolarDiagram(window, input);
+      return true;
+    }
+    case ExportView::kColourMap: {
+      graphs::ColorMapInput input(set, holder.Figures());
+      input.reference = holder.Reference();
+      input.options = request.options;
+      input.balloonRange = request.range.value_or(-40);
+      graphs::BuildColorMap(window, input);
+      return true;
+    }
+    case ExportView::kEaGraph:
+      graphs::BuildEaGraph(window, {.set = set,
+                                    .figures = holder.Figures(),
+                                    .reference = holder.Reference(),
+                                    .options = request.options,
+                                    .selection = request.eaSelection.value_or(sheet.eaSelection),
+                                    .decimalComma = decimalComma});
+      return true;
+    case ExportView::kSpectra:
+      if (!graphs::DirectionOnGrid(set.GetGrid(), request.arc, request.point)) {
+        const model::Grid& grid = set.GetGrid();
+        error = "The direction must lie within arcs 0 to " + std::to_string(grid.arcs - 1) +
+                " and points 0 to " + std::to_string(grid.points - 1) + " for this file";
+        return false;
+      }
+      graphs::BuildBalloonSpectra(window, {.set = set,
+                                           .reference = holder.Reference(),
+                                           .options = request.options,
+                                           .arc = request.arc,
+                                           .point = request.point});
+      return true;
+  }
+  return false;
+}
+
+}  // namespace zef::gui

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/user_prompt.h"
+#include "model/data_set.h"
+#include "model/fixed_text.h"
+
+namespace zef::analysis::testing {
+
+// Records every box as "error: text" or "question: text" and answers the
+// questions from a script; a question beyond the script fails the test.
+class ScriptedPrompt : public UserPrompt {
+ public:
+  explicit ScriptedPrompt(std::vector<bool> answers = {}) : answers_(std::move(answers)) {}
+
+  void ShowError(std::string_view text) override { boxes.push_back("error: " + std::string(text)); }
+  bool AskYesNo(std::string_view text) override {
+    boxes.push_back("question: " + std::string(text));
+    if (next_ >= answers_.size()) {
+      ADD_FAILURE() << "unscripted question: " << text;
+      return false;
+    }
+    return answers_[next_++];
+  }
+
+  std::vector<std::string> boxes;
+
+ private:
+  std::vector<bool> answers_;
+  std::size_t next_ = 0;
+};
+
+// Balloon level of a direction: theta from the axis, phi the arc's rotation.
+using LevelOf = std::function<float(double thetaDeg, double phiDeg)>;
+
+// Sets every arc of every band of the range from `level`, stored relative to
+// the arc's own on-axis level as the reader leaves it.
+inline void FillBalloon(model::DataSet& set, const LevelOf& level) {
+  const model::Grid& grid = set.GetGrid();
+  for (int band = static_cast<int>(set.data.MinBand());
+       band <= static_cast<int>(set.data.MaxBand()); ++band) {
+    for (int arc = 0; arc < grid.arcs; ++arc) {
+      const double phi = arc * grid.stepDeg;
+      const float axis = level(0, phi);
+      for (int p = 0; p < grid.points; ++p) {
+        set.data.Arc(band, arc)[p] = level(p * grid.stepDeg, phi) - axis;
+      }
+    }
+  }
+}
+
+// A set that passes the consistency check without a question: a valid date,
+// passive, an omnidirectional balloon with equal on-axis levels, impedance
+// and sensitivity that vary over frequency.
+inline model::DataSet CleanSet(model::FormatKind kind, int first, int last) {
+  model::DataSet set(kind);
+  model::SetText(set.info->measurementDate, "2002-AUG-12");
+  set.info->type = model::SpeakerType::Passive;
+  set.info->balloonRef = model::BalloonRef::Relative;
+  set.data.MinBand() = static_cast<std::uint32_t>(first);
+  set.data.MaxBand() = static_cast<std::uint32_t>(last);
+  for (int band = first; band <= last; ++band) {
+    set.data.Array(model::PerBand::Impedance)[band] = 6.0f + static_cast<float>(band % 4);
+    set.data.Array(model::PerBand::Sensitivity)[band] = 88.0f + static_cast<float>(band % 3);
+    for (int arc = 0; arc < set.GetGrid().arcs; ++arc) set.data.OnAxis(band, arc) = 90.0f;
+  }
+  FillBalloon(set, [](double, double) { return 0.0f; });
+  return set;
+}
+
+inline int RearPoint(const model::DataSet& set) {
+  return set.GetGrid().points - 1;
+}
+
+}  // namespace zef::analysis::testing

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cabinet/dxf_groups.h"
+
+namespace zef::cabinet {
+namespace {
+
+struct ReadGroups {
+  std::vector<std::pair<int, std::string>> groups;
+  bool failed = false;
+  std::uint64_t lines = 0;
+};
+
+ReadGroups ReadAll(LineSource& source) {
+  GroupReader reader(source);
+  ReadGroups out;
+  while (reader.Next()) out.groups.emplace_back(reader.Code(), std::string(reader.Value()));
+  out.lines = reader.LineCount();
+  return out;
+}
+
+// Both sources must read a text alike.
+ReadGroups ReadBoth(const std::string& text) {
+  MemoryLines memory(text);
+  ReadGroups fromMemory = ReadAll(memory);
+  std::istringstream in(text);
+  StreamLines stream(in);
+  const ReadGroups fromStream = ReadAll(stream);
+  EXPECT_EQ(fromMemory.groups, fromStream.groups);
+  EXPECT_EQ(fromMemory.lines, fromStream.lines);
+  return fromMemory;
+}
+
+using Groups = std::vector<std::pair<int, std::string>>;
+
+TEST(DxfGroups, LineEndsBlanksAndCase) {
+  EXPECT_EQ(ReadBoth("  0\r\nSection\r\n2\r\n\tentities \r\n").groups,
+            (Groups{{0, "SECTION"}, {2, "ENTITIES"}}));
+  EXPECT_EQ(ReadBoth("0\nline\n8\n0\n").groups, (Groups{{0, "LINE"}, {8, "0"}}));
+  // The last line counts without its line end.
+  EXPECT_EQ(ReadBoth("0\r\nEOF").groups, (Groups{{0, "EOF"}}));
+  // A CR inside a line stays part of it.
+  EXPECT_EQ(ReadBoth("0\r\nA\rB\r\n").groups, (Groups{{0, "A\rB"}}));
+}
+
+TEST(DxfGroups, EmptyLines) {
+  // An empty value line gives an empty value; an empty code line is no number.
+  EXPECT_EQ(ReadBoth("1\r\n\r\n0\r\nX\r\n").groups, (Groups{{1, ""}, {0, "X"}}));
+  const ReadGroups emptyCode = ReadBoth("0\r\nA\r\n \r\nB\r\n");
+  EXPECT_EQ(emptyCode.groups, (Groups{{0, "A"}}));
+  EXPECT_EQ(emptyCode.lines, 4u);
+}
+
+TEST(DxfGroups, FailuresAndLineCounter) {
+  const std::string longest(255, 'A');
+  EXPECT_EQ(ReadBoth("1\r\n" + longest + "\r\n").groups, (Groups{{1, longest}}));
+  const ReadGroups tooLong = ReadBoth("0\r\nA\r\n1\r\n" + longest + "B\r\n0\r\nC\r\n");
+  EXPECT_EQ(tooLong.groups, (Groups{{0, "A"}}));
+  EXPECT_EQ(tooLong.lines, 4u);
+  // Blanks count towards the length: the line is measured as written.
+  EXPECT_TRUE(ReadBoth("1\n " + longest + "\n").groups.empty());
+  // A code line is read with its value line before it is converted.
+  const ReadGroups badCode = ReadBoth("0\nA\nX\nB\n0\nC\n");
+  EXPECT_EQ(badCode.lines, 4u);
+  const ReadGroups halfGroup = ReadBoth("0\nA\n0\n");
+  EXPECT_EQ(halfGroup.groups, (Groups{{0, "A"}}));
+  EXPECT_EQ(halfGroup.lines, 3u);
+  EXPECT_EQ(ReadBoth("").lines, 0u);
+}
+
+TEST(DxfGroups, StreamKeepsOnlyTheStartOfAHugeLine) {
+  std::istringstream in("1\n" + std::string(1 << 20, 'x') + "\nlast\n");
+  StreamLines stream(in);
+  std::string_view line;
+  ASSERT_TRUE(stream.Next(line));
+  ASSERT_TRUE(stream.Next(line));
+  EXPECT_EQ(line.size(), StreamLines::kKeptLength);
+  ASSERT_TRUE(stream.Next(line));
+  EXPECT_EQ(line, "last");
+  EXPECT_FALSE(stream.Next(line));
+}
+
+}  // namespace
+}  // namespace zef::cabinet

@@ -1,0 +1,296 @@
+#include "graphs/emf_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "graphs/dash_segments.h"
+#include "graphs/emf_records.h"
+#include "graphs/emf_text.h"
+#include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_window.h"
+#include "graphs/pixel_rects.h"
+#include "model/message_sink.h"
+
+namespace zef::graphs {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::uint32_t U32At(const Bytes& bytes, std::size_t offset) {
+  std::uint32_t v = 0;
+  std::memcpy(&v, bytes.data() + offset, 4);
+  return v;
+}
+
+std::int32_t I32At(const Bytes& bytes, std::size_t offset) {
+  return static_cast<std::int32_t>(U32At(bytes, offset));
+}
+
+struct Record {
+  std::uint32_t type = 0;
+  std::size_t offset = 0;
+  std::uint32_t size = 0;
+};
+
+// Walks the records; stops at a size that cannot be right.
+std::vector<Record> Records(const Bytes& bytes) {
+  std::vector<Record> records;
+  for (std::size_t at = 0; at + 8 <= bytes.size();) {
+    const Record r{U32At(bytes, at), at, U32At(bytes, at + 4)};
+    records.push_back(r);
+    if (r.size < 8 || r.size % 4 != 0) break;
+    at += r.size;
+  }
+  return records;
+}
+
+std::uint64_t Fnv1a(const Bytes& bytes) {
+  std::uint64_t hash = 0xcbf29ce484222325;
+  for (std::uint8_t b : bytes) hash = (hash ^ b) * 0x100000001b3;
+  return hash;
+}
+
+// What every reader relies on: header first and EOF last, record sizes that
+// add up to the header's byte count, the header's record count, and every
+// object index below the header's handle count.
+void ExpectWellFormed(const Bytes& bytes) {
+  const std::vector<Record> records = Records(bytes);
+  ASSERT_GE(records.size(), 2u);
+  EXPECT_EQ(records.front().type, emf::kHeader);
+  EXPECT_EQ(records.back().type, emf::kEof);
+  std::size_t total = 0;
+  for (const Record& r : records) {
+    EXPECT_EQ(r.size % 4, 0u);
+    total += r.size;
+  }
+  EXPECT_EQ(total, bytes.size());
+  EXPECT_EQ(U32At(bytes, 40), emf::kSignature);
+  EXPECT_EQ(U32At(bytes, 48), bytes.size());
+  EXPECT_EQ(U32At(bytes, 52), records.size());
+  EXPECT_EQ(U32At(bytes, bytes.size() - 4), 20u);
+  const std::uint32_t handles = U32At(bytes, 56) & 0xFFFF;
+  std::map<std::uint32_t, bool> live;  // created and not yet deleted
+  for (const Record& r : records) {
+    const std::uint32_t index = r.size >= 12 ? U32At(bytes, r.offset + 8) : 0;
+    switch (r.type) {
+      case emf::kCreatePen:
+      case emf::kCreateBrushIndirect:
+      case emf::kExtCreateFontIndirectW:
+        EXPECT_LT(index, handles);
+        EXPECT_FALSE(live[index]) << "index " << index << " created twice";
+        live[index] = true;
+        break;
+      case emf::kSelectObject:
+        if ((index & 0x80000000u) == 0) {
+          EXPECT_TRUE(live[index]) << "select of " << index;
+        }
+        break;
+      case emf::kDeleteObject:
+        EXPECT_TRUE(live[index]) << "delete of " << index;
+        live[index] = false;
+        break;
+      default:
+        break;
+    }
+  }
+  for (const auto& [index, alive] : live) EXPECT_FALSE(alive) << "index " << index << " kept";
+}
+
+std::vector<std::uint32_t> Types(const Bytes& bytes) {
+  std::vector<std::uint32_t> types;
+  for (const Record& r : Records(bytes)) types.push_back(r.type);
+  return types;
+}
+
+TEST(EmfRecordWriterTest, ReproducesTheReferenceLineAndTextPicture) {
+  // A red line and "Hello" at 16 px Arial in a 192 x 96 picture, a file
+  // that LibreOffice and Inkscape are known to draw right.
+  EmfRecordWriter writer(192, 96, 96, std::u16string_view(u"Demo\0Plot", 9));
+  writer.SetMapMode(emf::kMapModeText);
+  writer.SetBkMode(emf::kTransparent);
+  writer.CreatePen(1, emf::kPsSolid, 1, 0x0000FF);
+  writer.SelectObject(1);
+  writer.MoveTo({10, 85});
+  writer.LineTo({180, 45});
+  writer.CreateFont(2, {.height = -16});
+  writer.SelectObject(2);
+  writer.SetTextColor(0);
+  writer.SetTextAlign(emf::kTaLeft | emf::kTaBaseline);
+  const std::array<std::int32_t, 5> dx{12, 8, 4, 4, 8};
+  writer.ExtTextOut({12, 30}, u"Hello", dx, {12, 15, 48, 34});
+  writer.SelectObject(emf::kBlackPen);
+  writer.DeleteObject(1);
+  writer.SelectObject(emf::kSystemFont);
+  writer.DeleteObject(2);
+  const Bytes bytes = writer.Finish();
+
+  ExpectWellFormed(bytes);
+  EXPECT_EQ(bytes.size(), 772u);
+  EXPECT_EQ(U32At(bytes, 52), 17u);
+  EXPECT_EQ(U32At(bytes, 56), 3u);
+  EXPECT_EQ(I32At(bytes, 32), 5079);  // frame in 0.01 mm
+  EXPECT_EQ(I32At(bytes, 36), 2539);
+  EXPECT_EQ(U32At(bytes, 0x270), 0x41D3AAABu);  // 26.458334f, 0.01 mm per pixel
+  EXPECT_EQ(Fnv1a(bytes), 0x3ee926d78d5077e1u);
+}
+
+// Every kind of command a graph holds, replayed into a metafile.
+class EmfCanvasTest : public ::testing::Test {
+ protected:
+  EmfCanvasTest() {
+    window_.NewLayer();
+    GraphDescriptor d;
+    d.left = 5;
+    d.top = 5;
+    d.right = 190;
+    d.bottom = 110;
+    d.xMin = 0;
+    d.xMax = 10;
+    d.xStep = 1;
+    d.yMin = 0;
+    d.yMax = 50;
+    d.yStep = 10;
+    d.xGrid = d.yGrid = true;
+    d.yLabel = "dB";
+    d.title = "Levels";
+    window_.DrawGraph(d, 0);
+    window_.ClearLayer(window_.NewLayer());
+    window_.SetColour(kRed);
+    window_.SetDash(2);
+    window_.Circle(100, 60, 20, false);
+    window_.SetDash(0);
+    window_.Circle(100, 60, 4, true);
+    window_.Point(30, 30, 3);
+    window_.Pixels(40, 40, 3, {kBlue, kBlue, kNoColour, kBlue, kBlue, kWhite});
+    window_.Polyline({{10, 10}, {20, 15}, {15, 25}}, true);
+    window_.Text(0, "0\xC2\xB0", 150, 20);
+  }
+
+  Bytes Metafile(std::string footer = {}) {
+    EmfCanvas canvas(
+        metrics_, {.footer = std::move(footer), .footerPlacement = FooterPlacement::kBottomRight});
+    window_.Replay(canvas);
+    return canvas.Bytes();
+  }
+
+  // The records of one type, in order.
+  std::vector<Record> OfType(const Bytes& bytes, std::uint32_t type) {
+    std::vector<Record> found;
+    for (const Record& r : Records(bytes)) {
+      if (r.type == type) found.push_back(r);
+    }
+    return found;
+  }
+
+  FixedFontMetrics metrics_;
+  model::NullSink errors_;
+  GraphWindow window_{200, 120, metrics_, errors_};
+};
+
+TEST_F(EmfCanvasTest, MetafileIsWellFormedAndSizedLikeThePicture) {
+  const Bytes bytes = Metafile();
+  ExpectWellFormed(bytes);
+  EXPECT_EQ(U32At(bytes, 56) & 0xFFFF, 4u);  // pen, brush and font slots
+  const std::array<std::int32_t, 4> bounds{0, 0, 199, 119};
+  const std::array<std::int32_t, 4> frame{0, 0, 5291, 3174};  // 200 and 120 px at 96 dpi
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(I32At(bytes, 8 + 4 * i), bounds[i]);
+    EXPECT_EQ(I32At(bytes, 24 + 4 * i), frame[i]);
+  }
+  const std::vector<std::uint32_t> types = Types(bytes);
+  // Pixel mode, transparent text, clipped to the picture, then the font.
+  const std::vector<std::uint32_t> start(types.begin() + 1, types.begin() + 7);
+  EXPECT_EQ(start, (std::vector<std::uint32_t>{emf::kSetMapMode, emf::kSetBkMode,
+                                               emf::kSetTextAlign, emf::kIntersectClipRect,
+                                               emf::kExtCreateFontIndirectW, emf::kSelectObject}));
+}
+
+TEST_F(EmfCanvasTest, TextIsUtf16WithAdvancesThatAddUpToItsWidth) {
+  const Bytes bytes = Metafile();
+  const std::vector<Record> texts = OfType(bytes, emf::kExtTextOutW);
+  ASSERT_FALSE(texts.empty());
+  const Record& last = texts.back();  // "0°", drawn last
+  EXPECT_EQ(I32At(bytes, last.offset + 36), 150);
+  EXPECT_EQ(I32At(bytes, last.offset + 40), 20);
+  EXPECT_EQ(U32At(bytes, last.offset + 44), 2u);  // units
+  EXPECT_EQ(U32At(bytes, last.offset + 76), 0x00B00030u);
+  EXPECT_EQ(I32At(bytes, last.offset + 80), 7);
+  EXPECT_EQ(I32At(bytes, last.offset + 84), 7);
+
+  const struct {
+    std::string utf8;
+    std::u16string units;
+    std::vector<std::int32_t> advances;
+  } cases[] = {
+      {"", u"", {}},
+      {"1k", u"1k", {7, 7}},
+      {"\xB0", u"\u00B0", {7}},  // a stray Latin-1 byte
+      {"\xF0\x9F\x94\x8A", u"\U0001F50A", {7, 0}},
+  };
+  for (const auto& c : cases) {
+    const MetafileText text = MetafileTextOf(c.utf8, metrics_, 0);
+    EXPECT_EQ(text.units, c.units) << c.utf8;
+    EXPECT_EQ(text.advances, c.advances) << c.utf8;
+  }
+}
+
+TEST_F(EmfCanvasTest, FooterGoesBottomCentreOrBottomRight) {
+  EXPECT_EQ(FooterPosition(FooterPlacement::kBottomCentre, 640, 480, {100, 13}),
+            (PixelPoint{270, 467}));
+  // Worked in centred coordinates, y upwards: (219, -226) from (320, 240).
+  EXPECT_EQ(FooterPosition(FooterPlacement::kBottomRight, 640, 480, {100, 13}),
+            (PixelPoint{539, 466}));
+  EXPECT_EQ(FooterPosition(FooterPlacement::kBottomRight, 201, 121, {21, 13}),
+            (PixelPoint{178, 106}));
+
+  const Bytes bytes = Metafile("www");
+  ExpectWellFormed(bytes);
+  const std::vector<Record> texts = OfType(bytes, emf::kExtTextOutW);
+  ASSERT_FALSE(texts.empty());
+  const Record& footer = texts.back();
+  EXPECT_EQ(I32At(bytes, footer.offset + 36), 200 - 21 - 1);
+  EXPECT_EQ(I32At(bytes, footer.offset + 40), 120 - 13 - 1);
+  EXPECT_EQ(U32At(bytes, footer.offset + 76), 0x00770077u);
+  EXPECT_EQ(OfType(Metafile(), emf::kExtTextOutW).size() + 1, texts.size());
+}
+
+TEST_F(EmfCanvasTest, DashedLinesBecomeSeparateSegments) {
+  const Bytes bytes = Metafile();
+  // The dashed circle is one record of short lines; the solid disc an ellipse.
+  const std::vector<Record> dashes = OfType(bytes, emf::kPolyPolyline16);
+  ASSERT_EQ(dashes.size(), 1u);
+  EXPECT_GT(U32At(bytes, dashes[0].offset + 24), 50u);
+  EXPECT_EQ(OfType(bytes, emf::kEllipse).size(), 2u);  // the disc and the dot
+
+  const PixelPoint corner[] = {{0, 0}, {10, 0}, {10, 5}};
+  EXPECT_EQ(DashSegments(corner, 4),
+            (std::vector<Segment>{
+                {{0, 0}, {2, 0}}, {{4, 0}, {6, 0}}, {{8, 0}, {10, 0}}, {{10, 2}, {10, 4}}}));
+  EXPECT_TRUE(DashSegments(corner, 0).empty());
+}
+
+TEST(PixelRectsTest, RunsOfAColourMergeDownIntoRectangles) {
+  constexpr Colour A = kRed;
+  constexpr Colour B = kBlue;
+  constexpr Colour N = kNoColour;
+  const std::vector<Colour> block = {
+      A, A, B, N,  //
+      A, A, B, N,  //
+      A, B, B, N,  //
+  };
+  EXPECT_EQ(
+      ColourRects({10, 20}, 4, block),
+      (std::vector<ColourRect>{
+          {10, 20, 11, 21, A}, {12, 20, 12, 21, B}, {10, 22, 10, 22, A}, {11, 22, 12, 22, B}}));
+  EXPECT_TRUE(ColourRects({0, 0}, 0, block).empty());
+  // A short last row is left out.
+  EXPECT_EQ(ColourRects({0, 0}, 3, std::vector<Colour>{A, A, A, A}).size(), 1u);
+}
+
+}  // namespace
+}  // namespace zef::graphs

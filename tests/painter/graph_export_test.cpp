@@ -1,0 +1,138 @@
+#include "painter/graph_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QImage>
+#include <QXmlStreamReader>
+#include <filesystem>
+#include <fstream>
+
+#include "model/message_sink.h"
+#include "painter/qt_font_metrics.h"
+
+namespace zef::painter {
+namespace {
+
+// A framed graph 0..100 dB over the octave bands 63 Hz to 16 kHz.
+class FramedGraphTest : public ::testing::Test {
+ protected:
+  static constexpr int kWidth = 360;
+  static constexpr int kHeight = 240;
+
+  FramedGraphTest() : fonts_(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall)) {
+    window_.NewLayer();
+    graphs::GraphDescriptor d;
+    d.left = 5;
+    d.top = 5;
+    d.right = kWidth - 10;
+    d.bottom = kHeight - 11;
+    d.octaveAxis = true;
+    d.firstOctave = 1;
+    d.lastOctave = 9;
+    d.yMin = 0;
+    d.yMax = 100;
+    d.yStep = 10;
+    d.xGrid = d.yGrid = true;
+    d.xLabel = "Hz";
+    d.yLabel = "dB";
+    d.title = "Sensitivity";
+    window_.DrawGraph(d, 0);
+  }
+
+  model::NullSink errors_;
+  QtFontMetrics fonts_;
+  graphs::GraphWindow window_{kWidth, kHeight, fonts_, errors_};
+};
+
+TEST(QtFontMetricsTest, MeasuresArialAsLiberationSans) {
+  const QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
+  EXPECT_EQ(QFontInfo(fonts.Font(0)).family().toStdString(), "Liberation Sans");
+  EXPECT_EQ(fonts.Measure(0, "").width, 0);
+  const graphs::TextSize one = fonts.Measure(0, "1");
+  EXPECT_GT(one.width, 3);
+  EXPECT_EQ(one.height, fonts.CharHeight(0));
+  // Liberation Sans has Arial's widths: every digit is 0.556 em.
+  EXPECT_EQ(fonts.Measure(0, "1000").width, 24);
+}
+
+TEST_F(FramedGraphTest, PngHasTheSizeAndTheFrameWhereTheLayoutPutsIt) {
+  const QByteArray png = RenderPicture(window_, PictureFormat::kPng, fonts_, {});
+  const QImage image = QImage::fromData(png, "PNG");
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), QSize(kWidth, kHeight));
+
+  const graphs::GraphFrame& f = window_.Frame();
+  const QRgb white = qRgb(255, 255, 255);
+  // Between grid lines, which run up to the frame's sides.
+  const int middleY = window_.WorldToDevice(0, 45).y;
+  const int middleX = window_.WorldToDevice(4.5, 0).x;
+  EXPECT_EQ(image.pixel(f.x0, middleY), qRgb(0, 0, 0)) << "left side";
+  EXPECT_EQ(image.pixel(f.x0 + f.plotWidth, middleY), qRgb(0, 0, 0)) << "right side";
+  EXPECT_EQ(image.pixel(middleX, f.y0), qRgb(0, 0, 0)) << "bottom side";
+  EXPECT_EQ(image.pixel(middleX, f.y0 - f.plotHeight), qRgb(0, 0, 0)) << "top side";
+  EXPECT_EQ(image.pixel(0, 0), white);
+  EXPECT_EQ(image.pixel(kWidth - 1, kHeight - 1), white);
+  // The 50 dB grid line is grey, the space between grid lines white.
+  const graphs::PixelPoint grid = window_.WorldToDevice(0.75, 50);
+  EXPECT_EQ(image.pixel(grid.x, grid.y), qRgb(0xC8, 0xC8, 0xC8));
+  EXPECT_EQ(image.pixel(grid.x, grid.y - 2), white);
+}
+
+TEST_F(FramedGraphTest, SvgIsWellFormedXmlOfThePictureSize) {
+  const QByteArray svg = RenderPicture(window_, PictureFormat::kSvg, fonts_, {});
+  QXmlStreamReader xml(svg);
+  QString rootName;
+  QString viewBox;
+  int texts = 0;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (rootName.isEmpty()) {
+      rootName = xml.name().toString();
+      viewBox = xml.attributes().value("viewBox").toString();
+    }
+    if (xml.name() == QStringLiteral("text")) ++texts;
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_EQ(rootName.toStdString(), "svg");
+  EXPECT_EQ(viewBox.toStdString(), "0 0 360 240");
+  // Nine band labels, eleven level labels, the two units and the title.
+  EXPECT_EQ(texts, 9 + 11 + 3);
+}
+
+TEST_F(FramedGraphTest, PdfIsOnePageDocument) {
+  const QByteArray pdf = RenderPicture(window_, PictureFormat::kPdf, fonts_, {});
+  EXPECT_TRUE(pdf.startsWith("%PDF-"));
+  EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+  EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+}
+
+TEST_F(FramedGraphTest, ExportChoosesTheFormatByExtensionAndRefusesOthers) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "zef_painter_test";
+  std::filesystem::create_directories(dir);
+  const struct {
+    const char* name;
+    std::string_view magic;
+  } cases[] = {{"graph.png", "\x89PNG"},
+               {"graph.SVG", "<?xml"},
+               {"graph.pdf", "%PDF"},
+               {"graph.Emf", std::string_view("\x01\0\0\0", 4)}};
+  for (const auto& c : cases) {
+    std::string error;
+    ASSERT_TRUE(ExportGraph(window_, dir / c.name, fonts_, {}, error)) << error;
+    std::ifstream in(dir / c.name, std::ios::binary);
+    std::string head(c.magic.size(), '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    EXPECT_EQ(head, c.magic) << c.name;
+  }
+  std::string error;
+  EXPECT_FALSE(ExportGraph(window_, dir / "graph.bmp", fonts_, {}, error));
+  EXPECT_EQ(error, "Unknown picture format \".bmp\" (use .png, .svg, .pdf or .emf)");
+  EXPECT_FALSE(std::filesystem::exists(dir / "graph.bmp"));
+  EXPECT_FALSE(ExportGraph(window_, dir / "missing" / "graph.png", fonts_, {}, error));
+  EXPECT_EQ(error.rfind("Cannot write ", 0), 0u) << error;
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace zef::painter
