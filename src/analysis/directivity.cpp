@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "analysis/band_range.h"
 #include "analysis/judged_compare.h"
@@ -124,6 +125,9 @@ void ComputeAxialQ(DataRecord& data) {
   const double arcStep = step;  // arcs lie as far apart as points
   // The poles stand for caps of half a step around them.
   const double cap = std::numbers::pi * (step / 2) * (step / 2);
+  // The weight of a point depends only on its angle from the axis.
+  std::vector<double> weights(static_cast<std::size_t>(k), 0.0);
+  for (int p = 1; p < k; ++p) weights[p] = std::sin(p * step) * arcStep * step;
   const BandRange range = BandsOf(data);
   for (int band = range.first; band <= range.last; ++band) {
     double numerator = 2 * cap;
@@ -132,9 +136,8 @@ void ComputeAxialQ(DataRecord& data) {
     for (int arc = 0; arc < grid.arcs; ++arc) {
       const std::span<const float> levels = data.Arc(band, arc);
       for (int p = 1; p < k; ++p) {
-        const double weight = std::sin(p * step) * arcStep * step;
-        numerator += weight;
-        denominator += weight * LevelToPower(levels[p]);
+        numerator += weights[p];
+        denominator += weights[p] * LevelToPower(levels[p]);
       }
     }
     // Levels so low that no power is left give no Q at all.

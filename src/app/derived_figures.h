@@ -15,9 +15,6 @@ void ComputeDirectivityFigures(model::DataSet& set, analysis::DirectivityFigures
 // that begins with the byte 0xDF.
 bool WrittenByOlderWriter(const binary::BinaryHeader& header);
 
-// The lowest and the reduced lowest impedance of the set's range.
-model::ImpedanceFigures ImpedanceFiguresOf(const model::DataSet& set);
-
 // What a loaded binary needs beside the figures it carries: the full widths
 // and the impedance figures always, every directivity figure again when an
 // older writer made it.

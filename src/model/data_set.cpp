@@ -1,6 +1,8 @@
 #include "model/data_set.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace zef::model {
 namespace {
@@ -19,7 +21,27 @@ bool SameRecord(const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) {
   return std::memcmp(a.get(), b.get(), sizeof(T)) == 0;
 }
 
+constexpr float kReducedImpedanceFactor = 1.25f;
+constexpr int kReducedLastBandZef1 = 7;   // 4 kHz
+constexpr int kReducedLastBandZef2 = 23;  // 5 kHz
+
 }  // namespace
+
+ImpedanceFigures ImpedanceFiguresOf(const DataSet& set) {
+  const std::span<const float> impedance = set.data.Array(PerBand::Impedance);
+  const int reducedLast =
+      set.kind == FormatKind::Zef1 ? kReducedLastBandZef1 : kReducedLastBandZef2;
+  const int last = std::min(static_cast<int>(set.data.MaxBand()), set.GetGrid().bands - 1);
+  std::optional<float> lowest;
+  std::optional<float> lowestReduced;
+  for (int band = static_cast<int>(set.data.MinBand()); band <= last; ++band) {
+    const float z = impedance[static_cast<std::size_t>(band)];
+    if (IsMissing(z)) continue;
+    lowest = std::min(lowest.value_or(z), z);
+    if (band <= reducedLast) lowestReduced = std::min(lowestReduced.value_or(z), z);
+  }
+  return {lowest.value_or(0.0f), kReducedImpedanceFactor * lowestReduced.value_or(0.0f)};
+}
 
 DataSet::DataSet(FormatKind k) : kind(k), info(std::make_unique<InfoRecord>()), data(k) {}
 

@@ -21,6 +21,11 @@ struct ImpedanceFigures {
   bool operator==(const ImpedanceFigures&) const = default;
 };
 
+class DataSet;
+
+// The impedance figures of a set's impedance values over its band range.
+ImpedanceFigures ImpedanceFiguresOf(const DataSet& set);
+
 // One complete loudspeaker data set. Readers build a new one and hand it over
 // only when the read succeeds.
 class DataSet {

@@ -30,9 +30,6 @@ constexpr float kDefaultImpedance = 8.0f;
 constexpr float kMaxImpedance = 100000.0f;
 constexpr float kMaxSensitivity = 160.0f;
 constexpr float kSmallestMaxInput = 0.000001f;
-constexpr float kReducedImpedanceFactor = 1.25f;
-constexpr int kReducedLastBandZef1 = 7;   // 4 kHz
-constexpr int kReducedLastBandZef2 = 23;  // 5 kHz
 
 // ---- Helpers shared by the lines of this group
 
@@ -165,25 +162,15 @@ bool ReadSensitivityPhase(Reader& r) {
 // ---- Impedance
 
 void ComputeImpedanceFigures(Reader& r, std::span<const float> impedance) {
-  const int reducedLast =
-      r.Kind() == model::FormatKind::Zef1 ? kReducedLastBandZef1 : kReducedLastBandZef2;
-  constexpr float kNone = std::numeric_limits<float>::max();
   double sum = 0;
   int count = 0;
-  float lowest = kNone;
-  float lowestReduced = kNone;
   for (int band = MinBandOf(r); band <= MaxBandOf(r); ++band) {
-    const float v = impedance[band];
-    if (model::IsMissing(v)) continue;
-    sum += v;
+    if (model::IsMissing(impedance[band])) continue;
+    sum += impedance[band];
     ++count;
-    lowest = std::min(lowest, v);
-    if (band <= reducedLast) lowestReduced = std::min(lowestReduced, v);
   }
   r.Info().meanImpedance = count > 0 ? static_cast<float>(sum / count) : 0.0f;
-  r.Set().impedance.lowest = lowest == kNone ? 0.0f : lowest;
-  r.Set().impedance.reducedLowest =
-      lowestReduced == kNone ? 0.0f : kReducedImpedanceFactor * lowestReduced;
+  r.Set().impedance = model::ImpedanceFiguresOf(r.Set());
 }
 
 bool ReadImpedance(Reader& r) {

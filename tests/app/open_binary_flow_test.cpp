@@ -77,7 +77,7 @@ TEST_F(BinaryFlow, LoadedBinaryIsValidWithItsMakerInTheStatusLine) {
   EXPECT_EQ(holder_.StatusLine(), "File created by: Measured at the lab (3rd Party)");
   EXPECT_EQ(holder_.WindowTitle(), "made-by.zf2 - ZEF reader/viewer");
   EXPECT_EQ(holder_.StatusPath(), ShortenText(path.string(), 45));
-  EXPECT_EQ(holder_.Loaded()->impedance, ImpedanceFiguresOf(*set));
+  EXPECT_EQ(holder_.Loaded()->impedance, model::ImpedanceFiguresOf(*set));
   EXPECT_EQ(holder_.Reference().maximum, analysis::ComputeSensitivityReference(*set).maximum);
 
   // A text loaded after it has no status line.
@@ -115,7 +115,7 @@ TEST(ImpedanceFigures, LowestOverTheRangeReducedUpToTheUpperMidBand) {
     std::ranges::fill(impedance, model::kNoData);
     impedance[0] = 1.0f;  // outside the range
     for (const auto& [band, z] : values) impedance[static_cast<std::size_t>(band)] = z;
-    EXPECT_EQ(ImpedanceFiguresOf(set), (model::ImpedanceFigures{lowest, reduced}));
+    EXPECT_EQ(model::ImpedanceFiguresOf(set), (model::ImpedanceFigures{lowest, reduced}));
   }
 }
 

@@ -150,15 +150,5 @@ std::vector<std::string> FileError(const std::string& message) {
   return {"File error:" + message};
 }
 
-::testing::AssertionResult SameContent(const model::DataSet& a, const model::DataSet& b) {
-  if (a == b) return ::testing::AssertionSuccess();
-  const bool info = std::memcmp(a.info.get(), b.info.get(), sizeof(model::InfoRecord)) == 0;
-  return ::testing::AssertionFailure()
-         << (!info                       ? "info records"
-             : !(a.data == b.data)       ? "data records"
-             : !(a.cabinet == b.cabinet) ? "cabinets"
-                                         : "version, system parts, phase blocks or filters")
-         << " differ";
-}
 
 }  // namespace zef::binary::testing

@@ -55,7 +55,5 @@ ReadBack ReadImage(model::FormatKind kind, const Image& image);
 // The one line a failed read writes.
 std::vector<std::string> FileError(const std::string& message);
 
-// Equality that names the first block that differs.
-::testing::AssertionResult SameContent(const model::DataSet& a, const model::DataSet& b);
 
 }  // namespace zef::binary::testing

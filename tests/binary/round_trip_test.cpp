@@ -7,6 +7,7 @@
 #include "binary/binary_writer.h"
 #include "binary_fixture.h"
 #include "model/fixed_text.h"
+#include "model/random_set.h"
 #include "textformat/text_reader.h"
 
 namespace zef::binary {
@@ -41,7 +42,7 @@ TEST(BinaryRoundTrip, ReadsBackTheSetThatWasWritten) {
     if (c.cabinet) AddCabinetLists(*set);
     const ReadBack read = ReadImage(c.kind, BuildBinaryImage(*set));
     ASSERT_TRUE(read.set) << ::testing::PrintToString(read.lines);
-    EXPECT_TRUE(SameContent(*read.set, *set));
+    EXPECT_TRUE(model::testing::SameDataSet(*read.set, *set));
   }
 }
 
@@ -75,7 +76,7 @@ TEST(BinaryRoundTrip, EverySampleTextReadsBackFromItsBinary) {
     const ReadBack read = ReadImage(text.set->kind, BuildBinaryImage(*text.set));
     ASSERT_TRUE(read.set) << ::testing::PrintToString(read.lines);
     ExpectedAfterBinary(*text.set);
-    EXPECT_TRUE(SameContent(*read.set, *text.set));
+    EXPECT_TRUE(model::testing::SameDataSet(*read.set, *text.set));
   }
   EXPECT_GE(samples, 3);
 }

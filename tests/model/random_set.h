@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -260,6 +262,14 @@ inline std::string StoredDifferences(const DataSet& a, const DataSet& b) {
   }
   if (!(c.infoFile == d.infoFile && c.dxfFile == d.dxfFile)) parts += " embedded files";
   return parts;
+}
+
+// Equality of two sets that names the stored parts that differ.
+inline ::testing::AssertionResult SameDataSet(const DataSet& a, const DataSet& b) {
+  if (a == b) return ::testing::AssertionSuccess();
+  const std::string parts = StoredDifferences(a, b);
+  return ::testing::AssertionFailure()
+         << "sets differ in" << (parts.empty() ? " version, figures or filter" : parts);
 }
 
 }  // namespace zef::model::testing
