@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 #include "app/derived_figures.h"
 #include "graphs/color_map.h"
 #include "graphs/emf_canvas.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "analysis/directivity.h"
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 #include "binary/header.h"
 #include "model/data_set.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "analysis/band_range.h"
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 #include "app/data_sheet_format.h"
 #include "app/data_sheet_rows.h"
 #include "app/loaded_file_texts.h"

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "analysis/consistency_check.h"
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 #include "app/derived_figures.h"
 #include "app/loaded_file_texts.h"
 #include "app/read_data_file.h"

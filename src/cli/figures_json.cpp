@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "analysis/directivity.h"
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 
 namespace zef::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "analysis/directivity.h"
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 #include "graphs/ea_range.h"
 #include "graphs/graph_window.h"
 #include "graphs/option_set.h"

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "analysis/directivity.h"
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 #include "graphs/graph_window.h"
 #include "graphs/option_set.h"
 #include "model/data_set.h"

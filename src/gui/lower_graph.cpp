@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/data_sheet.h"
-#include "graphs/balloon_spectra.h"
+#include "graphs/direction_response.h"
 #include "graphs/color_map.h"
 #include "graphs/ea_graphs.h"
 #include "graphs/polar_diagram.h"

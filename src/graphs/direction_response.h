@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 #include "graphs/graph_window.h"
 #include "graphs/option_set.h"
 #include "model/bands.h"

@@ -1,4 +1,4 @@
-#include "analysis/spectra.h"
+#include "analysis/band_curves.h"
 
 #include <algorithm>
 #include <cmath>

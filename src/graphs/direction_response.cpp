@@ -1,4 +1,4 @@
-#include "graphs/balloon_spectra.h"
+#include "graphs/direction_response.h"
 
 #include <cmath>
 #include <numbers>
