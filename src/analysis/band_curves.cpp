@@ -92,7 +92,7 @@ float SpectrumPowerAverage(const Spectrum& spectrum) {
 float EquivalentPower(float volts) {
   if (!(volts > 0)) return 0;
   const double level = 20.0 * std::log10(static_cast<double>(volts)) + 3.0 - 10.0 * std::log10(8.0);
-  return static_cast<float>(LevelToPower(level));
+  return static_cast<float>(std::pow(10.0, 0.1 * level));  // one value: keep full precision
 }
 
 SensitivityReference ComputeSensitivityReference(const model::DataSet& set) {

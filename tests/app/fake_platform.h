@@ -28,9 +28,8 @@ class FakePlatform : public Platform {
   void ShowError(std::string_view text) override { boxes.push_back({'E', std::string(text)}); }
   bool AskYesNo(std::string_view text) override {
     boxes.push_back({'Q', std::string(text)});
-    if (answers.empty()) return true;
-    const bool answer = answers.front();
-    answers.pop_front();
+    const bool answer = answers.empty() || answers.front();
+    if (!answers.empty()) answers.pop_front();
     return answer;
   }
 

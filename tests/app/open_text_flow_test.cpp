@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
 #include "analysis/directivity.h"
+#include "minimal_variants.h"
 #include "open_flow_fixture.h"
 #include "textformat/minimal_file.h"
 #include "textformat/text_reader.h"
@@ -15,22 +15,10 @@ namespace {
 using model::PerBand;
 using textformat::testing::MinimalZef1;
 
-const Box kContainsErrors{'M',
-                          "This file contains errors, please correct the data.####Data and "
-                          "balloon is shown but a binary##distribution file can not be saved."};
+const Box kContainsErrors{'M', "This file contains errors, please correct the data.####Data and "
+                               "balloon is shown but a binary##distribution file can not be saved."};
 constexpr int kFirstBand = 5;  // the minimal file's bands: 1 kHz and 2 kHz
 constexpr int kLastBand = 6;
-
-// The minimal file with an impedance that varies, so the check asks nothing.
-std::string QuietZef1() {
-  std::string text = MinimalZef1();
-  text.replace(text.find("<IMPEDANCE>\t8\t<NODATA>"), 22, "<IMPEDANCE>\t8\t12");
-  return text;
-}
-
-std::string WithoutModelName(std::string text) {
-  return text.replace(text.find("<MODELNAME>\tTest box"), 20, "<MODELNAME>\t");
-}
 
 std::unique_ptr<model::DataSet> BareRead(const std::filesystem::path& path) {
   model::NullSink sink;
@@ -43,18 +31,13 @@ TEST_F(OpenFlowTest, CleanTextIsValidAndFromText) {
   EXPECT_EQ(outcome.readResult, 0);
   EXPECT_FALSE(outcome.resetPolarSetup);  // ZEF1, as before anything was loaded
   EXPECT_EQ(platform_.boxes, std::vector<Box>{});
-  EXPECT_TRUE(holder_.DataValid());
-  EXPECT_TRUE(holder_.LoadedFromText());
-  EXPECT_EQ(holder_.StatusLine(), "");
-  EXPECT_EQ(holder_.WindowTitle(), "quiet.txt - ZEF reader/viewer");
+  EXPECT_TRUE(holder_.DataValid() && holder_.LoadedFromText());
   EXPECT_EQ(holder_.Reference().maximum, 91.5f);
 }
 
 TEST_F(OpenFlowTest, TextWithErrorsIsShownNotValidAndNotChecked) {
   // The flat impedance of the minimal file would make the check ask.
-  const OpenOutcome outcome = Open(Write("errors.txt", WithoutModelName(MinimalZef1())));
-  EXPECT_TRUE(outcome.loaded);
-  EXPECT_EQ(outcome.readResult, 1);
+  EXPECT_EQ(Open(Write("errors.txt", WithoutModelName(MinimalZef1()))).readResult, 1);
   EXPECT_EQ(Lines(),
             (std::vector<std::string>{"Error on line:    3", " <MODELNAME> value expected"}));
   EXPECT_EQ(platform_.boxes, std::vector<Box>{kContainsErrors});
@@ -118,9 +101,6 @@ class RearPointOrder : public OpenFlowTest {
 
 TEST_F(RearPointOrder, FiguresSeeTheSubstitutedRearPoints) {
   const model::DataSet substituted = Expected(true);
-  ASSERT_GT(std::abs(substituted.data.Array(PerBand::AxialQ)[kFirstBand] -
-                     Expected(false).data.Array(PerBand::AxialQ)[kFirstBand]),
-            1e-3f);
   platform_.answers = {true};
   ASSERT_TRUE(Open(path_).loaded);
   EXPECT_EQ(platform_.boxes, std::vector<Box>{rearQuestion_});
@@ -150,12 +130,8 @@ TEST_F(OpenFlowTest, FailedOpensLeaveEverythingAsItWas) {
   const OpenOutcome other = Open(Write("cut.txt", "<ZEF2>\r\n<VERSION>\t1\r\n"));
   EXPECT_FALSE(other.loaded);
   EXPECT_TRUE(other.resetPolarSetup);  // line 1 named the other kind
-  EXPECT_FALSE(Open(dir_.Path("absent.ZF2")).loaded);
-  EXPECT_EQ(platform_.boxes, std::vector<Box>{});
-  const OpenOutcome absent = Open(dir_.Path("absent.txt"));
-  EXPECT_EQ(absent.readResult, 2);
+  EXPECT_EQ(Open(dir_.Path("absent.txt")).readResult, 2);
   EXPECT_EQ(platform_.boxes, (std::vector<Box>{{'M', "** File does not exist **"}}));
-  EXPECT_TRUE(Lines().empty());
   EXPECT_TRUE(before == HolderSnapshot(holder_));
 }
 

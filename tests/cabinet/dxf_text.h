@@ -15,9 +15,7 @@ inline void PrintTo(const Point3& p, std::ostream* os) {
   *os << '(' << p.x << ", " << p.y << ", " << p.z << ')';
 }
 inline void PrintTo(const Edge& e, std::ostream* os) {
-  PrintTo(e.first, os);
-  *os << "-";
-  PrintTo(e.second, os);
+  PrintTo(e.first, os), PrintTo(e.second, os);
   *os << " #" << std::hex << e.colour << std::dec;
 }
 inline void PrintTo(const Face& f, std::ostream* os) {
@@ -36,11 +34,8 @@ class DxfText {
 
   DxfText& operator()(int code, std::string_view value) {
     const std::string number = std::to_string(code);
-    text_ += std::string(number.size() < 3 ? 3 - number.size() : 0, ' ') + number;
-    text_ += lineEnd_;
-    text_ += value;
-    text_ += lineEnd_;
-    lines_ += 2;
+    text_ += std::string(number.size() < 3 ? 3 - number.size() : 0, ' ') + number + lineEnd_;
+    text_ += std::string(value) + lineEnd_;
     return *this;
   }
   DxfText& operator()(int code, double value) {
@@ -58,12 +53,10 @@ class DxfText {
   }
 
   const std::string& Text() const { return text_; }
-  int Lines() const { return lines_; }
 
  private:
   std::string lineEnd_;
   std::string text_;
-  int lines_ = 0;
 };
 
 // A drawing of only an ENTITIES section holding what `entities` writes.
@@ -88,8 +81,7 @@ struct Parsed {
 
 inline Parsed Parse(std::string_view text, const DxfOptions& options = {}) {
   Parsed parsed;
-  model::LineSink progress;
-  model::LineSink debug;
+  model::LineSink progress, debug;
   parsed.result = ParseDxf(text, options, &progress, parsed.lists, &debug);
   parsed.progress = progress.Lines();
   parsed.debug = debug.Lines();

@@ -36,16 +36,12 @@ TEST(Dxf3dFace, TrianglesAndTheirEdges) {
                                           MakeFace(0x808080, {{0, 0, 1}, {2, 0, 1}, {0, 2, 1}})}));
   EXPECT_TRUE(noFlags.Edges().empty());
 
+  // Bit 4 hides the third side, which closes a triangle.
   const auto withFlags = Parse(Entities([](DxfText& d) {
-    d(0, "3DFACE").Point(10, 0, 0, 0).Point(11, 2, 0, 0).Point(12, 0, 2, 0)(70, "0");
     d(0, "3DFACE").Point(10, 0, 0, 0).Point(11, 2, 0, 0).Point(12, 0, 2, 0)(70, "4");
   }));
-  ASSERT_TRUE(withFlags.result.ok);
-  EXPECT_EQ(withFlags.Edges(), (std::vector<Edge>{{{0, 0, 0}, {2, 0, 0}, 0},
-                                                  {{2, 0, 0}, {0, 2, 0}, 0},
-                                                  {{0, 2, 0}, {0, 0, 0}, 0},
-                                                  {{0, 0, 0}, {2, 0, 0}, 0},
-                                                  {{2, 0, 0}, {0, 2, 0}, 0}}));
+  EXPECT_EQ(withFlags.Edges(),
+            (std::vector<Edge>{{{0, 0, 0}, {2, 0, 0}, 0}, {{2, 0, 0}, {0, 2, 0}, 0}}));
 }
 
 TEST(Dxf3dFace, MissingCoordinatesAreZeroNotLeftOvers) {

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 #include "cabinet/load_dxf_cabinet.h"
 #include "dxf_text.h"
@@ -37,26 +36,17 @@ model::DataSet SetWithDrawing(std::string_view text) {
 }
 
 // Points the temporary folder at a scratch folder of its own while alive.
-class ScratchTemp {
- public:
-  ScratchTemp() : folder_(fs::temp_directory_path() / ("zef_dxf_" + std::to_string(getpid()))) {
-    if (const char* old = std::getenv("TMPDIR")) old_ = old;
-    fs::create_directories(folder_);
-    setenv("TMPDIR", folder_.c_str(), 1);
+struct ScratchTemp {
+  ScratchTemp() {
+    fs::create_directories(folder);
+    setenv("TMPDIR", folder.c_str(), 1);
   }
   ~ScratchTemp() {
-    if (old_) {
-      setenv("TMPDIR", old_->c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
-    fs::remove_all(folder_);
+    unsetenv("TMPDIR");
+    fs::remove_all(folder);
   }
-  const fs::path& Folder() const { return folder_; }
-
- private:
-  fs::path folder_;
-  std::optional<std::string> old_;
+  const fs::path& Folder() const { return folder; }
+  fs::path folder = fs::temp_directory_path() / ("zef_dxf_" + std::to_string(getpid()));
 };
 
 TEST(LoadDxfCabinet, EmbeddedDrawingGoesThroughATemporaryFileRemovedAfterwards) {
@@ -90,14 +80,6 @@ TEST(LoadDxfCabinet, NamedDrawingIsReadFromItsFile) {
 
 TEST(LoadDxfCabinet, UnitOriginAndAxesPlaceThePoints) {
   ScratchTemp temp;
-  for (std::uint32_t unit = 0; unit < 6; ++unit) {
-    model::DataSet set = SetWithDrawing(kOneLine);
-    set.info->dxfUnit = unit;
-    model::LineSink errors;
-    ASSERT_TRUE(LoadDxfCabinet(set, errors));
-    const float s = model::kUnitLength[unit];
-    EXPECT_EQ(set.cabinet.dxfEdges[0].second, (Point3{1 * s, 2 * s, 3 * s})) << unit;
-  }
   model::DataSet set = SetWithDrawing(kOneLine);
   set.info->dxfUnit = 1;
   set.info->dxfOrigin[0] = set.info->dxfOrigin[1] = set.info->dxfOrigin[2] = 1;
@@ -135,8 +117,7 @@ TEST(LoadDxfCabinet, FailuresLeaveTheListsEmpty) {
   model::DataSet withoutDrawing = SetWithDrawing("");
   withoutDrawing.info->cabinetFlags = model::cabinet_flag::kRectangular;
   model::LineSink errors;
-  EXPECT_TRUE(LoadDxfCabinet(withoutDrawing, errors));
-  EXPECT_TRUE(errors.Lines().empty());
+  EXPECT_TRUE(LoadDxfCabinet(withoutDrawing, errors) && errors.Lines().empty());
 }
 
 }  // namespace

@@ -66,12 +66,15 @@ TEST(DxfPolyline, PolyfaceIndexFaults) {
   EXPECT_EQ(badIndex.result.FailureText(), "Bad VERTEX polyface index value - line no 156");
 }
 
-TEST(DxfPolyline, ClosedTwoDimensionalInItsObjectSystem) {
+TEST(DxfPolyline, TwoDimensionalInItsObjectSystemOnlyWhenClosed) {
   const auto parsed = Parse(Entities([](DxfText& d) {
     d(0, "POLYLINE")(62, "2").Point(10, 0, 0, 2)(70, "1").Point(210, 0, 0, -1);
     Vertex(d, 1, 1, 9, "0");  // z gives way to the elevation
     Vertex(d, 2, 1, 9, "0");
     Vertex(d, 2, 3, 9, "0");
+    d(0, "SEQEND")(0, "POLYLINE")(66, "1").Point(10, 0, 0, 0)(70, "0");  // open: adds nothing
+    Vertex(d, 1, 1, 0, "0");
+    Vertex(d, 2, 1, 0, "0");
     d(0, "SEQEND");
   }));
   ASSERT_TRUE(parsed.result.ok);
@@ -79,20 +82,7 @@ TEST(DxfPolyline, ClosedTwoDimensionalInItsObjectSystem) {
   EXPECT_EQ(parsed.Edges(), (std::vector<Edge>{{{-1, 1, -2}, {-2, 1, -2}, c},
                                                {{-2, 1, -2}, {-2, 3, -2}, c},
                                                {{-2, 3, -2}, {-1, 1, -2}, c}}));
-  EXPECT_EQ(parsed.progress.front(), "POLYLINE 2D - 6");
-}
-
-TEST(DxfPolyline, OpenTwoDimensionalAddsNothing) {
-  const auto parsed = Parse(Entities([](DxfText& d) {
-    d(0, "POLYLINE")(66, "1").Point(10, 0, 0, 0)(70, "0");
-    Vertex(d, 1, 1, 0, "0");
-    Vertex(d, 2, 1, 0, "0");
-    d(0, "SEQEND");
-    d(0, "LINE").Point(10, 1, 1, 1).Point(11, 2, 2, 2);
-  }));
-  ASSERT_TRUE(parsed.result.ok);
-  EXPECT_EQ(parsed.Edges(), (std::vector<Edge>{{{1, 1, 1}, {2, 2, 2}, 0x808080}}));
-  EXPECT_EQ(parsed.progress.front(), "POLYLINE - 6");
+  EXPECT_EQ(parsed.progress, (std::vector<std::string>{"POLYLINE 2D - 6", "POLYLINE - 62"}));
 }
 
 TEST(DxfLwPolyline, ExtrusionAfterTheVerticesAppliesToAll) {

@@ -1,20 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
-#include <string>
-
 #include "binary/binary_writer.h"
-#include "cli/commands.h"
+#include "command_fixture.h"
 
-namespace zef::cli {
+namespace zef::cli::testing {
 namespace {
 
 using model::PerBand;
 
-// An omnidirectional ZEF1 set from an older writer, so the flow fills its
-// half-widths and Q; a 20 V rating.
-model::DataSet OmniZef1() {
+TEST_F(CommandTest, DumpedFiguresFollowTheSetAfterTheFlow) {
+  // Omnidirectional, from an older writer so that the flow fills its
+  // half-widths and Q; a 20 V rating.
   model::DataSet set(model::FormatKind::Zef1);
   set.data.MinBand() = 1;
   set.data.MaxBand() = 9;
@@ -25,23 +21,13 @@ model::DataSet OmniZef1() {
   set.info->maxInputKind = model::MaxInputKind::Voltage;
   set.info->maxInputValue = 20.0f;
   set.info->maxInputMethod = model::TestMethod::Aes2_1984;
-  return set;
-}
-
-TEST(DumpCommand, FiguresFollowTheSetAfterTheFlow) {
-  const auto folder = std::filesystem::temp_directory_path() / "zef-dump-figures-test";
-  std::filesystem::create_directories(folder);
   binary::WriteOptions older;
   older.writerVersion = "v1.0e";
   std::string error;
-  ASSERT_TRUE(binary::WriteBinaryFile(folder / "omni.ZF1", OmniZef1(), older, error)) << error;
-  std::ostringstream out, err;
-  ASSERT_EQ(RunDump(std::vector<std::string>{"--json", (folder / "omni.ZF1").string()}, out, err),
-            0);
-  const std::string json = out.str();
-  EXPECT_EQ(err.str(), "");
+  ASSERT_TRUE(binary::WriteBinaryFile(Path("omni.ZF1"), set, older, error)) << error;
+  ASSERT_EQ(Run(RunDump, {"--json", "@omni.ZF1"}), 0);
+  const std::string json = out_.str();
 
-  // Half-widths and Q filled by the flow, in the per-band arrays.
   EXPECT_NE(json.find(R"("halfWidthH1":[0,180,180,180,180,180,180,180,180,180],)"),
             std::string::npos);
   EXPECT_NE(json.find(R"("axialQ":[0,1,1,1,1,1,1,1,1,1]})"), std::string::npos);
@@ -60,8 +46,7 @@ TEST(DumpCommand, FiguresFollowTheSetAfterTheFlow) {
                 R"("testSpectrum":[-12,-8,-4,0,0,0,0,0,0,0,0,0,0,0,-4,-8,-12,-16,-20,-24,-28,-32,)"
                 R"(-36,-40,-44,-48,-52,-56,-60,-64],"equivalentPower":99.763115}})"
                 "\n");
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
-}  // namespace zef::cli
+}  // namespace zef::cli::testing

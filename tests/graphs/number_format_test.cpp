@@ -18,10 +18,8 @@ TEST(NumberFormatTest, FixedRoundsHalvesAwayFromZero) {
     const char* text;
   };
   const std::vector<Case> cases = {
-      {12.25, 1, false, "12.3"},      {-2.5, 0, false, "-3"},      {2.5, 0, false, "3"},
-      {0.125, 2, false, "0.13"},      {-0.3, 0, false, "0"},       {-0.004, 2, false, "0.00"},
-      {87.5, 1, true, "87,5"},        {2.8284, 3, false, "2.828"}, {1e15, 0, false, "??"},
-      {std::nan(""), 1, false, "??"},
+      {12.25, 1, false, "12.3"}, {-2.5, 0, false, "-3"},       {-0.004, 2, false, "0.00"},
+      {87.5, 1, true, "87,5"},   {1e15, 0, false, "??"},       {std::nan(""), 1, false, "??"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FormatFixed(c.value, c.decimals, c.comma), c.text) << c.value;
@@ -39,7 +37,6 @@ TEST(NumberFormatTest, YTicLabelsFollowRangeAndStep) {
   const std::vector<Case> cases = {
       // steps below 1: decimals by the range's size
       {0.001, 0, 2, 0.5, "0"},
-      {1.5, 0, 2, 0.5, "1.5"},
       {0.4, 0, 0.8, 0.2, "0.40"},
       {0.04, 0, 0.08, 0.02, "0.040"},
       {0.004, 0, 0.008, 0.002, "4.00e-03"},
@@ -48,11 +45,9 @@ TEST(NumberFormatTest, YTicLabelsFollowRangeAndStep) {
       // the range of a non-positive maximum is its minimum
       {-0.5, -2, 0, 0.5, "-0.5"},
       // whole steps
-      {40, 0, 100, 10, "40"},
       {-2.5, 0, 10, 1, "-3"},
       {1000, 0, 2000, 1000, "1.00e+03"},
       {0.0005, 0, 0.0008, 1, "5.00e-04"},
-      {-35, -35, 5, 5, "-35"},
       // no usable step: one decimal
       {12.25, 0, 50, 0, "12.3"},
   };
@@ -64,25 +59,19 @@ TEST(NumberFormatTest, YTicLabelsFollowRangeAndStep) {
 }
 
 TEST(NumberFormatTest, XTicLabelsFollowTheStep) {
-  EXPECT_EQ(XTicLabel(0.5, 0.25, false), "0.50");
   EXPECT_EQ(XTicLabel(0.00001, 0.25, false), "0");
   EXPECT_EQ(XTicLabel(-0.25, 0.25, true), "-0,25");
-  EXPECT_EQ(XTicLabel(-180, 90, false), "-180");
   EXPECT_EQ(XTicLabel(2.5, 2.5, false), "3");
   EXPECT_EQ(XTicLabel(std::nan(""), 1, false), "??");
 }
 
 TEST(NumberFormatTest, BandLabelTables) {
   EXPECT_EQ(OctaveLabel(0), "31");
-  EXPECT_EQ(OctaveLabel(5), "1k");
   EXPECT_EQ(OctaveLabel(9), "16k");
   EXPECT_EQ(OctaveLabel(10), "");
   EXPECT_EQ(OctaveLabel(-1), "");
-  EXPECT_EQ(ThirdOctaveLabel(0), "25");
   EXPECT_EQ(ThirdOctaveLabel(1), "31.5");
-  EXPECT_EQ(ThirdOctaveLabel(3), "50");
   EXPECT_EQ(ThirdOctaveLabel(17), "1.25k");
-  EXPECT_EQ(ThirdOctaveLabel(21), "3.15k");
   EXPECT_EQ(ThirdOctaveLabel(29), "20k");
   EXPECT_EQ(ThirdOctaveLabel(30), "");
 }

@@ -30,7 +30,6 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   ASSERT_TRUE(ea.request) << ea.error;
   EXPECT_EQ(ea.request->eaSelection, 7);
   EXPECT_EQ(ea.request->width, ExportRequest::kDefaultWidth);
-  EXPECT_FALSE(Parse({"ea", "-o", "a.svg", "f"}).request->eaSelection);
 
   const ParsedExport spectra =
       Parse({"spectra", "--arc", "71", "--point", "36", "-o", "s.emf", "f"});
@@ -52,22 +51,17 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
     std::string message;
   } cases[] = {
       {{}, "Missing view: polar, colormap, ea or spectra"},
-      {{"-o", "x.png"}, "Missing view: polar, colormap, ea or spectra"},
       {{"balloon"}, "Unknown view \"balloon\": polar, colormap, ea or spectra"},
       {{"ea", "--ea"}, "Option --ea needs a value"},
       {{"ea", "--ea", "8"}, "--ea must be a whole number from 0 to 7"},
-      {{"ea", "--ea", "1x"}, "--ea must be a whole number from 0 to 7"},
       {{"polar", "--ea", "1", "-o", "x.png", "f"}, "--ea applies to the ea view only"},
       {{"ea", "--arc", "1", "-o", "x.png", "f"},
        "--arc and --point apply to the spectra view only"},
       {{"ea", "--range", "30", "-o", "x.png", "f"},
        "--range applies to the polar and colormap views only"},
-      {{"polar", "--range", "36", "-o", "x.png", "f"},
-       "Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)"},
       {{"polar", "--option", "6db-tics", "--range", "50", "-o", "x.png", "f"},
        "Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)"},
       {{"colormap", "--range", "50", "-o", "x.png", "f"}, "Colour-map range must be 20, 30 or 40"},
-      {{"polar", "--size", "640"}, "--size must be WIDTHxHEIGHT from 50x50 to 4000x4000"},
       {{"polar", "--size", "49x480"}, "--size must be WIDTHxHEIGHT from 50x50 to 4000x4000"},
       {{"polar", "--option", "heavy"},
        "Unknown display option \"heavy\"; known: heavy-lines, heavy-curves, show-symmetry, di, "

@@ -38,29 +38,19 @@ class ByteMutations {
     const int size = static_cast<int>(bytes.size());
     const int at = Whole(0, size - 1);
     const int span = std::min(size - at, Whole(1, 64));
-    switch (Whole(0, 5)) {
-      case 0:
-        bytes[at] = static_cast<Byte>(Whole(0, 255));
-        break;
-      case 1:
-        bytes[at] = static_cast<Byte>(kTelling[Whole(0, sizeof kTelling - 1)]);
-        break;
-      case 2:
-        bytes.erase(bytes.begin() + at, bytes.begin() + at + span);
-        break;
-      case 3: {
-        const std::vector<Byte> copy(bytes.begin() + at, bytes.begin() + at + span);
-        bytes.insert(bytes.begin() + Whole(0, size), copy.begin(), copy.end());
-        break;
-      }
-      case 4:
-        bytes.resize(static_cast<std::size_t>(at));
-        break;
-      default:  // a byte of a little-endian count or size at its largest
-        std::fill(bytes.begin() + at, bytes.begin() + std::min(size, at + 4),
-                  static_cast<Byte>(0xFF));
-        break;
+    const int kind = Whole(0, 5);
+    if (kind == 0) bytes[at] = static_cast<Byte>(Whole(0, 255));
+    if (kind == 1) bytes[at] = static_cast<Byte>(kTelling[Whole(0, sizeof kTelling - 1)]);
+    if (kind == 2) bytes.erase(bytes.begin() + at, bytes.begin() + at + span);
+    if (kind == 3) {
+      const std::vector<Byte> copy(bytes.begin() + at, bytes.begin() + at + span);
+      bytes.insert(bytes.begin() + Whole(0, size), copy.begin(), copy.end());
     }
+    if (kind == 4) bytes.resize(static_cast<std::size_t>(at));
+    // A little-endian count or size at its largest.
+    if (kind == 5)
+      std::fill(bytes.begin() + at, bytes.begin() + std::min(size, at + 4),
+                static_cast<Byte>(0xFF));
   }
 
   std::mt19937 random_;

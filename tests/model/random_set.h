@@ -70,8 +70,6 @@ class RandomSets {
     SetText(field, Text(1, 40));
     set.info->presenceFlags |= flag;
   }
-  std::span<float> PerBand(DataSet& set, model::PerBand which) { return set.data.Array(which); }
-
   void Bands(DataSet& set) {
     const int lowest = set.kind == FormatKind::Zef1 ? 1 : 3;
     const int highest = set.GetGrid().bands - 1;
@@ -100,7 +98,7 @@ class RandomSets {
     }
     if (Chance(0.5)) {
       for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
-        PerBand(set, PerBand::InputVoltage)[b] = Real(0.5, 100, 100);
+        set.data.Array(PerBand::InputVoltage)[b] = Real(0.5, 100, 100);
       }
       info.presenceFlags |= presence::kInputVoltage;
     }
@@ -120,10 +118,10 @@ class RandomSets {
       info.presenceFlags |= presence::kTypeInfo;
     }
     for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
-      PerBand(set, PerBand::Sensitivity)[b] = Real(70, 130, 10);
-      PerBand(set, PerBand::Impedance)[b] = Chance(0.2) ? kNoData : Real(2, 64, 10);
+      set.data.Array(PerBand::Sensitivity)[b] = Real(70, 130, 10);
+      set.data.Array(PerBand::Impedance)[b] = Chance(0.2) ? kNoData : Real(2, 64, 10);
     }
-    const std::span<float> impedance = PerBand(set, PerBand::Impedance);
+    const std::span<float> impedance = set.data.Array(PerBand::Impedance);
     impedance[set.data.MinBand()] = 8;  // never <NODATA> throughout
     // The mean over the bands given, as a read computes it.
     double sum = 0;
@@ -152,20 +150,15 @@ class RandomSets {
       set.phase->sensitivity[b] = Real(-3.14, 3.14, 1000);
     }
     set.filter = std::make_unique<FilterDescriptor>();
-    switch (Whole(0, 2)) {
-      case 0:
-        break;
-      case 1:
-        set.filter->kind = FilterKind::Pending;
-        break;
-      default:
-        set.filter->kind = FilterKind::ThirdOctaveComplex;
-        set.filter->real.assign(kMaxBands, 0.0f);
-        set.filter->imag.assign(kMaxBands, 0.0f);
-        for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
-          set.filter->real[b] = Real(-2, 2, 10000);
-          set.filter->imag[b] = Real(-2, 2, 10000);
-        }
+    const int filter = Whole(0, 2);  // none, pending or complex
+    if (filter == 1) set.filter->kind = FilterKind::Pending;
+    if (filter < 2) return;
+    set.filter->kind = FilterKind::ThirdOctaveComplex;
+    set.filter->real.assign(kMaxBands, 0.0f);
+    set.filter->imag.assign(kMaxBands, 0.0f);
+    for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
+      set.filter->real[b] = Real(-2, 2, 10000);
+      set.filter->imag[b] = Real(-2, 2, 10000);
     }
   }
 
@@ -248,18 +241,15 @@ inline std::string StoredDifferences(const DataSet& a, const DataSet& b) {
                   a.data.Bytes().size());
   if (std::memcmp(&a.systemPart, &b.systemPart, sizeof a.systemPart) != 0) parts += " system part";
   const bool phase = a.HasPhaseData() || b.HasPhaseData();
-  if (phase && (!a.phase || !b.phase ||
-                std::memcmp(a.phase.get(), b.phase.get(), sizeof(PhaseBlock)) != 0)) {
+  if (phase &&
+      (!a.phase || !b.phase || std::memcmp(a.phase.get(), b.phase.get(), sizeof(PhaseBlock))))
     parts += " phase block";
-  }
-  if (phase && (!a.filter != !b.filter || (a.filter && !(*a.filter == *b.filter)))) {
+  if (phase && (!a.filter != !b.filter || (a.filter && !(*a.filter == *b.filter))))
     parts += " filter";
-  }
   const CabinetGeometry& c = a.cabinet;
   const CabinetGeometry& d = b.cabinet;
-  if (!(c.edges == d.edges && c.faces == d.faces && c.faceEdges == d.faceEdges)) {
+  if (!(c.edges == d.edges && c.faces == d.faces && c.faceEdges == d.faceEdges))
     parts += " cabinet lists";
-  }
   if (!(c.infoFile == d.infoFile && c.dxfFile == d.dxfFile)) parts += " embedded files";
   return parts;
 }
