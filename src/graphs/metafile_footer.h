@@ -7,8 +7,10 @@
 
 namespace zef::graphs {
 
-// Every metafile copy of a graph carries the format group's web address.
-inline constexpr std::string_view kMetafileFooter = "www.zefyra-format.org";
+// Every metafile copy of a graph carries a footer naming where it came from.
+// The format group's web address belongs here once it is known; until then
+// the program names itself rather than an address nobody has confirmed.
+inline constexpr std::string_view kMetafileFooter = "zefview";
 
 enum class FooterPlacement {
   kBottomCentre,  // graphs drawn from the top-left corner (EA graphs, spectra)

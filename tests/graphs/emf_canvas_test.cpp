@@ -229,6 +229,8 @@ TEST_F(EmfCanvasTest, FooterGoesBottomCentreOrBottomRight) {
   // Worked in centred coordinates, y upwards: (219, -226) from (320, 240).
   EXPECT_EQ(FooterPosition(FooterPlacement::kBottomRight, 640, 480, {100, 13}),
             (PixelPoint{539, 466}));
+  EXPECT_EQ(FooterPosition(FooterPlacement::kBottomRight, 201, 121, {21, 13}),
+            (PixelPoint{178, 106}));  // odd sizes halve downwards
 
   const Bytes bytes = Metafile("www");
   const std::vector<Record> texts = OfType(bytes, emf::kExtTextOutW);

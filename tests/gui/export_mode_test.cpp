@@ -39,6 +39,8 @@ TEST_F(ExportModeTest, WritesEachViewAtTheRequestedSize) {
     const char* name;
   } cases[] = {
       {{"polar", "--band", "2k"}, "polar.png"},
+      {{"colormap", "--range", "30"}, "map.png"},
+      {{"ea", "--ea", "2"}, "ea.png"},
       {{"spectra", "--arc", "9", "--point", "4"}, "spectra.png"},
   };
   for (const auto& c : cases) {
