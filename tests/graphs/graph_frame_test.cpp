@@ -7,6 +7,7 @@
 #include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
 #include "graphs/graph_window.h"
+#include "graphs/sensitivity_graph.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -19,22 +20,7 @@ constexpr int kLayer = 2;
 
 // With 7x13 characters: H = 21, M = 16 ("90" + 2), so the plot spans
 // x 21..521 (50 px per band) and y 326..26 (3 px per dB).
-GraphDescriptor SensitivityGraph() {
-  GraphDescriptor d;
-  d.left = d.top = 5;
-  d.right = 537;
-  d.bottom = 347;
-  d.octaveAxis = true;
-  d.firstOctave = 1;
-  d.lastOctave = 9;
-  d.yMax = 100;
-  d.yStep = 10;
-  d.xGrid = d.yGrid = true;
-  d.xLabel = "Hz";
-  d.yLabel = "dB";
-  d.title = "Sensitivity";
-  return d;
-}
+GraphDescriptor SensitivityGraph() { return SensitivityGraphIn(537, 347); }
 
 GraphDescriptor NumericGraph(float xMin, float xMax, float xStep, int right = 200) {
   GraphDescriptor d;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "graphs/sensitivity_graph.h"
 #include "model/message_sink.h"
 #include "painter/qt_font_metrics.h"
 
@@ -22,20 +23,7 @@ class FramedGraphTest : public ::testing::Test {
 
   FramedGraphTest() : fonts_(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall)) {
     window_.NewLayer();
-    graphs::GraphDescriptor d;
-    d.left = d.top = 5;
-    d.right = kWidth - 10;
-    d.bottom = kHeight - 11;
-    d.octaveAxis = true;
-    d.firstOctave = 1;
-    d.lastOctave = 9;
-    d.yMax = 100;
-    d.yStep = 10;
-    d.xGrid = d.yGrid = true;
-    d.xLabel = "Hz";
-    d.yLabel = "dB";
-    d.title = "Sensitivity";
-    window_.DrawGraph(d, 0);
+    window_.DrawGraph(graphs::SensitivityGraphIn(kWidth - 10, kHeight - 11), 0);
   }
 
   model::NullSink errors_;
