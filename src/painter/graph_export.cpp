@@ -76,17 +76,6 @@ QByteArray Emf(const graphs::GraphWindow& window, const QtFontMetrics& fonts,
 
 }  // namespace
 
-std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == ".png") return PictureFormat::kPng;
-  if (extension == ".svg") return PictureFormat::kSvg;
-  if (extension == ".pdf") return PictureFormat::kPdf;
-  if (extension == ".emf") return PictureFormat::kEmf;
-  return std::nullopt;
-}
-
 QImage RenderImage(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
   QImage image(std::max(window.Width(), 1), std::max(window.Height(), 1), QImage::Format_RGB32);
   image.fill(ToQColor(graphs::kBackgroundColour));
