@@ -10,7 +10,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "graphs/emf_canvas.h"
+#include "emf/emf_canvas.h"
 #include "model/atomic_file.h"
 #include "painter/qpainter_canvas.h"
 
@@ -64,10 +64,10 @@ QByteArray Pdf(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
 
 QByteArray Emf(const graphs::GraphWindow& window, const QtFontMetrics& fonts,
                const MetafileFooter& footer) {
-  graphs::EmfCanvas canvas(fonts, {.dpi = kDotsPerInch,
-                                   .font = fonts.Description(),
-                                   .footer = footer.text,
-                                   .footerPlacement = footer.placement});
+  emf::EmfCanvas canvas(fonts, {.dpi = kDotsPerInch,
+                                .font = fonts.Description(),
+                                .footer = footer.text,
+                                .footerPlacement = footer.placement});
   window.Replay(canvas);
   const std::vector<std::uint8_t>& bytes = canvas.Bytes();
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
