@@ -12,21 +12,33 @@ namespace zef::app {
 
 enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra };
 
-// One line per view `zefview --export` can draw: its name on the command line
-// whether it shows a single band (so --band applies to it) and where a
-// metafile's footer goes so it stays clear of the drawing.
+// Which reference option a view's caption names ("re on-axis", ...).
+enum class CaptionReference { kNone, kPolar, kBalloon };
+
+// One line per view `zefview --export` can draw: its name on the command
+// line; whether it shows a single band (so --band applies to it); where a
+// metafile's footer goes so it stays clear of the drawing; what its caption
+// calls it (empty: the title its frame shows) and which reference it names;
+// whether it needs a colour key.
 struct ExportViewInfo {
   ExportView view;
   std::string_view name;
   bool showsBand;
   graphs::FooterPlacement footer;
+  std::string_view caption;
+  CaptionReference reference;
+  bool colourKey;
 };
 
 inline constexpr ExportViewInfo kExportViews[] = {
-    {ExportView::kPolar, "polar", true, graphs::FooterPlacement::kBottomRight},
-    {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight},
-    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
-    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kPolar, "polar", true, graphs::FooterPlacement::kBottomRight, "Polar diagram",
+     CaptionReference::kPolar, false},
+    {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight,
+     "Colour maps", CaptionReference::kBalloon, true},
+    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre, "",
+     CaptionReference::kNone, false},
+    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre, "",
+     CaptionReference::kNone, false},
 };
 
 // The view of that name; null when there is none.
@@ -47,7 +59,9 @@ struct ExportRequest {
   int width = kDefaultWidth;
   int height = kDefaultHeight;
   graphs::OptionSet options;
-  std::optional<int> range;  // dB; polar 20..50, colour map -40, -30 or -20
+  std::optional<int> range;     // dB; polar 20..50, colour map -40, -30 or -20
+  bool bare = false;            // the viewer's picture alone, no caption or key
+  std::optional<double> scale;  // picture pixels per drawing unit; none: by the size
   std::string output;
   std::string file;
 };
@@ -62,5 +76,10 @@ ParsedExport ParseExportArguments(std::span<const std::string_view> args);
 
 // The synopsis and options, for --help and after a usage error.
 std::string ExportUsage();
+
+// Picture pixels per drawing unit: the request's, or what lays the drawing
+// out at the viewer's 640 x 480 or larger, so that fonts and lines grow with
+// the picture (never below one).
+double ExportScale(const ExportRequest& request);
 
 }  // namespace zef::app

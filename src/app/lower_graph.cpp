@@ -35,6 +35,14 @@ int PolarRange(const ExportRequest& request) {
 
 }  // namespace
 
+std::optional<int> RequestedBand(const ExportRequest& request, const DataSetHolder& holder,
+                                 std::string& error) {
+  const model::DataSet& set = *holder.Loaded();
+  const DataSheet sheet =
+      BuildDataSheet(set, holder.Figures(), request.options, false, set.sourcePath);
+  return ChosenBand(request, set, sheet, error);
+}
+
 bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, bool decimalComma,
                      graphs::GraphWindow& window, std::string& error) {
   const model::DataSet& set = *holder.Loaded();

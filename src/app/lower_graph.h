@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/data_set_holder.h"
@@ -14,5 +15,10 @@ namespace zef::app {
 // file has no such band or direction.
 bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, bool decimalComma,
                      graphs::GraphWindow& window, std::string& error);
+
+// The band the request names, or the one the viewer selects after a read;
+// none with `error` set when the file has no such band.
+std::optional<int> RequestedBand(const ExportRequest& request, const DataSetHolder& holder,
+                                 std::string& error);
 
 }  // namespace zef::app

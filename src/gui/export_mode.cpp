@@ -7,6 +7,7 @@
 
 #include "app/data_set_holder.h"
 #include "app/export_request.h"
+#include "app/export_sheet.h"
 #include "app/list_window_lines.h"
 #include "app/lower_graph.h"
 #include "app/message_text.h"
@@ -59,6 +60,10 @@ int RunExport(std::span<const std::string_view> args, std::ostream& err) {
     return kExportUsage;
   }
   const app::ExportRequest& request = *parsed.request;
+  if (const std::optional<std::string> refused = app::RefuseExportFiles(request)) {
+    err << "zefview: " << *refused << '\n';
+    return kExportFailed;
+  }
   app::DataSetHolder holder;
   StreamPlatform platform(err);
   StreamErrorList errors(err);
@@ -69,17 +74,18 @@ int RunExport(std::span<const std::string_view> args, std::ostream& err) {
     return kExportFailed;
   }
   const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
-  graphs::GraphWindow window(request.width, request.height, fonts, errors);
   std::string error;
   // The viewer writes numbers as the user's locale does.
   const bool decimalComma = QLocale::system().decimalPoint() == QStringLiteral(",");
-  if (!app::BuildLowerGraph(request, holder, decimalComma, window, error)) {
+  const std::unique_ptr<app::ExportSheet> sheet =
+      app::ExportSheet::Build(request, holder, decimalComma, fonts, errors, error);
+  if (!sheet) {
     err << "zefview: " << error << '\n';
     return kExportUsage;
   }
   const painter::MetafileFooter footer{std::string(graphs::kMetafileFooter),
                                        app::InfoOf(request.view).footer};
-  if (!painter::ExportGraph(window, request.output, fonts, footer, error)) {
+  if (!painter::ExportPicture(sheet->Picture(), request.output, fonts, footer, error)) {
     err << "zefview: " << error << '\n';
     return kExportFailed;
   }
