@@ -23,7 +23,7 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   EXPECT_EQ(r.band, "1k");
   EXPECT_EQ(r.width, 800);
   EXPECT_EQ(r.height, 600);
-  EXPECT_EQ(r.options.Bits(), (graphs::OptionSet::kDefaultBits | 0x100u) & ~0x1u);
+  EXPECT_EQ(r.options.Bits(), 0x330u);
   EXPECT_EQ(r.range, 36);
   EXPECT_TRUE(r.bare);
   EXPECT_EQ(r.scale, 2.5);
