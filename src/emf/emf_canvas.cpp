@@ -41,6 +41,7 @@ void EmfCanvas::Begin(int width, int height) {
   createdBrush_.reset();
   brushSelected_ = Selected::kDefault;
   textColour_.reset();
+  clipSaved_ = false;
   pen_ = Pen{};
   writer_.emplace(width_, height_, options_.dpi, kDescription);
   writer_->SetMapMode(format::kMapModeText);
@@ -56,6 +57,12 @@ void EmfCanvas::Begin(int width, int height) {
 
 void EmfCanvas::End() {
   if (!writer_) return;
+  if (clipSaved_) {
+    writer_->RestoreDc();
+    clipSaved_ = false;
+    penSelected_ = brushSelected_ = Selected::kDefault;
+    textColour_.reset();
+  }
   if (!options_.footer.empty()) {
     const TextSize size = metrics_.Measure(0, options_.footer);
     Text(FooterPosition(options_.footerPlacement, width_, height_, size), options_.footer, 0,
@@ -241,6 +248,18 @@ void EmfCanvas::Text(PixelPoint topLeft, std::string_view text, int font, Colour
   }
   writer_->ExtTextOut(ToEmf(topLeft), encoded.units, encoded.advances,
                       {topLeft.x, topLeft.y, topLeft.x + size.width, topLeft.y + size.height});
+}
+
+void EmfCanvas::ClipTo(PixelPoint topLeft, PixelPoint bottomRight) {
+  if (!writer_ || clipSaved_) return;
+  // The saved state may name stock objects only: ours are replaced while
+  // the clip holds, and the footer must be drawn outside it.
+  writer_->SelectObject(format::kBlackPen);
+  writer_->SelectObject(format::kWhiteBrush);
+  penSelected_ = brushSelected_ = Selected::kDefault;
+  writer_->SaveDc();
+  clipSaved_ = true;
+  writer_->IntersectClipRect({topLeft.x, topLeft.y, bottomRight.x, bottomRight.y});
 }
 
 void EmfCanvas::Pixels(PixelPoint topLeft, int width, std::span<const Colour> colours) {

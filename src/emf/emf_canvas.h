@@ -39,6 +39,7 @@ class EmfCanvas final : public Canvas {
   void Text(PixelPoint topLeft, std::string_view text, int font, Colour colour,
             bool transparent) override;
   void Pixels(PixelPoint topLeft, int width, std::span<const Colour> colours) override;
+  void ClipTo(PixelPoint topLeft, PixelPoint bottomRight) override;
 
   // The metafile of the last picture ended; empty before.
   const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
@@ -71,6 +72,7 @@ class EmfCanvas final : public Canvas {
   std::optional<Colour> createdBrush_;
   Selected brushSelected_ = Selected::kDefault;
   std::optional<Colour> textColour_;
+  bool clipSaved_ = false;  // ClipTo saved the state End brings back
 };
 
 }  // namespace zef::emf

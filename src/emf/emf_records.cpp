@@ -250,6 +250,16 @@ void EmfRecordWriter::IntersectClipRect(const EmfRect& box) {
   Append(r.Rect(box));
 }
 
+void EmfRecordWriter::SaveDc() {
+  Record r(format::kSaveDc);
+  Append(r);
+}
+
+void EmfRecordWriter::RestoreDc() {
+  Record r(format::kRestoreDc);
+  Append(r.I32(-1));
+}
+
 std::vector<std::uint8_t> EmfRecordWriter::Finish() {
   Record eof(format::kEof);
   Append(eof.U32(0).U32(16).U32(20));

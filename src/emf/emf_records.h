@@ -22,6 +22,8 @@ inline constexpr std::uint32_t kSetTextAlign = 22;
 inline constexpr std::uint32_t kSetTextColor = 24;
 inline constexpr std::uint32_t kMoveToEx = 27;
 inline constexpr std::uint32_t kIntersectClipRect = 30;
+inline constexpr std::uint32_t kSaveDc = 33;
+inline constexpr std::uint32_t kRestoreDc = 34;
 inline constexpr std::uint32_t kSelectObject = 37;
 inline constexpr std::uint32_t kCreatePen = 38;
 inline constexpr std::uint32_t kCreateBrushIndirect = 39;
@@ -113,6 +115,10 @@ class EmfRecordWriter {
 
   // Right and bottom excluded, as the format's clip rectangle.
   void IntersectClipRect(const EmfRect& box);
+  // The playback state (clip, selected objects, colours) saved and the last
+  // one saved brought back.
+  void SaveDc();
+  void RestoreDc();
 
   // Appends the end record and hands the bytes over; nothing may follow.
   std::vector<std::uint8_t> Finish();

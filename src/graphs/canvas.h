@@ -71,6 +71,11 @@ class Canvas {
   virtual void Text(PixelPoint topLeft, std::string_view text, int font, Colour colour,
                     bool transparent) = 0;
 
+  // Keeps everything drawn from now on within the rectangle (right and
+  // bottom excluded) until the picture ends. Backends that cannot clip
+  // draw on.
+  virtual void ClipTo(PixelPoint /*topLeft*/, PixelPoint /*bottomRight*/) {}
+
   // A block of single pixels row by row; kNoColour pixels are skipped.
   // Backends with an image primitive should override this.
   virtual void Pixels(PixelPoint topLeft, int width, std::span<const Colour> colours) {

@@ -65,6 +65,8 @@ void Picture::Replay(Canvas& canvas) const {
     notes->Replay(placed);
   }
   if (graph != nullptr) {
+    // A polar's outer circle may reach past its area; the caption stays clear.
+    if (notes != nullptr) canvas.ClipTo({0, graphTop}, {width, graphTop + graph->Height()});
     PlacedCanvas placed(canvas, graphTop);
     graph->Replay(placed);
   }

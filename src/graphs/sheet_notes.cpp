@@ -19,8 +19,9 @@ int LineHeight(const FontMetrics& metrics) {
   return metrics.CharHeight(0) + 2 * kGap;
 }
 
+// The bar, its labels and, below them, a line for a metafile's footer.
 int KeyHeight(const FontMetrics& metrics) {
-  return kBarHeight + metrics.CharHeight(0) + 3 * kGap;
+  return kBarHeight + 2 * metrics.CharHeight(0) + 4 * kGap;
 }
 
 // The text cut at a character boundary, with an ellipsis, to fit `width`.

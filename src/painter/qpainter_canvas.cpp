@@ -132,6 +132,11 @@ void QPainterCanvas::Text(graphs::PixelPoint topLeft, std::string_view text, int
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+void QPainterCanvas::ClipTo(graphs::PixelPoint topLeft, graphs::PixelPoint bottomRight) {
+  painter_.setClipRect(
+      QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x - 1, bottomRight.y - 1)));
+}
+
 void QPainterCanvas::Pixels(graphs::PixelPoint topLeft, int width,
                             std::span<const graphs::Colour> colours) {
   if (width <= 0 || colours.size() < static_cast<std::size_t>(width)) return;

@@ -31,6 +31,7 @@ class QPainterCanvas final : public graphs::Canvas {
             bool transparent) override;
   void Pixels(graphs::PixelPoint topLeft, int width,
               std::span<const graphs::Colour> colours) override;
+  void ClipTo(graphs::PixelPoint topLeft, graphs::PixelPoint bottomRight) override;
 
  private:
   QPointF Stroked(graphs::PixelPoint p) const;

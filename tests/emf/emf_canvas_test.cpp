@@ -14,6 +14,7 @@
 #include "emf/pixel_rects.h"
 #include "graphs/fixed_font_metrics.h"
 #include "graphs/graph_window.h"
+#include "graphs/picture.h"
 #include "model/message_sink.h"
 
 namespace zef::emf {
@@ -248,6 +249,35 @@ TEST_F(EmfCanvasTest, FooterGoesBottomCentreOrBottomRight) {
   EXPECT_EQ(I32At(bytes, footer.offset + 36), 200 - 21 - 1);
   EXPECT_EQ(I32At(bytes, footer.offset + 40), 120 - 13 - 1);
   EXPECT_EQ(OfType(Metafile(), format::kExtTextOutW).size() + 1, texts.size());
+}
+
+// Below a caption the graph is clipped to its area; the footer is drawn
+// after the clip is lifted again.
+TEST_F(EmfCanvasTest, GraphBelowNotesIsClippedAndTheFooterIsNot) {
+  GraphWindow notes(200, 140, metrics_, errors_);
+  notes.NewLayer();
+  notes.Text(0, "caption", 3, 3);
+  EmfCanvas canvas(metrics_, {.footer = "www"});
+  graphs::Picture{&window_, &notes, 20, 200, 140, 200, 140}.Replay(canvas);
+  const Bytes bytes = canvas.Bytes();
+  ExpectWellFormed(bytes);
+  std::vector<std::uint32_t> types;
+  for (const Record& r : Records(bytes)) {
+    if (r.type == format::kSaveDc || r.type == format::kIntersectClipRect ||
+        r.type == format::kRestoreDc || r.type == format::kExtTextOutW) {
+      types.push_back(r.type);
+    }
+  }
+  ASSERT_GE(types.size(), 6u);
+  using namespace format;
+  EXPECT_EQ(
+      (std::vector<std::uint32_t>(types.begin(), types.begin() + 4)),
+      (std::vector<std::uint32_t>{kIntersectClipRect, kExtTextOutW, kSaveDc, kIntersectClipRect}));
+  EXPECT_EQ((std::vector<std::uint32_t>(types.end() - 2, types.end())),
+            (std::vector<std::uint32_t>{kRestoreDc, kExtTextOutW}));
+  const Record clip = OfType(bytes, kIntersectClipRect)[1];
+  EXPECT_EQ(I32At(bytes, clip.offset + 12), 20);   // top
+  EXPECT_EQ(I32At(bytes, clip.offset + 20), 140);  // bottom: 20 + 120
 }
 
 TEST_F(EmfCanvasTest, DashedLinesBecomeSeparateSegments) {

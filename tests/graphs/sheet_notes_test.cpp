@@ -29,8 +29,8 @@ TEST_F(SheetNotesTest, CaptionAboveAndKeyBelowTakeTheirLines) {
   } cases[] = {
       {{"", {}}, {640, 480, 0, 480, 480}},
       {{"Maker", {}}, {640, 480, 19, 461, 480}},
-      {{"Maker", -40}, {640, 480, 19, 429, 448}},
-      {{"", -20}, {640, 480, 0, 448, 448}},
+      {{"Maker", -40}, {640, 480, 19, 413, 432}},
+      {{"", -20}, {640, 480, 0, 432, 432}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(LayOutSheet(640, 480, c.notes, metrics), c.layout) << c.notes.caption;
@@ -44,9 +44,9 @@ TEST_F(SheetNotesTest, KeyShowsThePaletteWithItsLevels) {
   DrawSheetNotes(window, layout, notes);
   EXPECT_THAT(
       CommandLines(window, 0),
-      ElementsAre("text 3 3 000000 f0 'A caption far too long f...'", "pixels 10 121 180 10",
-                  "rect 9 120 190 131 000000 w1 d0 outline", "text 0 134 000000 f0 '-20'",
-                  "text 90 134 000000 f0 '-10'", "text 172 134 000000 f0 '0 dB'"));
+      ElementsAre("text 3 3 000000 f0 'A caption far too long f...'", "pixels 10 105 180 10",
+                  "rect 9 104 190 115 000000 w1 d0 outline", "text 0 118 000000 f0 '-20'",
+                  "text 90 118 000000 f0 '-10'", "text 172 118 000000 f0 '0 dB'"));
 }
 
 // Records where texts land, to see the graph moved below the caption.
