@@ -80,21 +80,16 @@ TEST_F(GraphFrameTest, TicsAndGridStopShortOfTheEnds) {
                           "move 20 296", "line 21 296 000000 w1 d0", "move 71 325",
                           "line 71 26 C8C8C8 w1 d0", "move 22 296", "line 521 296 C8C8C8 w1 d0",
                           "line 521 56 C8C8C8 w1 d0"));
-}
 
-TEST_F(GraphFrameTest, TheZeroGridLineIsBlack) {
+  // The grid line at 0 dB is black.
   GraphDescriptor d = SensitivityGraph();
-  d.xGrid = false;
   d.yMin = -20;
   d.yMax = 20;
-  std::vector<Colour> colours;
   window.DrawGraph(d, kLayer);
-  const int right = window.Frame().x0 + window.Frame().plotWidth;
-  for (const Command& c : window.Layer(kLayer)) {
-    const auto* line = std::get_if<LineToCommand>(&c);
-    if (line != nullptr && line->x == right) colours.push_back(line->pen.colour);
-  }
-  EXPECT_THAT(colours, ElementsAre(kLightGrey, kBlack, kLightGrey));
+  const auto grid = LinesOfKind(window, kLayer, "line");
+  EXPECT_THAT(std::vector(grid.end() - 3, grid.end()),
+              ElementsAre("line 514 251 C8C8C8 w1 d0", "line 514 176 000000 w1 d0",
+                          "line 514 101 C8C8C8 w1 d0"));
 }
 
 TEST_F(GraphFrameTest, PlacesTicLabelsAndAxisTexts) {

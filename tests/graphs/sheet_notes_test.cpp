@@ -9,6 +9,7 @@
 #include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
 #include "graphs/picture.h"
+#include "graphs/recording_canvas.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -49,39 +50,20 @@ TEST_F(SheetNotesTest, KeyShowsThePaletteWithItsLevels) {
                   "text 90 118 000000 f0 '-10'", "text 172 118 000000 f0 '0 dB'"));
 }
 
-// Records where texts land, to see the graph moved below the caption.
-class TextPositions : public Canvas {
- public:
-  void Begin(int width, int height) override {
-    lines.push_back("begin " + std::to_string(width) + "x" + std::to_string(height));
-  }
-  void End() override { lines.push_back("end"); }
-  void SetPen(const Pen&) override {}
-  void Line(PixelPoint, PixelPoint) override {}
-  void Polyline(std::span<const PixelPoint>) override {}
-  void FillPolygon(std::span<const PixelPoint>) override {}
-  void Rectangle(PixelPoint, PixelPoint, bool) override {}
-  void Ellipse(PixelPoint, int, int, bool) override {}
-  void Point(PixelPoint, Colour, int) override {}
-  void Text(PixelPoint at, std::string_view text, int, Colour, bool) override {
-    lines.push_back(std::string(text) + " " + std::to_string(at.x) + "," + std::to_string(at.y));
-  }
-  std::vector<std::string> lines;
-};
-
 TEST_F(SheetNotesTest, PictureDrawsTheGraphBelowTheNotesOnOneSheet) {
   GraphWindow graph(100, 80, metrics, errors);
   graph.NewLayer();
   graph.Text(0, "graph", 5, 6);
   GraphWindow notes(100, 99, metrics, errors);
   DrawSheetNotes(notes, LayOutSheet(100, 99, {"cap", {}}, metrics), {"cap", {}});
-  TextPositions canvas;
+  RecordingCanvas canvas;
   Picture{&graph, &notes, 19, 100, 99, 400, 396}.Replay(canvas);
-  EXPECT_THAT(canvas.lines, ElementsAre("begin 100x99", "cap 3,3", "graph 5,25", "end"));
+  EXPECT_THAT(canvas.calls, ElementsAre("begin 100x99", "text 3,3 'cap' f0 0", "clip 0,19 100,99",
+                                        "text 5,25 'graph' f0 0", "end"));
 
-  TextPositions bare;
+  RecordingCanvas bare;
   Picture::Bare(graph).Replay(bare);
-  EXPECT_THAT(bare.lines, ElementsAre("begin 100x80", "graph 5,6", "end"));
+  EXPECT_THAT(bare.calls, ElementsAre("begin 100x80", "text 5,6 'graph' f0 0", "end"));
 }
 
 }  // namespace
