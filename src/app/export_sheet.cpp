@@ -1,6 +1,7 @@
 #include "app/export_sheet.h"
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -15,6 +16,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kDash = " \xE2\x80\x93 ";  // an en dash between spaces
+// Far above any data file (a full binary with its embedded files stays below
+// 2 MB); a larger one is not read into memory to find that out.
+constexpr std::uintmax_t kLargestDataFile = 64u << 20;
 
 // Whole UTF-8 characters only; anything else is taken as Latin-1.
 bool IsUtf8(std::string_view text) {
@@ -82,6 +86,8 @@ std::optional<std::string> RefuseDataFile(const fs::path& path) {
   const fs::file_status status = fs::status(path, ec);
   if (!fs::exists(status)) return path.string() + " does not exist";
   if (!fs::is_regular_file(status)) return path.string() + " is not a regular file";
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec || size > kLargestDataFile) return path.string() + " is too large for a data file";
   return std::nullopt;
 }
 

@@ -16,8 +16,8 @@ namespace zef::app {
 
 // Why the request's files cannot be used, before anything is read or
 // written: the data file must be a regular file (never a device or a pipe
-// that reads forever), and an output that exists must be a regular file
-// this user may write (it is replaced, never a read-only one).
+// that reads forever) of at most 64 MiB, and an output that exists must be
+// a regular file this user may write (it is replaced, never a read-only one).
 std::optional<std::string> RefuseExportFiles(const ExportRequest& request);
 
 // "Maker Model – Polar diagram, 1 kHz – re on-axis": who made what, the

@@ -74,6 +74,9 @@ TEST_F(ExportModeTest, RefusesWithoutWritingAnything) {
   std::string noise(4 << 20, '\0');
   for (char& c : noise) c = static_cast<char>(generator());
   std::ofstream(random, std::ios::binary) << noise;
+  const std::string huge = Path("huge.txt");
+  std::ofstream{huge};
+  fs::resize_file(huge, (64 << 20) + 1);  // sparse: no disk taken
   std::ofstream(readOnly) << "kept";
   fs::permissions(readOnly, fs::perms::owner_read);
   const struct {
@@ -87,6 +90,9 @@ TEST_F(ExportModeTest, RefusesWithoutWritingAnything) {
        "zefview: /dev/zero is not a regular file"},
       {{"polar", "-o", out, fifo}, kExportFailed, "zefview: " + fifo + " is not a regular file"},
       {{"polar", "-o", out, random}, kExportFailed, "zefview: " + random + " could not be read"},
+      {{"polar", "-o", out, huge},
+       kExportFailed,
+       "zefview: " + huge + " is too large for a data file"},
       {{"polar", "-o", readOnly, kSample},
        kExportFailed,
        "zefview: Cannot write " + readOnly + ": it is read-only"},
