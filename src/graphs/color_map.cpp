@@ -206,6 +206,8 @@ void DrawMap(GraphWindow& window, const ColorMapInput& input, const Map& map) {
   const analysis::BandRange bands = MapBands(input.set);
   if (bands.last < bands.first) return;
   Cells(window, input, map, bands);
+  // Widths from a damaged file may lie beyond +-180 degrees.
+  window.SetClip(window.Frame().PlotBox());
   WidthLines(window, input, map, bands);
 }
 

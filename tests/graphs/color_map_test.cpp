@@ -129,6 +129,11 @@ TEST_F(ColorMapTest, MinusSixDbAnglesAreWhiteLines) {
                           "polyline FFFFFF w2 d0 open 85,71 105,71",
                           "polyline FFFFFF w2 d0 open 105,93 125,93", testing::_, testing::_,
                           "polyline FFFFFF w2 d0 open 105,138 125,138"));
+
+  figures.horizontalWidth[2] = 400;  // from a damaged file: cut at the frame
+  Build();
+  EXPECT_EQ(LinesOfKind(window, kUpper, "polyline")[0],
+            "polyline FFFFFF w1 d0 open 79,26 95,71 115,93");
 }
 
 TEST_F(ColorMapTest, ThirdOctaveMapsShowTheBandsOfTheAxis) {
