@@ -19,15 +19,15 @@ enum class CaptionReference { kNone, kPolar, kBalloon };
 // line; whether it shows a single band (so --band applies to it); where a
 // metafile's footer goes so it stays clear of the drawing; what its caption
 // calls it (empty: the title its frame shows) and which reference it names;
-// whether it needs a colour key.
+// whether it needs a colour key. The last three may be left out.
 struct ExportViewInfo {
   ExportView view;
   std::string_view name;
   bool showsBand;
   graphs::FooterPlacement footer;
-  std::string_view caption;
-  CaptionReference reference;
-  bool colourKey;
+  std::string_view caption = {};
+  CaptionReference reference = CaptionReference::kNone;
+  bool colourKey = false;
 };
 
 inline constexpr ExportViewInfo kExportViews[] = {
@@ -35,10 +35,8 @@ inline constexpr ExportViewInfo kExportViews[] = {
      CaptionReference::kPolar, false},
     {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight,
      "Colour maps", CaptionReference::kBalloon, true},
-    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre, "",
-     CaptionReference::kNone, false},
-    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre, "",
-     CaptionReference::kNone, false},
+    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
 };
 
 // The view of that name; null when there is none.
