@@ -114,10 +114,6 @@ TEST_F(BalloonSpectraTest, InsetShowsTheDirection) {
 }
 
 TEST_F(BalloonSpectraTest, DirectionOffTheGridDrawsTheFrameOnly) {
-  EXPECT_TRUE(DirectionOnGrid(model::kZef1Grid, 35, 18));
-  EXPECT_FALSE(DirectionOnGrid(model::kZef1Grid, 36, 0));
-  EXPECT_FALSE(DirectionOnGrid(model::kZef1Grid, 0, 19));
-  EXPECT_FALSE(DirectionOnGrid(model::kZef2Grid, -1, 0));
   Build(36, 0);
   EXPECT_TRUE(window.Layer(1).empty());
   EXPECT_EQ(window.Descriptor().title, "Balloon spectra re on-axis");
