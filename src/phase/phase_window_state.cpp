@@ -4,6 +4,13 @@
 #include "model/fixed_text.h"
 
 namespace zef::phase {
+namespace {
+
+// The main balloon's own distance at the widest range, so both balloons
+// show at one size.
+constexpr float kTrackedDistance = 300;
+
+}  // namespace
 
 std::string PhaseWindowTitle(const model::InfoRecord& info, const model::SystemPartRecord& part) {
   std::string title = "Phase and filters - ";
@@ -41,7 +48,8 @@ Redraw PhaseWindowModel::Load(const model::DataSet& set, int band) {
   return Update(update::kAll, set, band);
 }
 
-Redraw PhaseWindowModel::Update(std::uint32_t flags, const model::DataSet& set, int band) {
+Redraw PhaseWindowModel::Update(std::uint32_t flags, const model::DataSet& set, int band,
+                                const view3d::ViewCamera& mainCamera) {
   Redraw redraw{false, true};
   const model::FilterKind kind = set.filter ? set.filter->kind : model::FilterKind::None;
   filterModes_ = kind == model::FilterKind::ThirdOctaveComplex || kind == model::FilterKind::FirWav;
@@ -51,6 +59,7 @@ Redraw PhaseWindowModel::Update(std::uint32_t flags, const model::DataSet& set, 
   if ((flags & update::kBalloon) != 0) {
     caption_ = BalloonCaption(band);
     band_ = band;
+    main_ = mainCamera;
     visible_ = true;
     redraw.balloon = true;
   }
@@ -66,6 +75,13 @@ Redraw PhaseWindowModel::SetMode(CurveMode mode) {
 Redraw PhaseWindowModel::ToggleUnwrap() {
   unwrap_ = !unwrap_;
   return {true, false};
+}
+
+view3d::ViewCamera PhaseWindowModel::BalloonCamera() const {
+  if (!trackMag_) return own_;
+  view3d::ViewCamera camera = main_;
+  camera.distance = kTrackedDistance;
+  return camera;
 }
 
 bool PhaseWindowModel::ToggleTrackMag() {

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "model/data_set.h"
+#include "phase/phase_balloon.h"
 #include "phase/phase_curves.h"
+#include "view3d/perspective.h"
 
 namespace zef::phase {
 
@@ -40,14 +42,20 @@ class PhaseWindowModel {
   // updates everything for the band.
   Redraw Load(const model::DataSet& set, int band);
   // The shell's update; the set must have phase data. Always resets the
-  // curve mode to the sensitivity and redraws the curves.
-  Redraw Update(std::uint32_t flags, const model::DataSet& set, int band);
+  // curve mode to the sensitivity and redraws the curves. A balloon update
+  // keeps the main balloon view's camera.
+  Redraw Update(std::uint32_t flags, const model::DataSet& set, int band,
+                const view3d::ViewCamera& mainCamera = {});
   // Ignored for a mode that is disabled.
   Redraw SetMode(CurveMode mode);
   Redraw ToggleUnwrap();
   // True when tracking was turned on, so the main camera applies at once.
   bool ToggleTrackMag();
   void Show(bool on) { visible_ = on; }
+  // What the phase balloon is seen through: with tracking the kept main
+  // camera at distance 300, else the window's own, which the mouse moves.
+  view3d::ViewCamera BalloonCamera() const;
+  view3d::ViewCamera& OwnCamera() { return own_; }
 
   CurveMode Mode() const { return mode_; }
   bool FilterModesEnabled() const { return filterModes_; }
@@ -69,6 +77,8 @@ class PhaseWindowModel {
   std::string title_;
   std::string caption_;
   std::string filterType_;
+  view3d::ViewCamera main_;
+  view3d::ViewCamera own_ = PhaseCamera();
 };
 
 }  // namespace zef::phase
