@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <vector>
 
 #include "graphs/picture_format.h"
 
@@ -19,15 +20,30 @@ std::optional<int> WholeNumber(std::string_view text) {
   return value;
 }
 
-// "polar, colormap, ea or spectra"
-std::string ViewNames() {
-  std::string names;
-  const std::size_t count = std::size(kExportViews);
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0) names += i + 1 == count ? " or " : ", ";
-    names += kExportViews[i].name;
+// "a, b or c"
+std::string NameList(std::span<const std::string_view> names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) list += i + 1 == names.size() ? " or " : ", ";
+    list += names[i];
   }
-  return names;
+  return list;
+}
+
+// "polar, colormap, ..., or phase-curves"
+std::string ViewNames() {
+  std::vector<std::string_view> names;
+  for (const ExportViewInfo& info : kExportViews) names.push_back(info.name);
+  return NameList(names);
+}
+
+// The index of a name in a table; none when it is not there.
+template <std::size_t N>
+std::optional<int> IndexOf(const std::string_view (&names)[N], std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) return static_cast<int>(i);
+  }
+  return std::nullopt;
 }
 
 std::string OptionNames() {
@@ -114,6 +130,27 @@ class Parser {
     return true;
   }
 
+  // --cabinet KIND or --phase-mode MODE.
+  bool Named(std::string_view option) {
+    std::string_view name;
+    if (!Value(option, name)) return false;
+    const bool cabinet = option == "--cabinet";
+    const std::optional<int> index =
+        cabinet ? IndexOf(kCabinetNames, name) : IndexOf(kPhaseModeNames, name);
+    if (!index) {
+      return Error("Unknown " + std::string(cabinet ? "cabinet" : "phase mode") + " \"" +
+                   std::string(name) +
+                   "\": " + (cabinet ? NameList(kCabinetNames) : NameList(kPhaseModeNames)));
+    }
+    if (cabinet) {
+      request_.cabinet = static_cast<cabinet::CabinetKind>(*index);
+    } else {
+      request_.phaseMode = static_cast<phase::CurveMode>(*index);
+      phaseModeGiven_ = true;
+    }
+    return true;
+  }
+
   bool Argument(std::string_view arg) {
     if (arg == "--ea") {
       int selection = 0;
@@ -139,6 +176,11 @@ class Parser {
       return true;
     }
     if (arg == "--size") return Size();
+    if (arg == "--cabinet" || arg == "--phase-mode") return Named(arg);
+    if (arg == "--unwrap") {
+      request_.unwrap = true;
+      return true;
+    }
     if (arg == "--option") return Switch(arg, true);
     if (arg == "--no-option") return Switch(arg, false);
     if (arg == "-o") {
@@ -161,6 +203,15 @@ class Parser {
       return Error("--arc and --point apply to the spectra view only");
     }
     if (request_.range && !RangeValid()) return false;
+    if (request_.cabinet && view != ExportView::kCabinet) {
+      return Error("--cabinet applies to the cabinet view only");
+    }
+    if (phaseModeGiven_ && view != ExportView::kPhaseCurves) {
+      return Error("--phase-mode applies to the phase-curves view only");
+    }
+    if (request_.unwrap && view != ExportView::kPhaseBalloon) {
+      return Error("--unwrap applies to the phase-balloon view only");
+    }
     if (request_.output.empty()) return Error("Missing output: -o OUT");
     if (!graphs::PictureFormatOf(request_.output)) {
       return Error("Unknown picture format of \"" + request_.output +
@@ -190,6 +241,7 @@ class Parser {
   ExportRequest request_;
   std::string error_;
   bool directionGiven_ = false;
+  bool phaseModeGiven_ = false;
 };
 
 }  // namespace
@@ -226,6 +278,14 @@ std::string ExportUsage() {
          "  --no-option NAME    switch a display option off\n"
          "  --range N           polar range in dB (20..50 by 10, 24..48 by 6 with 6db-tics)\n"
          "                      or colour-map range (20, 30 or 40 dB)\n"
+         "  --cabinet KIND      cabinet view: " +
+         NameList(kCabinetNames) +
+         "\n"
+         "                      (default the first the file has)\n"
+         "  --phase-mode MODE   phase-curves view: " +
+         NameList(kPhaseModeNames) +
+         "\n"
+         "  --unwrap            phase-balloon view: unwrap the phase along each arc\n"
          "  -o OUT              the picture: .png, .svg, .pdf or .emf\n"
          "Display options: " +
          OptionNames() + "\n";

@@ -5,12 +5,22 @@
 #include <string>
 #include <string_view>
 
+#include "cabinet/cabinet_kind.h"
 #include "graphs/metafile_footer.h"
 #include "graphs/option_set.h"
+#include "phase/phase_curves.h"
 
 namespace zef::app {
 
-enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra };
+enum class ExportView {
+  kPolar,
+  kColourMap,
+  kEaGraph,
+  kSpectra,
+  kCabinet,
+  kPhaseBalloon,
+  kPhaseCurves
+};
 
 // One line per view `zefview --export` can draw: its name on the command line
 // whether it shows a single band (so --band applies to it) and where a
@@ -27,7 +37,16 @@ inline constexpr ExportViewInfo kExportViews[] = {
     {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight},
     {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
     {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kCabinet, "cabinet", false, graphs::FooterPlacement::kBottomRight},
+    {ExportView::kPhaseBalloon, "phase-balloon", true, graphs::FooterPlacement::kBottomRight},
+    {ExportView::kPhaseCurves, "phase-curves", false, graphs::FooterPlacement::kBottomCentre},
 };
+
+// Command-line names of the cabinet representations and the phase curve
+// modes, by their numbers.
+inline constexpr std::string_view kCabinetNames[] = {"rectangular", "trapezoidal", "edges", "faces",
+                                                     "dxf"};
+inline constexpr std::string_view kPhaseModeNames[] = {"sensitivity", "filter", "combined"};
 
 // The view of that name; null when there is none.
 const ExportViewInfo* FindExportView(std::string_view name);
@@ -47,7 +66,10 @@ struct ExportRequest {
   int width = kDefaultWidth;
   int height = kDefaultHeight;
   graphs::OptionSet options;
-  std::optional<int> range;  // dB; polar 20..50, colour map -40, -30 or -20
+  std::optional<int> range;                     // dB; polar 20..50, colour map -40, -30 or -20
+  std::optional<cabinet::CabinetKind> cabinet;  // none: the lowest the file has
+  phase::CurveMode phaseMode = phase::CurveMode::kSensitivity;
+  bool unwrap = false;  // the phase balloon's arcs
   std::string output;
   std::string file;
 };

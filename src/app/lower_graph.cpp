@@ -12,7 +12,13 @@
 namespace zef::app {
 namespace {
 
-// The band the request names, or the one the viewer selects after a read.
+int PolarRange(const ExportRequest& request) {
+  if (request.range) return *request.range;
+  return request.options.Get(graphs::Option::kPolarTics6Db) ? 48 : 50;
+}
+
+}  // namespace
+
 std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet& set,
                               const DataSheet& sheet, std::string& error) {
   if (request.band.empty()) return sheet.selectedBand;
@@ -27,13 +33,6 @@ std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet
   }
   return band;
 }
-
-int PolarRange(const ExportRequest& request) {
-  if (request.range) return *request.range;
-  return request.options.Get(graphs::Option::kPolarTics6Db) ? 48 : 50;
-}
-
-}  // namespace
 
 bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, bool decimalComma,
                      graphs::GraphWindow& window, std::string& error) {
@@ -82,6 +81,10 @@ bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, 
                                            .arc = request.arc,
                                            .point = request.point});
       return true;
+    case ExportView::kCabinet:
+    case ExportView::kPhaseBalloon:
+    case ExportView::kPhaseCurves:
+      break;  // not lower graphs: see BuildWindowPicture
   }
   return false;
 }

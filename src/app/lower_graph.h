@@ -1,12 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/data_set_holder.h"
+#include "app/data_sheet.h"
 #include "app/export_request.h"
 #include "graphs/graph_window.h"
 
 namespace zef::app {
+
+// The band the request names, or the one the viewer selects after a read;
+// none with `error` set when the file's range does not hold it.
+std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet& set,
+                              const DataSheet& sheet, std::string& error);
 
 // Draws into `window` the lower graph the viewer shows for the loaded file
 // with the request's view, band, direction, options and range; numbers get a

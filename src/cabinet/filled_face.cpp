@@ -46,11 +46,11 @@ void DrawFilledFace(view3d::Scene& scene, const model::Face& face, model::Messag
   }
   std::vector<view3d::Vec3> polygon;
   for (const model::Point3& p : ReducedFace(v)) polygon.push_back(ToVec(p));
+  // The triangles turn the way the face does, like a face of three vertices:
+  // faces written anticlockwise seen from outside stay visible from there.
   for (const view3d::Triangle3& t : view3d::Triangulate(polygon, debug)) {
     scene.BeginPolygon();
-    scene.AddVertex(t[2]);
-    scene.AddVertex(t[1]);
-    scene.AddVertex(t[0]);
+    for (const view3d::Vec3& corner : t) scene.AddVertex(corner);
     scene.EndPolygon();
   }
 }

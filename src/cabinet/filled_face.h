@@ -17,9 +17,9 @@ bool NearlyCollinear(model::Point3 v, model::Point3 n, model::Point3 nn);
 std::vector<model::Point3> ReducedFace(const std::vector<model::Point3>& vertices);
 
 // A face filled in its colour into the object being built: a triangle as it
-// stands, any other face reduced, triangulated and each triangle drawn with
-// its corners reversed. Faces that keep fewer than three vertices are traced
-// to `debug` and left out.
+// stands, any other face reduced and triangulated, each triangle turning as
+// the face does. Faces that keep fewer than three vertices are traced to
+// `debug` and left out.
 void DrawFilledFace(view3d::Scene& scene, const model::Face& face, model::MessageSink& debug);
 
 }  // namespace zef::cabinet

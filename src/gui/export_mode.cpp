@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/data_set_holder.h"
+#include "app/export_pictures.h"
 #include "app/export_request.h"
 #include "app/list_window_lines.h"
 #include "app/lower_graph.h"
@@ -73,7 +74,10 @@ int RunExport(std::span<const std::string_view> args, std::ostream& err) {
   std::string error;
   // The viewer writes numbers as the user's locale does.
   const bool decimalComma = QLocale::system().decimalPoint() == QStringLiteral(",");
-  if (!app::BuildLowerGraph(request, holder, decimalComma, window, error)) {
+  const bool built = app::IsWindowPicture(request.view)
+                         ? app::BuildWindowPicture(request, holder, window, errors, error)
+                         : app::BuildLowerGraph(request, holder, decimalComma, window, error);
+  if (!built) {
     err << "zefview: " << error << '\n';
     return kExportUsage;
   }

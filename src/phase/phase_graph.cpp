@@ -1,5 +1,6 @@
 #include "phase/phase_graph.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -45,9 +46,10 @@ GraphDescriptor HalfDescriptor(const GraphWindow& window, bool leftHalf, const A
 }
 
 // One band curve in its colour: a missing value sits at the axis bottom and
-// is marked there.
+// is marked there; values beyond the axis are held at its ends so the curve
+// stays inside the frame.
 void DrawCurve(GraphWindow& window, const PhaseCurves& curves, const std::array<float, 30>& values,
-               double bottom, graphs::Colour colour, graphs::OptionSet options) {
+               double bottom, double top, graphs::Colour colour, graphs::OptionSet options) {
   const bool stepped = options.Get(Option::kSteppedCurves);
   window.PushState();
   window.SetColour(colour);
@@ -57,7 +59,7 @@ void DrawCurve(GraphWindow& window, const PhaseCurves& curves, const std::array<
   for (int b = curves.firstBand; b <= curves.lastBand; ++b) {
     const float v = values[static_cast<std::size_t>(b)];
     const double x = graphs::BandX(model::FormatKind::Zef2, b);
-    const double y = model::IsMissing(v) ? bottom : v;
+    const double y = model::IsMissing(v) ? bottom : std::clamp<double>(v, bottom, top);
     if (stepped) {
       window.AddPoint(x - 0.5, y);
       window.AddPoint(x + 0.5, y);
@@ -79,7 +81,7 @@ void DrawHalf(GraphWindow& window, GraphDescriptor d, int frameLayer, int curveL
               graphs::OptionSet options) {
   window.DrawGraph(d, frameLayer);
   window.ClearLayer(curveLayer);
-  DrawCurve(window, curves, values, d.yMin, colour, options);
+  DrawCurve(window, curves, values, d.yMin, d.yMax, colour, options);
 }
 
 }  // namespace

@@ -45,13 +45,29 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   }
 }
 
+TEST(ExportRequestTest, ReadsTheCabinetAndPhaseChoices) {
+  const ParsedExport cabinet = Parse({"cabinet", "--cabinet", "faces", "-o", "c.png", "f"});
+  ASSERT_TRUE(cabinet.request) << cabinet.error;
+  EXPECT_EQ(cabinet.request->cabinet, cabinet::CabinetKind::kFacesAndEdges);
+  const ParsedExport curves =
+      Parse({"phase-curves", "--phase-mode", "combined", "-o", "p.svg", "f"});
+  ASSERT_TRUE(curves.request) << curves.error;
+  EXPECT_EQ(curves.request->phaseMode, phase::CurveMode::kCombined);
+  const ParsedExport balloon =
+      Parse({"phase-balloon", "--unwrap", "--band", "1k", "-o", "b.png", "f"});
+  ASSERT_TRUE(balloon.request) << balloon.error;
+  EXPECT_TRUE(balloon.request->unwrap);
+  EXPECT_FALSE(balloon.request->cabinet);
+}
+
 TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
+  const std::string kViews = "polar, colormap, ea, spectra, cabinet, phase-balloon or phase-curves";
   const struct {
     std::vector<std::string_view> args;
     std::string message;
   } cases[] = {
-      {{}, "Missing view: polar, colormap, ea or spectra"},
-      {{"balloon"}, "Unknown view \"balloon\": polar, colormap, ea or spectra"},
+      {{}, "Missing view: " + kViews},
+      {{"balloon"}, "Unknown view \"balloon\": " + kViews},
       {{"ea", "--ea"}, "Option --ea needs a value"},
       {{"ea", "--ea", "8"}, "--ea must be a whole number from 0 to 7"},
       {{"polar", "--ea", "1", "-o", "x.png", "f"}, "--ea applies to the ea view only"},
@@ -69,6 +85,16 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
        "grid-when-shaded, stepped-curves, mark-6db, average-spectrum, equalisation, "
        "coloured-sphere"},
       {{"polar", "--dpi", "96"}, "Unknown option \"--dpi\""},
+      {{"cabinet", "--cabinet", "box"},
+       "Unknown cabinet \"box\": rectangular, trapezoidal, edges, faces or dxf"},
+      {{"phase-curves", "--phase-mode", "delay"},
+       "Unknown phase mode \"delay\": sensitivity, filter or combined"},
+      {{"polar", "--cabinet", "dxf", "-o", "x.png", "f"},
+       "--cabinet applies to the cabinet view only"},
+      {{"phase-balloon", "--phase-mode", "filter", "-o", "x.png", "f"},
+       "--phase-mode applies to the phase-curves view only"},
+      {{"phase-curves", "--unwrap", "-o", "x.png", "f"},
+       "--unwrap applies to the phase-balloon view only"},
       {{"polar", "a", "b"}, "Only one data file can be given"},
       {{"polar", "f"}, "Missing output: -o OUT"},
       {{"polar", "-o", "x.bmp", "f"},

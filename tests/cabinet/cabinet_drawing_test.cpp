@@ -80,7 +80,7 @@ TEST_F(CabinetDrawingTest, EdgesNewestFirstAndOnlyTheirTopRaisesTheLabel) {
   set.cabinet.faces.Add(high);
   set.cabinet.faces.Add(square);
   EXPECT_THAT(Draw(CabinetKind::kFacesAndEdges),
-              ElementsAre("line 000000 open 0,0,0 0,0,0.5", "triangle 0000BB 0,0,0 0,1,1 0,1,0",
+              ElementsAre("line 000000 open 0,0,0 0,0,0.5", "triangle 0000BB 0,1,0 0,1,1 0,0,0",
                           "triangle 0000AA 0,0,0 0,1,0 0,0,3", "text 000000 0,0,0.77  1 dm"));
 }
 

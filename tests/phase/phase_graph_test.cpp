@@ -16,6 +16,7 @@ using graphs::Option;
 using graphs::OptionSet;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 class PhaseGraphTest : public ::testing::Test {
  protected:
@@ -51,12 +52,13 @@ TEST_F(PhaseGraphTest, TwoFramesSideBySideWithTheModesTitles) {
 TEST_F(PhaseGraphTest, CurvesInTheirColoursMissingValuesAtTheBottomAndMarked) {
   set.data.Array(model::PerBand::Sensitivity)[16] = model::kNoData;
   set.phase->sensitivity[17] = model::kNoData;
+  set.data.Array(model::PerBand::Sensitivity)[15] = 130;  // above the fixed axis: held at 120
   Build(CurveMode::kSensitivity, {Option::kFixedScales, Option::kHeavyCurves});
   // Phase graph: plot from x 331, 8.14 pixels a band; 0 deg at y 147, -180 at 268.
   EXPECT_THAT(Lines(3, "polyline"),
               ElementsAre("polyline FF0000 w2 d0 open 437,147 445,147 453,268"));
   EXPECT_THAT(Lines(3, "circle"), ElementsAre("circle 453 268 5 000000 w1 d0 outline"));
-  EXPECT_THAT(Lines(1, "polyline"), ElementsAre(HasSubstr("polyline 0000FF w2 d0 open")));
+  EXPECT_THAT(Lines(1, "polyline"), ElementsAre(StartsWith("polyline 0000FF w2 d0 open 142,26 ")));
   EXPECT_THAT(Lines(1, "circle").size(), 1U);
 }
 
