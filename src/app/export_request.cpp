@@ -175,6 +175,18 @@ class Parser {
       request_.band = band;
       return true;
     }
+    if (arg == "--azimuth" || arg == "--elevation" || arg == "--distance") {
+      cameraGiven_ = true;
+      if (arg == "--azimuth") return Number(arg, 0, 360, request_.azimuth);
+      if (arg == "--elevation") return Number(arg, -90, 90, request_.elevation);
+      request_.distance = 0;
+      return Number(arg, 1, 100000, *request_.distance);
+    }
+    if (arg == "--parallel") {
+      cameraGiven_ = true;
+      request_.parallel = true;
+      return true;
+    }
     if (arg == "--size") return Size();
     if (arg == "--cabinet" || arg == "--phase-mode") return Named(arg);
     if (arg == "--unwrap") {
@@ -202,6 +214,10 @@ class Parser {
     if (directionGiven_ && view != ExportView::kSpectra) {
       return Error("--arc and --point apply to the spectra view only");
     }
+    if (cameraGiven_ && view != ExportView::kBalloon) {
+      return Error(
+          "--azimuth, --elevation, --distance and --parallel apply to the balloon view only");
+    }
     if (request_.range && !RangeValid()) return false;
     if (request_.cabinet && view != ExportView::kCabinet) {
       return Error("--cabinet applies to the cabinet view only");
@@ -227,13 +243,14 @@ class Parser {
       if (ValidPolarRange(range, request_.options.Get(graphs::Option::kPolarTics6Db))) return true;
       return Error("Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)");
     }
-    if (request_.view == ExportView::kColourMap) {
+    if (request_.view == ExportView::kColourMap || request_.view == ExportView::kBalloon) {
       // The range is a level below the reference; either sign means it.
       range = -std::abs(range);
       if (range == -20 || range == -30 || range == -40) return true;
-      return Error("Colour-map range must be 20, 30 or 40");
+      return Error(request_.view == ExportView::kBalloon ? "Balloon range must be 20, 30 or 40"
+                                                         : "Colour-map range must be 20, 30 or 40");
     }
-    return Error("--range applies to the polar and colormap views only");
+    return Error("--range applies to the polar, colormap and balloon views only");
   }
 
   std::span<const std::string_view> args_;
@@ -242,6 +259,7 @@ class Parser {
   std::string error_;
   bool directionGiven_ = false;
   bool phaseModeGiven_ = false;
+  bool cameraGiven_ = false;
 };
 
 }  // namespace
@@ -277,7 +295,10 @@ std::string ExportUsage() {
          "  --option NAME       switch a display option on\n"
          "  --no-option NAME    switch a display option off\n"
          "  --range N           polar range in dB (20..50 by 10, 24..48 by 6 with 6db-tics)\n"
-         "                      or colour-map range (20, 30 or 40 dB)\n"
+         "                      or colour-map and balloon range (20, 30 or 40 dB)\n"
+         "  --azimuth A --elevation E   balloon view direction in degrees (default 60 30)\n"
+         "  --distance D        balloon camera distance (default 5 x the range's view size)\n"
+         "  --parallel          balloon in parallel projection instead of perspective\n"
          "  --cabinet KIND      cabinet view: " +
          NameList(kCabinetNames) +
          "\n"

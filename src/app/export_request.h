@@ -17,6 +17,7 @@ enum class ExportView {
   kColourMap,
   kEaGraph,
   kSpectra,
+  kBalloon,
   kCabinet,
   kPhaseBalloon,
   kPhaseCurves
@@ -37,6 +38,7 @@ inline constexpr ExportViewInfo kExportViews[] = {
     {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight},
     {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
     {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kBalloon, "balloon", true, graphs::FooterPlacement::kBottomRight},
     {ExportView::kCabinet, "cabinet", false, graphs::FooterPlacement::kBottomRight},
     {ExportView::kPhaseBalloon, "phase-balloon", true, graphs::FooterPlacement::kBottomRight},
     {ExportView::kPhaseCurves, "phase-curves", false, graphs::FooterPlacement::kBottomCentre},
@@ -66,7 +68,12 @@ struct ExportRequest {
   int width = kDefaultWidth;
   int height = kDefaultHeight;
   graphs::OptionSet options;
-  std::optional<int> range;                     // dB; polar 20..50, colour map -40, -30 or -20
+  std::optional<int> range;  // dB; polar 20..50, colour map and balloon -40, -30 or -20
+  // The balloon's camera; no distance: 5 x the view size of the range.
+  int azimuth = 60;
+  int elevation = 30;
+  std::optional<int> distance;
+  bool parallel = false;
   std::optional<cabinet::CabinetKind> cabinet;  // none: the lowest the file has
   phase::CurveMode phaseMode = phase::CurveMode::kSensitivity;
   bool unwrap = false;  // the phase balloon's arcs

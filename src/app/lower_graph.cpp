@@ -8,6 +8,8 @@
 #include "graphs/ea_graphs.h"
 #include "graphs/polar_diagram.h"
 #include "model/bands.h"
+#include "model/message_sink.h"
+#include "view3d/balloon_scene.h"
 
 namespace zef::app {
 namespace {
@@ -15,6 +17,19 @@ namespace {
 int PolarRange(const ExportRequest& request) {
   if (request.range) return *request.range;
   return request.options.Get(graphs::Option::kPolarTics6Db) ? 48 : 50;
+}
+
+view3d::BalloonViewState BalloonState(const ExportRequest& request, int band) {
+  view3d::BalloonViewState state;
+  state.band = band;
+  state.range = request.range.value_or(-40);
+  state.options = request.options;
+  state.camera.view = view3d::BalloonCamera(state.range, static_cast<float>(request.azimuth),
+                                            static_cast<float>(request.elevation));
+  if (request.distance) state.camera.view.distance = static_cast<float>(*request.distance);
+  state.camera.mode =
+      request.parallel ? view3d::Projection::kParallel : view3d::Projection::kPerspective;
+  return state;
 }
 
 }  // namespace
@@ -81,6 +96,11 @@ bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, 
                                            .arc = request.arc,
                                            .point = request.point});
       return true;
+    case ExportView::kBalloon: {
+      model::NullSink debug;  // projection traces have no window in an export
+      view3d::DrawBalloonPicture(window, set, BalloonState(request, *band), debug);
+      return true;
+    }
     case ExportView::kCabinet:
     case ExportView::kPhaseBalloon:
     case ExportView::kPhaseCurves:

@@ -125,6 +125,9 @@ void Scene::EndObject() {
 
 void Scene::SetCamera(const Camera& camera) {
   camera_ = camera;
+  // A camera set from outside is that mode's camera from now on, so a mode
+  // change does not bring back an older one.
+  context_.storedCameras[static_cast<std::size_t>(camera.mode)] = camera.view;
   Reproject();
 }
 
