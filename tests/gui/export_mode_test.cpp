@@ -14,6 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kSample = "data/samples/two-way-zef1.txt";
+constexpr std::string_view kPhaseSample = "data/samples/coax-zef2-v2.txt";
 
 class ExportModeTest : public ::testing::Test {
  protected:
@@ -37,17 +38,21 @@ TEST_F(ExportModeTest, WritesEachViewAtTheRequestedSize) {
   const struct {
     std::vector<std::string_view> view;
     const char* name;
+    std::string_view sample = kSample;
   } cases[] = {
       {{"polar", "--band", "2k"}, "polar.png"},
       {{"colormap", "--range", "30"}, "map.png"},
       {{"ea", "--ea", "2"}, "ea.png"},
       {{"spectra", "--arc", "9", "--point", "4"}, "spectra.png"},
+      {{"cabinet", "--cabinet", "edges"}, "cabinet.png"},
+      {{"phase-balloon", "--unwrap", "--band", "16k"}, "phase-balloon.png", kPhaseSample},
+      {{"phase-curves", "--phase-mode", "combined"}, "phase-curves.png", kPhaseSample},
   };
   for (const auto& c : cases) {
     const std::string out = Out(c.name);
     std::vector<std::string_view> args = c.view;
     for (const std::string_view more : {std::string_view("--size"), std::string_view("300x200"),
-                                        std::string_view("-o"), std::string_view(out), kSample}) {
+                                        std::string_view("-o"), std::string_view(out), c.sample}) {
       args.push_back(more);
     }
     ASSERT_EQ(Run(args), kExportWritten) << c.name << ": " << err_.str();
@@ -72,6 +77,14 @@ TEST_F(ExportModeTest, ReportsWhatStopsThePicture) {
   EXPECT_EQ(err_.str(),
             "zefview: The direction must lie within arcs 0 to 35 and points 0 to 18 for this "
             "file\n");
+
+  err_.str("");
+  EXPECT_EQ(Run({"cabinet", "--cabinet", "dxf", "-o", out, kSample}), kExportUsage);
+  EXPECT_EQ(err_.str(), "zefview: The file has no dxf cabinet\n");
+
+  err_.str("");
+  EXPECT_EQ(Run({"phase-curves", "-o", out, kSample}), kExportUsage);
+  EXPECT_EQ(err_.str(), "zefview: The file has no phase data\n");
 
   err_.str("");
   EXPECT_EQ(Run({"polar", "-o", out}), kExportUsage);
