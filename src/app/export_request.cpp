@@ -160,6 +160,7 @@ class Parser {
     }
     if (arg == "--arc" || arg == "--point") {
       directionGiven_ = true;
+      request_.directionGiven = true;
       // The largest grid; the file's own is checked once it is read.
       return arg == "--arc" ? Number(arg, 0, 71, request_.arc) : Number(arg, 0, 36, request_.point);
     }
@@ -211,8 +212,8 @@ class Parser {
     const ExportView view = request_.view;
     if (request_.eaSelection && view != ExportView::kEaGraph)
       return Error("--ea applies to the ea view only");
-    if (directionGiven_ && view != ExportView::kSpectra) {
-      return Error("--arc and --point apply to the spectra view only");
+    if (directionGiven_ && view != ExportView::kSpectra && view != ExportView::kBalloon) {
+      return Error("--arc and --point apply to the spectra and balloon views only");
     }
     if (cameraGiven_ && view != ExportView::kBalloon) {
       return Error(
@@ -289,7 +290,8 @@ std::string ExportUsage() {
          views +
          "\n"
          "  --ea N              EA graph 0..7 (ea view; default 1, sensitivity)\n"
-         "  --arc N --point N   direction of the balloon spectra (default 0 0)\n"
+         "  --arc N --point N   direction of the balloon spectra (default 0 0), marked on\n"
+         "                      the balloon when given there\n"
          "  --band LABEL        band, as \"1k\" or \"1000\" (default the viewer's first)\n"
          "  --size WxH          picture size in pixels (default 640x480)\n"
          "  --option NAME       switch a display option on\n"

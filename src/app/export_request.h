@@ -64,7 +64,8 @@ struct ExportRequest {
   std::optional<int> eaSelection;  // none: the graph the viewer selects after a read
   int arc = 0;
   int point = 0;
-  std::string band;  // empty: the band the viewer selects first
+  bool directionGiven = false;  // --arc or --point: the balloon marks the direction
+  std::string band;             // empty: the band the viewer selects first
   int width = kDefaultWidth;
   int height = kDefaultHeight;
   graphs::OptionSet options;

@@ -60,11 +60,13 @@ int Side(const SortEntry& of, const SortEntry& plane) {
 }
 
 // Which of two covering triangles must be painted first: -1 far, +1 near,
-// 0 when neither plane decides (they pierce each other).
+// 0 when nothing decides (they pierce each other). The planes go first: a
+// large triangle's inside can be nearer than all its corners, so corner
+// distances alone may mislead.
 int Order(const SortEntry& far, const SortEntry& near) {
-  if (far.nearest >= near.farthest) return -1;
   if (Side(near, far) == 1 || Side(far, near) == -1) return -1;
   if (Side(far, near) == 1 || Side(near, far) == -1) return 1;
+  if (far.nearest >= near.farthest) return -1;
   return 0;
 }
 

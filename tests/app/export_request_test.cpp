@@ -36,11 +36,13 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   ASSERT_TRUE(spectra.request) << spectra.error;
   EXPECT_EQ(spectra.request->arc, 71);
   EXPECT_EQ(spectra.request->point, 36);
+  EXPECT_TRUE(spectra.request->directionGiven);
 
   const ParsedExport balloon =
       Parse({"balloon", "--azimuth", "90", "--elevation", "-15", "--distance", "400", "--parallel",
              "--range", "20", "-o", "b.png", "f"});
   ASSERT_TRUE(balloon.request) << balloon.error;
+  EXPECT_FALSE(balloon.request->directionGiven);
   EXPECT_EQ(balloon.request->azimuth, 90);
   EXPECT_EQ(balloon.request->elevation, -15);
   EXPECT_EQ(balloon.request->distance, 400);
@@ -83,7 +85,7 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
       {{"ea", "--ea", "8"}, "--ea must be a whole number from 0 to 7"},
       {{"polar", "--ea", "1", "-o", "x.png", "f"}, "--ea applies to the ea view only"},
       {{"ea", "--arc", "1", "-o", "x.png", "f"},
-       "--arc and --point apply to the spectra view only"},
+       "--arc and --point apply to the spectra and balloon views only"},
       {{"ea", "--range", "30", "-o", "x.png", "f"},
        "--range applies to the polar, colormap and balloon views only"},
       {{"balloon", "--range", "-10", "-o", "x.png", "f"}, "Balloon range must be 20, 30 or 40"},

@@ -231,6 +231,26 @@ TEST(BalloonScene, MarkerReachesTheLevelInItsDirection) {
   EXPECT_TRUE(scene.Object(2).lines.empty());
 }
 
+TEST(BalloonScene, DamagedLevelsDropOnlyTheirOwnTriangles) {
+  const graphs::ShadePalette palette;
+  model::NullSink debug;
+  Scene scene(400, 300, debug);
+  model::DataSet set = LevelSet(-10);
+  set.data.Arc(kBand, 3)[5] = INFINITY;
+  set.data.Arc(kBand, 20)[7] = NAN;
+  BalloonViewState state = State(OptionsWith({Option::kShadeBalloon}));
+  state.camera.view.azimuth = 60;
+  BuildBalloonScene(scene, set, state, palette);
+  scene.SetCamera(state.camera);
+  const auto& drawn = scene.Projected().triangles;
+  EXPECT_GT(drawn.size(), 500u);
+  for (const auto& t : drawn) {
+    for (const graphs::PixelPoint p : t.corners) {
+      EXPECT_TRUE(p.x >= 0 && p.x <= 400 && p.y >= 0 && p.y <= 300) << p.x << "," << p.y;
+    }
+  }
+}
+
 TEST(BalloonLegend, BarTicksAndLabelsByRange) {
   const graphs::ShadePalette palette;
   const graphs::FixedFontMetrics metrics;

@@ -80,5 +80,26 @@ TEST(Navigation, CaptureOnlyFromInsideUntilRelease) {
   EXPECT_EQ(camera.azimuth, 28);
 }
 
+TEST(Navigation, HoverHintShowsInsideAndRestoresOnceOutside) {
+  struct Row {
+    int x, y;
+    HintChange change;
+  };
+  const Row rows[] = {{0, 10, HintChange::kNone},    {1, 1, HintChange::kShow},
+                      {799, 599, HintChange::kShow}, {800, 10, HintChange::kRestore},
+                      {10, 600, HintChange::kNone},  {10, 10, HintChange::kShow},
+                      {10, 0, HintChange::kRestore}};
+  DragState drag;
+  bool shown = false;
+  for (const Row& r : rows) {
+    EXPECT_EQ(HoverHint({MouseAction::kMove, r.x, r.y, false}, kWidth, kHeight, drag, shown),
+              r.change)
+        << r.x << "," << r.y;
+  }
+  drag.leftDown = true;
+  EXPECT_EQ(HoverHint({MouseAction::kMove, 10, 10, false}, kWidth, kHeight, drag, shown),
+            HintChange::kNone);
+}
+
 }  // namespace
 }  // namespace zef::view3d
