@@ -11,8 +11,6 @@ namespace zef::app {
 namespace {
 
 constexpr int kSceneLayer = 0;
-constexpr int kCaptionLayer = 1;
-constexpr int kCaptionMargin = 5;
 
 // The cabinet view's camera as the viewer starts with it.
 view3d::ViewCamera CabinetCamera() {
@@ -53,16 +51,10 @@ bool DrawCabinetPicture(const ExportRequest& request, DataSetHolder& holder,
 bool DrawPhaseBalloon(const ExportRequest& request, const DataSetHolder& holder,
                       graphs::GraphWindow& window, model::MessageSink& notes, std::string& error) {
   const model::DataSet& set = *holder.Loaded();
-  const DataSheet sheet =
-      BuildDataSheet(set, holder.Figures(), request.options, false, set.sourcePath);
-  const std::optional<int> band = ChosenBand(request, set, sheet, error);
+  const std::optional<int> band = RequestedBand(request, holder, error);
   if (!band) return false;
   phase::DrawPhaseBalloonPicture(window, set, *band, request.unwrap, request.options,
                                  phase::PhaseCamera(), notes);
-  window.ClearLayer(kCaptionLayer);
-  window.SetColour(graphs::kBlack);
-  window.Text(0, phase::BalloonCaption(*band), kCaptionMargin, kCaptionMargin);
-  window.SetVisibleLayers(window.VisibleLayers() | (1u << kCaptionLayer));
   return true;
 }
 

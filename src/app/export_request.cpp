@@ -1,5 +1,6 @@
 #include "app/export_request.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <vector>
@@ -11,23 +12,41 @@ namespace {
 
 constexpr int kMinSide = 50;
 constexpr int kMaxSide = 4000;
+constexpr double kMinScale = 0.25;
+constexpr double kMaxScale = 20;
 
-std::optional<int> WholeNumber(std::string_view text) {
-  int value = 0;
+// The whole text as a number of that type, or none.
+template <typename Number>
+std::optional<Number> NumberOf(std::string_view text) {
+  Number value = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
   if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
   return value;
 }
 
-// "a, b or c"
-std::string NameList(std::span<const std::string_view> names) {
+std::optional<int> WholeNumber(std::string_view text) {
+  return NumberOf<int>(text);
+}
+
+// "a, b or c" (or "a, b and c")
+std::string NameList(std::span<const std::string_view> names, std::string_view last = " or ") {
   std::string list;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) list += i + 1 == names.size() ? " or " : ", ";
+    if (i > 0) list += i + 1 == names.size() ? last : ", ";
     list += names[i];
   }
   return list;
+}
+
+// "polar view" or "polar, balloon and phase-balloon views": the views that
+// show one band.
+std::string BandViewNames() {
+  std::vector<std::string_view> names;
+  for (const ExportViewInfo& info : kExportViews) {
+    if (info.showsBand) names.push_back(info.name);
+  }
+  return NameList(names, " and ") + (names.size() > 1 ? " views" : " view");
 }
 
 // "polar, colormap, ..., or phase-curves"
@@ -119,6 +138,17 @@ class Parser {
     return true;
   }
 
+  bool Scale() {
+    std::string_view text;
+    if (!Value("--scale", text)) return false;
+    const std::optional<double> scale = NumberOf<double>(text);
+    if (!scale || !(*scale >= kMinScale && *scale <= kMaxScale)) {
+      return Error("--scale must be a number from 0.25 to 20");
+    }
+    request_.scale = *scale;
+    return true;
+  }
+
   bool Switch(std::string_view option, bool on) {
     std::string_view name;
     if (!Value(option, name)) return false;
@@ -194,6 +224,11 @@ class Parser {
       request_.unwrap = true;
       return true;
     }
+    if (arg == "--scale") return Scale();
+    if (arg == "--bare") {
+      request_.bare = true;
+      return true;
+    }
     if (arg == "--option") return Switch(arg, true);
     if (arg == "--no-option") return Switch(arg, false);
     if (arg == "-o") {
@@ -218,6 +253,13 @@ class Parser {
     if (cameraGiven_ && view != ExportView::kBalloon) {
       return Error(
           "--azimuth, --elevation, --distance and --parallel apply to the balloon view only");
+    }
+    if (!request_.band.empty() && !InfoOf(view).showsBand) {
+      return Error("--band applies to the " + BandViewNames() + " only");
+    }
+    const double scale = ExportScale(request_);
+    if (request_.width / scale < kMinSide || request_.height / scale < kMinSide) {
+      return Error("--size and --scale leave less than 50x50 to draw in");
     }
     if (request_.range && !RangeValid()) return false;
     if (request_.cabinet && view != ExportView::kCabinet) {
@@ -279,21 +321,32 @@ const ExportViewInfo& InfoOf(ExportView view) {
   return kExportViews[0];
 }
 
+double ExportScale(const ExportRequest& request) {
+  if (request.scale) return *request.scale;
+  const double byWidth = static_cast<double>(request.width) / ExportRequest::kDefaultWidth;
+  const double byHeight = static_cast<double>(request.height) / ExportRequest::kDefaultHeight;
+  return std::max(1.0, std::min(byWidth, byHeight));
+}
+
 ParsedExport ParseExportArguments(std::span<const std::string_view> args) {
   return Parser(args).Run();
 }
 
 std::string ExportUsage() {
-  std::string views = ViewNames();
   return "usage: zefview --export VIEW [options] -o OUT FILE\n"
          "  VIEW                " +
-         views +
+         ViewNames() +
          "\n"
          "  --ea N              EA graph 0..7 (ea view; default 1, sensitivity)\n"
          "  --arc N --point N   direction of the balloon spectra (default 0 0), marked on\n"
          "                      the balloon when given there\n"
-         "  --band LABEL        band, as \"1k\" or \"1000\" (default the viewer's first)\n"
-         "  --size WxH          picture size in pixels (default 640x480)\n"
+         "  --band LABEL        band of the " +
+         BandViewNames() +
+         ", as \"1k\" or \"1000\" (default the viewer's first)\n"
+         "  --size WxH          picture size in pixels (default 640x480; 50 to 4000 a side)\n"
+         "  --scale F           picture pixels per drawing pixel: fonts and lines grow\n"
+         "                      by F (default: as the size exceeds 640x480, at least 1)\n"
+         "  --bare              the viewer's picture only: no caption line, no colour key\n"
          "  --option NAME       switch a display option on\n"
          "  --no-option NAME    switch a display option off\n"
          "  --range N           polar range in dB (20..50 by 10, 24..48 by 6 with 6db-tics)\n"
@@ -309,7 +362,8 @@ std::string ExportUsage() {
          NameList(kPhaseModeNames) +
          "\n"
          "  --unwrap            phase-balloon view: unwrap the phase along each arc\n"
-         "  -o OUT              the picture: .png, .svg, .pdf or .emf\n"
+         "  -o OUT              the picture: .png, .svg, .pdf or .emf; an existing file\n"
+         "                      is replaced only when it is a writable regular file\n"
          "Display options: " +
          OptionNames() + "\n";
 }

@@ -23,25 +23,22 @@ enum class ExportView {
   kPhaseCurves
 };
 
-// One line per view `zefview --export` can draw: its name on the command line
-// whether it shows a single band (so --band applies to it) and where a
-// metafile's footer goes so it stays clear of the drawing.
+// Which reference option a view's caption names ("re on-axis", ...).
+enum class CaptionReference { kNone, kPolar, kBalloon };
+
+// One line per view `zefview --export` can draw: its name on the command
+// line; whether it shows a single band (so --band applies to it); where a
+// metafile's footer goes so it stays clear of the drawing; what its caption
+// calls it (empty: the title its frame shows) and which reference it names;
+// whether it needs a colour key.
 struct ExportViewInfo {
   ExportView view;
   std::string_view name;
   bool showsBand;
   graphs::FooterPlacement footer;
-};
-
-inline constexpr ExportViewInfo kExportViews[] = {
-    {ExportView::kPolar, "polar", true, graphs::FooterPlacement::kBottomRight},
-    {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight},
-    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
-    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
-    {ExportView::kBalloon, "balloon", true, graphs::FooterPlacement::kBottomRight},
-    {ExportView::kCabinet, "cabinet", false, graphs::FooterPlacement::kBottomRight},
-    {ExportView::kPhaseBalloon, "phase-balloon", true, graphs::FooterPlacement::kBottomRight},
-    {ExportView::kPhaseCurves, "phase-curves", false, graphs::FooterPlacement::kBottomCentre},
+  std::string_view caption;
+  CaptionReference reference;
+  bool colourKey;
 };
 
 // Command-line names of the cabinet representations and the phase curve
@@ -49,6 +46,25 @@ inline constexpr ExportViewInfo kExportViews[] = {
 inline constexpr std::string_view kCabinetNames[] = {"rectangular", "trapezoidal", "edges", "faces",
                                                      "dxf"};
 inline constexpr std::string_view kPhaseModeNames[] = {"sensitivity", "filter", "combined"};
+
+inline constexpr ExportViewInfo kExportViews[] = {
+    {ExportView::kPolar, "polar", true, graphs::FooterPlacement::kBottomRight, "Polar diagram",
+     CaptionReference::kPolar, false},
+    {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight,
+     "Colour maps", CaptionReference::kBalloon, true},
+    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre, "",
+     CaptionReference::kNone, false},
+    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre, "",
+     CaptionReference::kNone, false},
+    {ExportView::kBalloon, "balloon", true, graphs::FooterPlacement::kBottomRight, "Balloon",
+     CaptionReference::kBalloon, false},
+    {ExportView::kCabinet, "cabinet", false, graphs::FooterPlacement::kBottomRight, "Cabinet",
+     CaptionReference::kNone, false},
+    {ExportView::kPhaseBalloon, "phase-balloon", true, graphs::FooterPlacement::kBottomRight,
+     "Phase balloon", CaptionReference::kNone, false},
+    {ExportView::kPhaseCurves, "phase-curves", false, graphs::FooterPlacement::kBottomCentre,
+     "Phase and filters", CaptionReference::kNone, false},
+};
 
 // The view of that name; null when there is none.
 const ExportViewInfo* FindExportView(std::string_view name);
@@ -77,7 +93,9 @@ struct ExportRequest {
   bool parallel = false;
   std::optional<cabinet::CabinetKind> cabinet;  // none: the lowest the file has
   phase::CurveMode phaseMode = phase::CurveMode::kSensitivity;
-  bool unwrap = false;  // the phase balloon's arcs
+  bool unwrap = false;          // the phase balloon's arcs
+  bool bare = false;            // the viewer's picture alone, no caption or key
+  std::optional<double> scale;  // picture pixels per drawing unit; none: by the size
   std::string output;
   std::string file;
 };
@@ -92,5 +110,10 @@ ParsedExport ParseExportArguments(std::span<const std::string_view> args);
 
 // The synopsis and options, for --help and after a usage error.
 std::string ExportUsage();
+
+// Picture pixels per drawing unit: the request's, or what lays the drawing
+// out at the viewer's 640 x 480 or larger, so that fonts and lines grow with
+// the picture (never below one).
+double ExportScale(const ExportRequest& request);
 
 }  // namespace zef::app

@@ -41,8 +41,7 @@ view3d::BalloonViewState BalloonState(const ExportRequest& request, int band) {
   return state;
 }
 
-}  // namespace
-
+// The band the request names, or the one the viewer selects after a read.
 std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet& set,
                               const DataSheet& sheet, std::string& error) {
   if (request.band.empty()) return sheet.selectedBand;
@@ -56,6 +55,16 @@ std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet
     return std::nullopt;
   }
   return band;
+}
+
+}  // namespace
+
+std::optional<int> RequestedBand(const ExportRequest& request, const DataSetHolder& holder,
+                                 std::string& error) {
+  const model::DataSet& set = *holder.Loaded();
+  const DataSheet sheet =
+      BuildDataSheet(set, holder.Figures(), request.options, false, set.sourcePath);
+  return ChosenBand(request, set, sheet, error);
 }
 
 bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, bool decimalComma,

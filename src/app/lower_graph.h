@@ -4,16 +4,10 @@
 #include <string>
 
 #include "app/data_set_holder.h"
-#include "app/data_sheet.h"
 #include "app/export_request.h"
 #include "graphs/graph_window.h"
 
 namespace zef::app {
-
-// The band the request names, or the one the viewer selects after a read;
-// none with `error` set when the file's range does not hold it.
-std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet& set,
-                              const DataSheet& sheet, std::string& error);
 
 // Draws into `window` the lower graph the viewer shows for the loaded file
 // with the request's view, band, direction, options and range; numbers get a
@@ -21,5 +15,10 @@ std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet
 // file has no such band or direction.
 bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, bool decimalComma,
                      graphs::GraphWindow& window, std::string& error);
+
+// The band the request names, or the one the viewer selects after a read;
+// none with `error` set when the file has no such band.
+std::optional<int> RequestedBand(const ExportRequest& request, const DataSetHolder& holder,
+                                 std::string& error);
 
 }  // namespace zef::app

@@ -13,7 +13,7 @@
 namespace zef::emf {
 
 struct EmfCanvasOptions {
-  int dpi = 96;
+  double dpi = 96;  // fewer: the picture prints larger than its units
   GraphFont font{};
   // Drawn last, in black on a transparent background in font 0; empty: none.
   std::string footer;

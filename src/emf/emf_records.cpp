@@ -61,8 +61,8 @@ void PatchU16(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint16_
   bytes[offset + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-std::int32_t ToFrameUnits(std::int32_t pixels, std::int32_t dpi) {
-  return static_cast<std::int32_t>(std::lround(static_cast<double>(pixels) * 2540.0 / dpi)) - 1;
+std::int32_t ToFrameUnits(std::int32_t pixels, double dpi) {
+  return static_cast<std::int32_t>(std::lround(pixels * 2540.0 / dpi)) - 1;
 }
 
 EmfRect BoundsOf(std::span<const EmfPoint> points) {
@@ -79,12 +79,12 @@ EmfRect BoundsOf(std::span<const EmfPoint> points) {
 
 }  // namespace
 
-EmfRecordWriter::EmfRecordWriter(std::int32_t widthPx, std::int32_t heightPx, std::int32_t dpi,
+EmfRecordWriter::EmfRecordWriter(std::int32_t widthPx, std::int32_t heightPx, double dpi,
                                  std::u16string_view description) {
   // A 20 x 15 inch reference device makes one pixel exactly 2540/dpi of
   // 0.01 mm, which is how readers turn device units into the frame's.
-  const std::int32_t deviceWidth = 20 * dpi;
-  const std::int32_t deviceHeight = 15 * dpi;
+  const auto deviceWidth = static_cast<std::int32_t>(std::lround(20 * dpi));
+  const auto deviceHeight = static_cast<std::int32_t>(std::lround(15 * dpi));
   scale_ = static_cast<float>(100.0 * 508.0 / deviceWidth);
   Record header(format::kHeader);
   header.Rect({0, 0, widthPx - 1, heightPx - 1})

@@ -82,7 +82,7 @@ struct EmfFont {
 class EmfRecordWriter {
  public:
   // `description` holds "<application>\0<picture>"; empty writes none.
-  EmfRecordWriter(std::int32_t widthPx, std::int32_t heightPx, std::int32_t dpi,
+  EmfRecordWriter(std::int32_t widthPx, std::int32_t heightPx, double dpi,
                   std::u16string_view description);
 
   void SetMapMode(std::uint32_t mode);

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/data_set_holder.h"
-#include "app/export_pictures.h"
 #include "app/export_request.h"
+#include "app/export_sheet.h"
 #include "app/list_window_lines.h"
 #include "app/lower_graph.h"
 #include "app/message_text.h"
@@ -60,6 +60,10 @@ int RunExport(std::span<const std::string_view> args, std::ostream& err) {
     return kExportUsage;
   }
   const app::ExportRequest& request = *parsed.request;
+  if (const std::optional<std::string> refused = app::RefuseExportFiles(request)) {
+    err << "zefview: " << *refused << '\n';
+    return kExportFailed;
+  }
   app::DataSetHolder holder;
   StreamPlatform platform(err);
   StreamErrorList errors(err);
@@ -70,20 +74,18 @@ int RunExport(std::span<const std::string_view> args, std::ostream& err) {
     return kExportFailed;
   }
   const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
-  graphs::GraphWindow window(request.width, request.height, fonts, errors);
   std::string error;
   // The viewer writes numbers as the user's locale does.
   const bool decimalComma = QLocale::system().decimalPoint() == QStringLiteral(",");
-  const bool built = app::IsWindowPicture(request.view)
-                         ? app::BuildWindowPicture(request, holder, window, errors, error)
-                         : app::BuildLowerGraph(request, holder, decimalComma, window, error);
-  if (!built) {
+  const std::unique_ptr<app::ExportSheet> sheet =
+      app::ExportSheet::Build(request, holder, decimalComma, fonts, errors, error);
+  if (!sheet) {
     err << "zefview: " << error << '\n';
     return kExportUsage;
   }
   const painter::MetafileFooter footer{std::string(graphs::kMetafileFooter),
                                        app::InfoOf(request.view).footer};
-  if (!painter::ExportGraph(window, request.output, fonts, footer, error)) {
+  if (!painter::ExportPicture(sheet->Picture(), request.output, fonts, footer, error)) {
     err << "zefview: " << error << '\n';
     return kExportFailed;
   }

@@ -20,55 +20,61 @@ namespace {
 // Pixels are taken at the usual screen resolution for the vector formats.
 constexpr int kDotsPerInch = 96;
 
-QByteArray Png(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
+// The painter draws the sheet's units magnified to the picture's pixels.
+void Paint(QPaintDevice& device, const graphs::Picture& picture, const QtFontMetrics& fonts) {
+  QPainter painter(&device);
+  painter.scale(picture.ScaleX(), picture.ScaleY());
+  QPainterCanvas canvas(painter, fonts);
+  picture.Replay(canvas);
+  painter.end();
+}
+
+QByteArray Png(const graphs::Picture& picture, const QtFontMetrics& fonts) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  RenderImage(window, fonts).save(&buffer, "PNG");
+  RenderImage(picture, fonts).save(&buffer, "PNG");
   return bytes;
 }
 
-QByteArray Svg(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
+QByteArray Svg(const graphs::Picture& picture, const QtFontMetrics& fonts) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
   generator.setOutputDevice(&buffer);
-  generator.setSize(QSize(window.Width(), window.Height()));
-  generator.setViewBox(QRect(0, 0, window.Width(), window.Height()));
+  generator.setSize(QSize(picture.pixelWidth, picture.pixelHeight));
+  generator.setViewBox(QRect(0, 0, picture.pixelWidth, picture.pixelHeight));
   generator.setResolution(kDotsPerInch);
   generator.setTitle(QStringLiteral("zefview graph"));
-  QPainter painter(&generator);
-  QPainterCanvas canvas(painter, fonts);
-  window.Replay(canvas);
-  painter.end();
+  Paint(generator, picture, fonts);
   return bytes;
 }
 
-QByteArray Pdf(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
+QByteArray Pdf(const graphs::Picture& picture, const QtFontMetrics& fonts) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter writer(&buffer);
   writer.setResolution(kDotsPerInch);
   writer.setCreator(QStringLiteral("zefview"));
-  const QSizeF points(window.Width() * 72.0 / kDotsPerInch, window.Height() * 72.0 / kDotsPerInch);
+  const QSizeF points(picture.pixelWidth * 72.0 / kDotsPerInch,
+                      picture.pixelHeight * 72.0 / kDotsPerInch);
   writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
                                    QMarginsF(0, 0, 0, 0)));
-  QPainter painter(&writer);
-  QPainterCanvas canvas(painter, fonts);
-  window.Replay(canvas);
-  painter.end();
+  Paint(writer, picture, fonts);
   return bytes;
 }
 
-QByteArray Emf(const graphs::GraphWindow& window, const QtFontMetrics& fonts,
+// A metafile keeps the sheet's units and says how large they print: its
+// reference device has fewer dots an inch the more the picture magnifies.
+QByteArray Emf(const graphs::Picture& picture, const QtFontMetrics& fonts,
                const MetafileFooter& footer) {
-  emf::EmfCanvas canvas(fonts, {.dpi = kDotsPerInch,
+  emf::EmfCanvas canvas(fonts, {.dpi = kDotsPerInch / picture.ScaleX(),
                                 .font = fonts.Description(),
                                 .footer = footer.text,
                                 .footerPlacement = footer.placement});
-  window.Replay(canvas);
+  picture.Replay(canvas);
   const std::vector<std::uint8_t>& bytes = canvas.Bytes();
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qsizetype>(bytes.size()));
@@ -76,40 +82,52 @@ QByteArray Emf(const graphs::GraphWindow& window, const QtFontMetrics& fonts,
 
 }  // namespace
 
-QImage RenderImage(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
-  QImage image(std::max(window.Width(), 1), std::max(window.Height(), 1), QImage::Format_RGB32);
+QImage RenderImage(const graphs::Picture& picture, const QtFontMetrics& fonts) {
+  QImage image(std::max(picture.pixelWidth, 1), std::max(picture.pixelHeight, 1),
+               QImage::Format_RGB32);
   image.fill(ToQColor(graphs::kBackgroundColour));
-  QPainter painter(&image);
-  QPainterCanvas canvas(painter, fonts);
-  window.Replay(canvas);
-  painter.end();
+  Paint(image, picture, fonts);
   return image;
 }
 
-QByteArray RenderPicture(const graphs::GraphWindow& window, PictureFormat format,
+QImage RenderImage(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
+  return RenderImage(graphs::Picture::Bare(window), fonts);
+}
+
+QByteArray RenderPicture(const graphs::Picture& picture, PictureFormat format,
                          const QtFontMetrics& fonts, const MetafileFooter& footer) {
   switch (format) {
     case PictureFormat::kPng:
-      return Png(window, fonts);
+      return Png(picture, fonts);
     case PictureFormat::kSvg:
-      return Svg(window, fonts);
+      return Svg(picture, fonts);
     case PictureFormat::kPdf:
-      return Pdf(window, fonts);
+      return Pdf(picture, fonts);
     case PictureFormat::kEmf:
-      return Emf(window, fonts, footer);
+      return Emf(picture, fonts, footer);
   }
   return {};
 }
 
+QByteArray RenderPicture(const graphs::GraphWindow& window, PictureFormat format,
+                         const QtFontMetrics& fonts, const MetafileFooter& footer) {
+  return RenderPicture(graphs::Picture::Bare(window), format, fonts, footer);
+}
+
 bool ExportGraph(const graphs::GraphWindow& window, const std::filesystem::path& path,
                  const QtFontMetrics& fonts, const MetafileFooter& footer, std::string& error) {
+  return ExportPicture(graphs::Picture::Bare(window), path, fonts, footer, error);
+}
+
+bool ExportPicture(const graphs::Picture& picture, const std::filesystem::path& path,
+                   const QtFontMetrics& fonts, const MetafileFooter& footer, std::string& error) {
   const std::optional<PictureFormat> format = PictureFormatOf(path);
   if (!format) {
     error = "Unknown picture format \"" + path.extension().string() +
             "\" (use .png, .svg, .pdf or .emf)";
     return false;
   }
-  const QByteArray bytes = RenderPicture(window, *format, fonts, footer);
+  const QByteArray bytes = RenderPicture(picture, *format, fonts, footer);
   if (bytes.isEmpty()) {
     error = "Failed to render " + path.string();
     return false;

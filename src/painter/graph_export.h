@@ -8,6 +8,7 @@
 
 #include "graphs/graph_window.h"
 #include "graphs/metafile_footer.h"
+#include "graphs/picture.h"
 #include "graphs/picture_format.h"
 #include "painter/qt_font_metrics.h"
 
@@ -22,10 +23,14 @@ struct MetafileFooter {
   graphs::FooterPlacement placement = graphs::FooterPlacement::kBottomCentre;
 };
 
-// The graph at its window's size. `fonts` must be what it was laid out with.
+// The graph at its window's size, or a picture at its pixel size. `fonts`
+// must be what it was laid out with.
 QImage RenderImage(const graphs::GraphWindow& window, const QtFontMetrics& fonts);
-// The file contents of the graph in a format.
+QImage RenderImage(const graphs::Picture& picture, const QtFontMetrics& fonts);
+// The file contents of the graph or picture in a format.
 QByteArray RenderPicture(const graphs::GraphWindow& window, PictureFormat format,
+                         const QtFontMetrics& fonts, const MetafileFooter& footer);
+QByteArray RenderPicture(const graphs::Picture& picture, PictureFormat format,
                          const QtFontMetrics& fonts, const MetafileFooter& footer);
 
 // Writes the graph in the format its name asks for; a failed write leaves no
@@ -33,5 +38,7 @@ QByteArray RenderPicture(const graphs::GraphWindow& window, PictureFormat format
 // format ...").
 bool ExportGraph(const graphs::GraphWindow& window, const std::filesystem::path& path,
                  const QtFontMetrics& fonts, const MetafileFooter& footer, std::string& error);
+bool ExportPicture(const graphs::Picture& picture, const std::filesystem::path& path,
+                   const QtFontMetrics& fonts, const MetafileFooter& footer, std::string& error);
 
 }  // namespace zef::painter

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "app/export_sheet.h"
+
 namespace zef::app {
 namespace {
 
@@ -12,24 +14,26 @@ ParsedExport Parse(std::vector<std::string_view> args) {
 }
 
 TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
-  const ParsedExport polar =
-      Parse({"polar", "--band", "1k", "--size", "800x600", "--option", "6db-tics", "--no-option",
-             "heavy-lines", "--range", "36", "-o", "out.PNG", "data.txt"});
+  const ParsedExport polar = Parse({"polar", "--band", "1k", "--size", "800x600", "--option",
+                                    "6db-tics", "--no-option", "heavy-lines", "--range", "36",
+                                    "--bare", "--scale", "2.5", "-o", "out.PNG", "data.txt"});
   ASSERT_TRUE(polar.request) << polar.error;
   const ExportRequest& r = *polar.request;
   EXPECT_EQ(r.view, ExportView::kPolar);
   EXPECT_EQ(r.band, "1k");
   EXPECT_EQ(r.width, 800);
   EXPECT_EQ(r.height, 600);
-  EXPECT_EQ(r.options.Bits(), (graphs::OptionSet::kDefaultBits | 0x100u) & ~0x1u);
+  EXPECT_EQ(r.options.Bits(), 0x330u);
   EXPECT_EQ(r.range, 36);
+  EXPECT_TRUE(r.bare);
+  EXPECT_EQ(r.scale, 2.5);
   EXPECT_EQ(r.output, "out.PNG");
   EXPECT_EQ(r.file, "data.txt");
 
   const ParsedExport ea = Parse({"ea", "-o", "a.svg", "--ea", "7", "f.zf2"});
   ASSERT_TRUE(ea.request) << ea.error;
   EXPECT_EQ(ea.request->eaSelection, 7);
-  EXPECT_EQ(ea.request->width, ExportRequest::kDefaultWidth);
+  EXPECT_FALSE(ea.request->bare);
 
   const ParsedExport spectra =
       Parse({"spectra", "--arc", "71", "--point", "36", "-o", "s.emf", "f"});
@@ -86,6 +90,8 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
       {{"polar", "--ea", "1", "-o", "x.png", "f"}, "--ea applies to the ea view only"},
       {{"ea", "--arc", "1", "-o", "x.png", "f"},
        "--arc and --point apply to the spectra and balloon views only"},
+      {{"ea", "--band", "1k", "-o", "x.png", "f"},
+       "--band applies to the polar, balloon and phase-balloon views only"},
       {{"ea", "--range", "30", "-o", "x.png", "f"},
        "--range applies to the polar, colormap and balloon views only"},
       {{"balloon", "--range", "-10", "-o", "x.png", "f"}, "Balloon range must be 20, 30 or 40"},
@@ -97,6 +103,10 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
        "Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)"},
       {{"colormap", "--range", "50", "-o", "x.png", "f"}, "Colour-map range must be 20, 30 or 40"},
       {{"polar", "--size", "49x480"}, "--size must be WIDTHxHEIGHT from 50x50 to 4000x4000"},
+      {{"polar", "--scale", "0.2"}, "--scale must be a number from 0.25 to 20"},
+      {{"polar", "--scale", "nan"}, "--scale must be a number from 0.25 to 20"},
+      {{"polar", "--scale", "2", "--size", "99x400", "-o", "x.png", "f"},
+       "--size and --scale leave less than 50x50 to draw in"},
       {{"polar", "--option", "heavy"},
        "Unknown display option \"heavy\"; known: heavy-lines, heavy-curves, show-symmetry, di, "
        "fixed-scales, shade, polar-max-reference, balloon-max-reference, 6db-tics, dxf-faces, "
@@ -123,6 +133,25 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
     const ParsedExport parsed = Parse(c.args);
     EXPECT_FALSE(parsed.request) << c.message;
     EXPECT_EQ(parsed.error, c.message);
+  }
+}
+
+// A large picture is the viewer's layout magnified, so it reads alike.
+TEST(ExportRequestTest, ScaleFollowsTheSizeUnlessGiven) {
+  const struct {
+    int width, height;
+    std::optional<double> scale;
+    double expected;
+  } cases[] = {
+      {640, 480, {}, 1.0},    {300, 200, {}, 1.0},  {1000, 800, {}, 1.5625},
+      {4000, 4000, {}, 6.25}, {1280, 480, {}, 1.0}, {4000, 4000, 2.0, 2.0},
+  };
+  for (const auto& c : cases) {
+    ExportRequest request;
+    request.width = c.width;
+    request.height = c.height;
+    request.scale = c.scale;
+    EXPECT_EQ(ExportScale(request), c.expected) << c.width << "x" << c.height;
   }
 }
 

@@ -1,10 +1,13 @@
 #include "gui/export_mode.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <sstream>
 #include <vector>
 
@@ -23,12 +26,16 @@ class ExportModeTest : public ::testing::Test {
       : dir_(fs::temp_directory_path() /
              (std::string("zef_export_") +
               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
   ~ExportModeTest() override { fs::remove_all(dir_); }
 
-  int Run(std::vector<std::string_view> args) { return RunExport(args, err_); }
-  std::string Out(const char* name) const { return (dir_ / name).string(); }
+  int Run(std::vector<std::string_view> args) {
+    err_.str("");
+    return RunExport(args, err_);
+  }
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
 
   fs::path dir_;
   std::ostringstream err_;
@@ -38,58 +45,82 @@ TEST_F(ExportModeTest, WritesEachViewAtTheRequestedSize) {
   const struct {
     std::vector<std::string_view> view;
     const char* name;
+    int width, height;
     std::string_view sample = kSample;
   } cases[] = {
-      {{"polar", "--band", "2k"}, "polar.png"},
-      {{"colormap", "--range", "30"}, "map.png"},
-      {{"ea", "--ea", "2"}, "ea.png"},
-      {{"spectra", "--arc", "9", "--point", "4"}, "spectra.png"},
-      {{"cabinet", "--cabinet", "edges"}, "cabinet.png"},
-      {{"phase-balloon", "--unwrap", "--band", "16k"}, "phase-balloon.png", kPhaseSample},
-      {{"phase-curves", "--phase-mode", "combined"}, "phase-curves.png", kPhaseSample},
+      {{"polar", "--band", "2k", "--size", "300x200"}, "polar.png", 300, 200},
+      {{"colormap", "--range", "30", "--bare", "--size", "300x200"}, "map.png", 300, 200},
+      {{"ea", "--ea", "2", "--size", "2000x1000", "--scale", "4"}, "ea.png", 2000, 1000},
+      {{"spectra", "--arc", "9", "--point", "4", "--size", "1280x960"}, "spectra.png", 1280, 960},
+      {{"cabinet", "--cabinet", "edges", "--size", "300x200"}, "cabinet.png", 300, 200},
+      {{"phase-balloon", "--unwrap", "--band", "16k"}, "phase-balloon.png", 640, 480, kPhaseSample},
+      {{"phase-curves", "--phase-mode", "combined"}, "phase-curves.png", 640, 480, kPhaseSample},
   };
   for (const auto& c : cases) {
-    const std::string out = Out(c.name);
+    const std::string out = Path(c.name);
     std::vector<std::string_view> args = c.view;
-    for (const std::string_view more : {std::string_view("--size"), std::string_view("300x200"),
-                                        std::string_view("-o"), std::string_view(out), c.sample}) {
-      args.push_back(more);
-    }
+    args.insert(args.end(), {"-o", out, c.sample});
     ASSERT_EQ(Run(args), kExportWritten) << c.name << ": " << err_.str();
-    const QImage image(QString::fromStdString(out));
-    EXPECT_EQ(image.size(), QSize(300, 200)) << c.name;
+    EXPECT_EQ(QImage(QString::fromStdString(out)).size(), QSize(c.width, c.height)) << c.name;
+    EXPECT_EQ(err_.str(), "");
   }
-  EXPECT_EQ(err_.str(), "");
 }
 
-TEST_F(ExportModeTest, ReportsWhatStopsThePicture) {
-  const std::string out = Out("x.png");
-  EXPECT_EQ(Run({"polar", "-o", out, "missing.txt"}), kExportFailed);
-  EXPECT_NE(err_.str().find("zefview: missing.txt could not be read\n"), std::string::npos)
-      << err_.str();
-
-  err_.str("");
-  EXPECT_EQ(Run({"polar", "--band", "20k", "-o", out, kSample}), kExportUsage);
-  EXPECT_EQ(err_.str(), "zefview: Band \"20k\" is not in the file's range 63 to 16k\n");
-
-  err_.str("");
-  EXPECT_EQ(Run({"spectra", "--arc", "36", "-o", out, kSample}), kExportUsage);
-  EXPECT_EQ(err_.str(),
-            "zefview: The direction must lie within arcs 0 to 35 and points 0 to 18 for this "
-            "file\n");
-
-  err_.str("");
-  EXPECT_EQ(Run({"cabinet", "--cabinet", "dxf", "-o", out, kSample}), kExportUsage);
-  EXPECT_EQ(err_.str(), "zefview: The file has no dxf cabinet\n");
-
-  err_.str("");
-  EXPECT_EQ(Run({"phase-curves", "-o", out, kSample}), kExportUsage);
-  EXPECT_EQ(err_.str(), "zefview: The file has no phase data\n");
-
-  err_.str("");
+// Whatever stops the picture is said on one line and leaves nothing written.
+TEST_F(ExportModeTest, RefusesWithoutWritingAnything) {
+  const std::string out = Path("x.png");
+  const std::string fifo = Path("fifo.txt");
+  const std::string random = Path("random.zf2");
+  const std::string readOnly = Path("kept.png");
+  const std::string fifoOut = Path("fifo.png");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(fifoOut.c_str(), 0600), 0);
+  std::mt19937 generator(7);
+  std::string noise(4 << 20, '\0');
+  for (char& c : noise) c = static_cast<char>(generator());
+  std::ofstream(random, std::ios::binary) << noise;
+  std::ofstream(readOnly) << "kept";
+  fs::permissions(readOnly, fs::perms::owner_read);
+  const struct {
+    std::vector<std::string_view> args;
+    int exit;
+    std::string message;  // the last line of the error stream
+  } cases[] = {
+      {{"polar", "-o", out, "missing.txt"}, kExportFailed, "zefview: missing.txt does not exist"},
+      {{"polar", "-o", out, "/dev/zero"},
+       kExportFailed,
+       "zefview: /dev/zero is not a regular file"},
+      {{"polar", "-o", out, fifo}, kExportFailed, "zefview: " + fifo + " is not a regular file"},
+      {{"polar", "-o", out, random}, kExportFailed, "zefview: " + random + " could not be read"},
+      {{"polar", "-o", readOnly, kSample},
+       kExportFailed,
+       "zefview: Cannot write " + readOnly + ": it is read-only"},
+      {{"polar", "-o", fifoOut, kSample},
+       kExportFailed,
+       "zefview: Cannot write " + fifoOut + ": it is not a regular file"},
+      {{"polar", "--band", "20k", "-o", out, kSample},
+       kExportUsage,
+       "zefview: Band \"20k\" is not in the file's range 63 to 16k"},
+      {{"spectra", "--arc", "36", "-o", out, kSample},
+       kExportUsage,
+       "zefview: The direction must lie within arcs 0 to 35 and points 0 to 18 for this file"},
+      {{"cabinet", "--cabinet", "dxf", "-o", out, kSample},
+       kExportUsage,
+       "zefview: The file has no dxf cabinet"},
+      {{"phase-curves", "-o", out, kSample}, kExportUsage, "zefview: The file has no phase data"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Run(c.args), c.exit) << c.message;
+    std::string text = err_.str();
+    text.pop_back();
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), c.message);
+    EXPECT_FALSE(fs::exists(out));
+  }
+  std::string kept;
+  std::ifstream(readOnly) >> kept;
+  EXPECT_EQ(kept, "kept");
   EXPECT_EQ(Run({"polar", "-o", out}), kExportUsage);
   EXPECT_EQ(err_.str().rfind("zefview: Missing data file\nusage: zefview --export", 0), 0u);
-  EXPECT_FALSE(fs::exists(out));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QXmlStreamReader>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -59,6 +60,22 @@ TEST_F(FramedGraphTest, PngHasTheSizeAndTheFrameWhereTheLayoutPutsIt) {
   const graphs::PixelPoint grid = window_.WorldToDevice(0.75, 50);
   EXPECT_EQ(image.pixel(grid.x, grid.y), qRgb(0xC8, 0xC8, 0xC8));
   EXPECT_EQ(image.pixel(grid.x, grid.y - 2), white);
+}
+
+// Twice the size, twice the lines: the layout is drawn magnified.
+TEST_F(FramedGraphTest, MagnifiedPictureScalesLinesAndMetafileSize) {
+  const graphs::Picture picture{&window_, nullptr, 0, kWidth, kHeight, 2 * kWidth, 2 * kHeight};
+  const QImage image = RenderImage(picture, fonts_);
+  ASSERT_EQ(image.size(), QSize(2 * kWidth, 2 * kHeight));
+  const graphs::GraphFrame& f = window_.Frame();
+  const int middleY = 2 * window_.WorldToDevice(0, 45).y;
+  for (const int x : {2 * f.x0, 2 * f.x0 + 1}) EXPECT_EQ(image.pixel(x, middleY), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(2 * f.x0 + 2, middleY), qRgb(255, 255, 255));
+
+  const QByteArray emf = RenderPicture(picture, PictureFormat::kEmf, fonts_, {});
+  std::int32_t frameRight = 0;
+  std::memcpy(&frameRight, emf.constData() + 32, 4);
+  EXPECT_EQ(frameRight, 2 * kWidth * 2540 / 96 - 1);  // 0.01 mm at 96 dpi
 }
 
 TEST_F(FramedGraphTest, SvgIsWellFormedXmlOfThePictureSize) {
