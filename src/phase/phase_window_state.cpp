@@ -74,7 +74,10 @@ Redraw PhaseWindowModel::SetMode(CurveMode mode) {
 
 Redraw PhaseWindowModel::ToggleUnwrap() {
   unwrap_ = !unwrap_;
-  return {true, false};
+  // A balloon update like any other, so the curves start again from the
+  // sensitivity.
+  mode_ = CurveMode::kSensitivity;
+  return {true, true};
 }
 
 view3d::ViewCamera PhaseWindowModel::BalloonCamera() const {

@@ -48,6 +48,8 @@ class PhaseWindowModel {
                 const view3d::ViewCamera& mainCamera = {});
   // Ignored for a mode that is disabled.
   Redraw SetMode(CurveMode mode);
+  // Redraws the balloon as a balloon update does (the curve mode too goes
+  // back to the sensitivity).
   Redraw ToggleUnwrap();
   // True when tracking was turned on, so the main camera applies at once.
   bool ToggleTrackMag();

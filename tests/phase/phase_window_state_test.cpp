@@ -63,7 +63,11 @@ TEST(PhaseWindowModel, ShowsOnTheBalloonUpdateAndHidesForASetWithoutPhase) {
   EXPECT_TRUE(window.Visible());
   EXPECT_EQ(window.Band(), 5);
   EXPECT_EQ(window.Caption(), "Phase balloon - 80Hz");
-  EXPECT_EQ(window.ToggleUnwrap(), (Redraw{true, false}));
+  set.filter->kind = model::FilterKind::FirWav;
+  window.Update(update::kCurves, set, 5);
+  window.SetMode(CurveMode::kFilter);
+  EXPECT_EQ(window.ToggleUnwrap(), (Redraw{true, true}));
+  EXPECT_EQ(window.Mode(), CurveMode::kSensitivity);
   EXPECT_TRUE(window.Unwrap());
   EXPECT_TRUE(window.ToggleTrackMag());
   EXPECT_FALSE(window.ToggleTrackMag());
