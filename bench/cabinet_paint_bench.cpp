@@ -59,9 +59,10 @@ std::string SphereDxf() {
   return text + "0\r\nENDSEC\r\n0\r\nEOF\r\n";
 }
 
-// The set, its parsed drawing and the scene of the first drawing.
+// The set, its parsed drawing and the scene of the first drawing, faces
+// filled or as outlines.
 struct Cabinet {
-  Cabinet() : scene(kWidth, kHeight, debug) {
+  explicit Cabinet(bool filled) : scene(kWidth, kHeight, debug) {
     const fs::path path = fs::temp_directory_path() / "zef_bench_sphere.dxf";
     std::ofstream(path, std::ios::binary) << SphereDxf();
     set.info->cabinetFlags = zef::model::cabinet_flag::kDxf;
@@ -69,7 +70,7 @@ struct Cabinet {
     set.info->onAxisCode = zef::model::kPlusX;
     set.info->upCode = zef::model::kPlusZ;
     set.cabinet.dxfPath = path.string();
-    options.Set(zef::graphs::Option::kDrawDxfFaces, true);
+    options.Set(zef::graphs::Option::kDrawDxfFaces, filled);
     zef::cabinet::DrawCabinetAxes(scene, 0);
     zef::cabinet::DrawCabinet(scene, 1, {set, CabinetKind::kDxf, options, dxf, debug});
     scene.SetVisibleObjects(0x3);
@@ -82,9 +83,10 @@ struct Cabinet {
   zef::view3d::Scene scene;
 };
 
-Cabinet& Loaded() {
-  static Cabinet cabinet;
-  return cabinet;
+Cabinet& Loaded(bool filled = true) {
+  static Cabinet faces(true);
+  static Cabinet outlines(false);
+  return filled ? faces : outlines;
 }
 
 zef::view3d::Camera CameraAt(float azimuth) {
@@ -113,7 +115,7 @@ void BM_Reproject(benchmark::State& state) {
 }
 
 void BM_ReprojectAndPaint(benchmark::State& state) {
-  Cabinet& cabinet = Loaded();
+  Cabinet& cabinet = Loaded(state.range(0) != 0);
   zef::model::NullSink errors;
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   float azimuth = 30;
@@ -154,6 +156,12 @@ BENCHMARK(BM_FirstDrawing)
 BENCHMARK(BM_Reproject)->Name("DxfCabinet100k/reproject+sort")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReprojectAndPaint)
     ->Name("DxfCabinet100k/reproject+sort+paint")
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+// The same drawing with the faces as outlines: nothing to sort.
+BENCHMARK(BM_ReprojectAndPaint)
+    ->Name("DxfCabinet100k/outlines/reproject+paint")
+    ->Arg(0)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
