@@ -79,6 +79,22 @@ void BM_ReprojectAndOrder(benchmark::State& bench) {
   bench.counters["drawn"] = static_cast<double>(scene.Projected().triangles.size());
 }
 
+// Looking straight at a pole of the grid, where the small triangles round
+// the axis crowd into a few screen cells.
+void BM_PoleView(benchmark::State& bench) {
+  const zef::graphs::ShadePalette palette;
+  zef::model::NullSink debug;
+  Scene scene(kWidth, kHeight, debug);
+  BalloonViewState state = ShadedWithGrid();
+  zef::view3d::BuildBalloonScene(scene, LargestSet(), state, palette);
+  state.camera.view.azimuth = static_cast<float>(bench.range(0));
+  state.camera.view.elevation = static_cast<float>(bench.range(1));
+  for (auto _ : bench) {
+    scene.SetCamera(state.camera);
+    benchmark::DoNotOptimize(scene.Projected().triangles.size());
+  }
+}
+
 void BM_DragFrame(benchmark::State& bench) {
   const zef::graphs::ShadePalette palette;
   zef::model::NullSink debug;
@@ -101,6 +117,12 @@ void BM_DragFrame(benchmark::State& bench) {
 
 BENCHMARK(BM_Rebuild)->Name("Balloon/rebuild")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReprojectAndOrder)->Name("Balloon/reproject+order")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PoleView)
+    ->Name("Balloon/reproject+order/azimuth,elevation")
+    ->Args({90, 0})
+    ->Args({270, 0})
+    ->Args({0, 90})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragFrame)->Name("Balloon/reproject+order+paint")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -171,6 +171,7 @@ TEST(BalloonScene, ShadingAndGridFollowLevelsAndOptions) {
     }
     EXPECT_EQ(colours, c.cellColours) << c.name;
     EXPECT_EQ(scene.VisibleObjects(), 0b111u) << c.name;
+    EXPECT_EQ(scene.NewObject(), 3) << c.name;  // the marker's slot is taken even when empty
   }
 }
 
