@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <vector>
 
 #include "graphs/picture_format.h"
 
@@ -28,27 +29,40 @@ std::optional<int> WholeNumber(std::string_view text) {
   return NumberOf<int>(text);
 }
 
-// "polar view" or "polar and balloon views": the views that show one band.
-std::string BandViewNames() {
-  std::string names;
-  int count = 0;
-  for (const ExportViewInfo& info : kExportViews) {
-    if (!info.showsBand) continue;
-    if (count++ > 0) names += " and ";
-    names += info.name;
+// "a, b or c" (or "a, b and c")
+std::string NameList(std::span<const std::string_view> names, std::string_view last = " or ") {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) list += i + 1 == names.size() ? last : ", ";
+    list += names[i];
   }
-  return names + (count > 1 ? " views" : " view");
+  return list;
 }
 
-// "polar, colormap, ea or spectra"
-std::string ViewNames() {
-  std::string names;
-  const std::size_t count = std::size(kExportViews);
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0) names += i + 1 == count ? " or " : ", ";
-    names += kExportViews[i].name;
+// "polar view" or "polar, balloon and phase-balloon views": the views that
+// show one band.
+std::string BandViewNames() {
+  std::vector<std::string_view> names;
+  for (const ExportViewInfo& info : kExportViews) {
+    if (info.showsBand) names.push_back(info.name);
   }
-  return names;
+  return NameList(names, " and ") + (names.size() > 1 ? " views" : " view");
+}
+
+// "polar, colormap, ..., or phase-curves"
+std::string ViewNames() {
+  std::vector<std::string_view> names;
+  for (const ExportViewInfo& info : kExportViews) names.push_back(info.name);
+  return NameList(names);
+}
+
+// The index of a name in a table; none when it is not there.
+template <std::size_t N>
+std::optional<int> IndexOf(const std::string_view (&names)[N], std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) return static_cast<int>(i);
+  }
+  return std::nullopt;
 }
 
 std::string OptionNames() {
@@ -146,6 +160,27 @@ class Parser {
     return true;
   }
 
+  // --cabinet KIND or --phase-mode MODE.
+  bool Named(std::string_view option) {
+    std::string_view name;
+    if (!Value(option, name)) return false;
+    const bool cabinet = option == "--cabinet";
+    const std::optional<int> index =
+        cabinet ? IndexOf(kCabinetNames, name) : IndexOf(kPhaseModeNames, name);
+    if (!index) {
+      return Error("Unknown " + std::string(cabinet ? "cabinet" : "phase mode") + " \"" +
+                   std::string(name) +
+                   "\": " + (cabinet ? NameList(kCabinetNames) : NameList(kPhaseModeNames)));
+    }
+    if (cabinet) {
+      request_.cabinet = static_cast<cabinet::CabinetKind>(*index);
+    } else {
+      request_.phaseMode = static_cast<phase::CurveMode>(*index);
+      phaseModeGiven_ = true;
+    }
+    return true;
+  }
+
   bool Argument(std::string_view arg) {
     if (arg == "--ea") {
       int selection = 0;
@@ -155,6 +190,7 @@ class Parser {
     }
     if (arg == "--arc" || arg == "--point") {
       directionGiven_ = true;
+      request_.directionGiven = true;
       // The largest grid; the file's own is checked once it is read.
       return arg == "--arc" ? Number(arg, 0, 71, request_.arc) : Number(arg, 0, 36, request_.point);
     }
@@ -170,7 +206,24 @@ class Parser {
       request_.band = band;
       return true;
     }
+    if (arg == "--azimuth" || arg == "--elevation" || arg == "--distance") {
+      cameraGiven_ = true;
+      if (arg == "--azimuth") return Number(arg, 0, 360, request_.azimuth);
+      if (arg == "--elevation") return Number(arg, -90, 90, request_.elevation);
+      request_.distance = 0;
+      return Number(arg, 1, 100000, *request_.distance);
+    }
+    if (arg == "--parallel") {
+      cameraGiven_ = true;
+      request_.parallel = true;
+      return true;
+    }
     if (arg == "--size") return Size();
+    if (arg == "--cabinet" || arg == "--phase-mode") return Named(arg);
+    if (arg == "--unwrap") {
+      request_.unwrap = true;
+      return true;
+    }
     if (arg == "--scale") return Scale();
     if (arg == "--bare") {
       request_.bare = true;
@@ -194,8 +247,12 @@ class Parser {
     const ExportView view = request_.view;
     if (request_.eaSelection && view != ExportView::kEaGraph)
       return Error("--ea applies to the ea view only");
-    if (directionGiven_ && view != ExportView::kSpectra) {
-      return Error("--arc and --point apply to the spectra view only");
+    if (directionGiven_ && view != ExportView::kSpectra && view != ExportView::kBalloon) {
+      return Error("--arc and --point apply to the spectra and balloon views only");
+    }
+    if (cameraGiven_ && view != ExportView::kBalloon) {
+      return Error(
+          "--azimuth, --elevation, --distance and --parallel apply to the balloon view only");
     }
     if (!request_.band.empty() && !InfoOf(view).showsBand) {
       return Error("--band applies to the " + BandViewNames() + " only");
@@ -205,6 +262,15 @@ class Parser {
       return Error("--size and --scale leave less than 50x50 to draw in");
     }
     if (request_.range && !RangeValid()) return false;
+    if (request_.cabinet && view != ExportView::kCabinet) {
+      return Error("--cabinet applies to the cabinet view only");
+    }
+    if (phaseModeGiven_ && view != ExportView::kPhaseCurves) {
+      return Error("--phase-mode applies to the phase-curves view only");
+    }
+    if (request_.unwrap && view != ExportView::kPhaseBalloon) {
+      return Error("--unwrap applies to the phase-balloon view only");
+    }
     if (request_.output.empty()) return Error("Missing output: -o OUT");
     if (!graphs::PictureFormatOf(request_.output)) {
       return Error("Unknown picture format of \"" + request_.output +
@@ -220,13 +286,14 @@ class Parser {
       if (ValidPolarRange(range, request_.options.Get(graphs::Option::kPolarTics6Db))) return true;
       return Error("Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)");
     }
-    if (request_.view == ExportView::kColourMap) {
+    if (request_.view == ExportView::kColourMap || request_.view == ExportView::kBalloon) {
       // The range is a level below the reference; either sign means it.
       range = -std::abs(range);
       if (range == -20 || range == -30 || range == -40) return true;
-      return Error("Colour-map range must be 20, 30 or 40");
+      return Error(request_.view == ExportView::kBalloon ? "Balloon range must be 20, 30 or 40"
+                                                         : "Colour-map range must be 20, 30 or 40");
     }
-    return Error("--range applies to the polar and colormap views only");
+    return Error("--range applies to the polar, colormap and balloon views only");
   }
 
   std::span<const std::string_view> args_;
@@ -234,6 +301,8 @@ class Parser {
   ExportRequest request_;
   std::string error_;
   bool directionGiven_ = false;
+  bool phaseModeGiven_ = false;
+  bool cameraGiven_ = false;
 };
 
 }  // namespace
@@ -269,7 +338,8 @@ std::string ExportUsage() {
          ViewNames() +
          "\n"
          "  --ea N              EA graph 0..7 (ea view; default 1, sensitivity)\n"
-         "  --arc N --point N   direction of the balloon spectra (default 0 0)\n"
+         "  --arc N --point N   direction of the balloon spectra (default 0 0), marked on\n"
+         "                      the balloon when given there\n"
          "  --band LABEL        band of the " +
          BandViewNames() +
          ", as \"1k\" or \"1000\" (default the viewer's first)\n"
@@ -280,7 +350,18 @@ std::string ExportUsage() {
          "  --option NAME       switch a display option on\n"
          "  --no-option NAME    switch a display option off\n"
          "  --range N           polar range in dB (20..50 by 10, 24..48 by 6 with 6db-tics)\n"
-         "                      or colour-map range (20, 30 or 40 dB)\n"
+         "                      or colour-map and balloon range (20, 30 or 40 dB)\n"
+         "  --azimuth A --elevation E   balloon view direction in degrees (default 60 30)\n"
+         "  --distance D        balloon camera distance (default 5 x the range's view size)\n"
+         "  --parallel          balloon in parallel projection instead of perspective\n"
+         "  --cabinet KIND      cabinet view: " +
+         NameList(kCabinetNames) +
+         "\n"
+         "                      (default the first the file has)\n"
+         "  --phase-mode MODE   phase-curves view: " +
+         NameList(kPhaseModeNames) +
+         "\n"
+         "  --unwrap            phase-balloon view: unwrap the phase along each arc\n"
          "  -o OUT              the picture: .png, .svg, .pdf or .emf; an existing file\n"
          "                      is replaced only when it is a writable regular file\n"
          "Display options: " +

@@ -5,12 +5,23 @@
 #include <string>
 #include <string_view>
 
+#include "cabinet/cabinet_kind.h"
 #include "graphs/metafile_footer.h"
 #include "graphs/option_set.h"
+#include "phase/phase_curves.h"
 
 namespace zef::app {
 
-enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra };
+enum class ExportView {
+  kPolar,
+  kColourMap,
+  kEaGraph,
+  kSpectra,
+  kBalloon,
+  kCabinet,
+  kPhaseBalloon,
+  kPhaseCurves
+};
 
 // Which reference option a view's caption names ("re on-axis", ...).
 enum class CaptionReference { kNone, kPolar, kBalloon };
@@ -30,13 +41,29 @@ struct ExportViewInfo {
   bool colourKey = false;
 };
 
+// Command-line names of the cabinet representations and the phase curve
+// modes, by their numbers.
+inline constexpr std::string_view kCabinetNames[] = {"rectangular", "trapezoidal", "edges", "faces",
+                                                     "dxf"};
+inline constexpr std::string_view kPhaseModeNames[] = {"sensitivity", "filter", "combined"};
+
 inline constexpr ExportViewInfo kExportViews[] = {
     {ExportView::kPolar, "polar", true, graphs::FooterPlacement::kBottomRight, "Polar diagram",
      CaptionReference::kPolar, false},
     {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight,
      "Colour maps", CaptionReference::kBalloon, true},
-    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
-    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre, "",
+     CaptionReference::kNone, false},
+    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre, "",
+     CaptionReference::kNone, false},
+    {ExportView::kBalloon, "balloon", true, graphs::FooterPlacement::kBottomRight, "Balloon",
+     CaptionReference::kBalloon, false},
+    {ExportView::kCabinet, "cabinet", false, graphs::FooterPlacement::kBottomRight, "Cabinet",
+     CaptionReference::kNone, false},
+    {ExportView::kPhaseBalloon, "phase-balloon", true, graphs::FooterPlacement::kBottomRight,
+     "Phase balloon", CaptionReference::kNone, false},
+    {ExportView::kPhaseCurves, "phase-curves", false, graphs::FooterPlacement::kBottomCentre,
+     "Phase and filters", CaptionReference::kNone, false},
 };
 
 // The view of that name; null when there is none.
@@ -53,11 +80,20 @@ struct ExportRequest {
   std::optional<int> eaSelection;  // none: the graph the viewer selects after a read
   int arc = 0;
   int point = 0;
-  std::string band;  // empty: the band the viewer selects first
+  bool directionGiven = false;  // --arc or --point: the balloon marks the direction
+  std::string band;             // empty: the band the viewer selects first
   int width = kDefaultWidth;
   int height = kDefaultHeight;
   graphs::OptionSet options;
-  std::optional<int> range;     // dB; polar 20..50, colour map -40, -30 or -20
+  std::optional<int> range;  // dB; polar 20..50, colour map and balloon -40, -30 or -20
+  // The balloon's camera; no distance: 5 x the view size of the range.
+  int azimuth = 60;
+  int elevation = 30;
+  std::optional<int> distance;
+  bool parallel = false;
+  std::optional<cabinet::CabinetKind> cabinet;  // none: the lowest the file has
+  phase::CurveMode phaseMode = phase::CurveMode::kSensitivity;
+  bool unwrap = false;          // the phase balloon's arcs
   bool bare = false;            // the viewer's picture alone, no caption or key
   std::optional<double> scale;  // picture pixels per drawing unit; none: by the size
   std::string output;

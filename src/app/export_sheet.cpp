@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/data_sheet.h"
+#include "app/export_pictures.h"
 #include "app/lower_graph.h"
 #include "model/fixed_text.h"
 
@@ -134,8 +135,8 @@ ExportSheet::ExportSheet(int width, int height, const graphs::FontMetrics& metri
                          model::MessageSink& errors)
     : graph_(width, height, metrics, errors), notes_(width, height, metrics, errors) {}
 
-std::unique_ptr<ExportSheet> ExportSheet::Build(const ExportRequest& request,
-                                                const DataSetHolder& holder, bool decimalComma,
+std::unique_ptr<ExportSheet> ExportSheet::Build(const ExportRequest& request, DataSetHolder& holder,
+                                                bool decimalComma,
                                                 const graphs::FontMetrics& metrics,
                                                 model::MessageSink& errors, std::string& error) {
   const double scale = ExportScale(request);
@@ -151,7 +152,10 @@ std::unique_ptr<ExportSheet> ExportSheet::Build(const ExportRequest& request,
 
   auto sheet = std::make_unique<ExportSheet>(width, height, metrics, errors);
   sheet->graph_.SetSize(width, layout.graphHeight);
-  if (!BuildLowerGraph(request, holder, decimalComma, sheet->graph_, error)) return nullptr;
+  const bool built = IsWindowPicture(request.view)
+                         ? BuildWindowPicture(request, holder, sheet->graph_, errors, error)
+                         : BuildLowerGraph(request, holder, decimalComma, sheet->graph_, error);
+  if (!built) return nullptr;
   sheet->picture_ = {&sheet->graph_, nullptr, 0, width, height, request.width, request.height};
   if (request.bare) return sheet;
 

@@ -30,10 +30,10 @@ std::string ExportCaption(const ExportRequest& request, const model::DataSet& se
 // units and, unless bare, its caption and colour key.
 class ExportSheet {
  public:
-  // Null with `error` set when the file has no such band or direction.
-  static std::unique_ptr<ExportSheet> Build(const ExportRequest& request,
-                                            const DataSetHolder& holder, bool decimalComma,
-                                            const graphs::FontMetrics& metrics,
+  // Null with `error` set when the file has no such band or direction. The
+  // holder's set gets its DXF lists when its DXF cabinet is drawn.
+  static std::unique_ptr<ExportSheet> Build(const ExportRequest& request, DataSetHolder& holder,
+                                            bool decimalComma, const graphs::FontMetrics& metrics,
                                             model::MessageSink& errors, std::string& error);
 
   ExportSheet(int width, int height, const graphs::FontMetrics& metrics,

@@ -1,6 +1,7 @@
 #include <ostream>
 #include <string>
 
+#include "cabinet/load_dxf_cabinet.h"
 #include "cli/commands.h"
 #include "cli/figures_json.h"
 #include "cli/json_dump.h"
@@ -48,6 +49,10 @@ int RunDump(std::span<const std::string> args, std::ostream& out, std::ostream& 
   const app::OpenOutcome outcome =
       OpenForOutput(parsed.file, Answering::Yes, LocaleUsesDecimalComma(), holder, err);
   if (!outcome.loaded) return outcome.readResult;
+  // The document shows the drawing's entities as the viewer reads them when drawn.
+  const cabinet::DxfLoadResult dxf =
+      cabinet::LoadDxfLists(*holder.LoadedForDrawing(), nullptr, nullptr);
+  if (!dxf.text.empty()) err << "dxf: " << dxf.text << '\n';
   JsonWriter json(parsed.pretty);
   json.BeginObject();
   WriteDataSetMembers(json, *holder.Loaded(), {outcome.readResult, holder.DataValid()});

@@ -40,6 +40,18 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   ASSERT_TRUE(spectra.request) << spectra.error;
   EXPECT_EQ(spectra.request->arc, 71);
   EXPECT_EQ(spectra.request->point, 36);
+  EXPECT_TRUE(spectra.request->directionGiven);
+
+  const ParsedExport balloon =
+      Parse({"balloon", "--azimuth", "90", "--elevation", "-15", "--distance", "400", "--parallel",
+             "--range", "20", "-o", "b.png", "f"});
+  ASSERT_TRUE(balloon.request) << balloon.error;
+  EXPECT_FALSE(balloon.request->directionGiven);
+  EXPECT_EQ(balloon.request->azimuth, 90);
+  EXPECT_EQ(balloon.request->elevation, -15);
+  EXPECT_EQ(balloon.request->distance, 400);
+  EXPECT_TRUE(balloon.request->parallel);
+  EXPECT_EQ(balloon.request->range, -20);
 
   // A colour-map range is a level below the reference, given either way.
   for (const std::string_view range : {"30", "-30"}) {
@@ -49,21 +61,44 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   }
 }
 
+TEST(ExportRequestTest, ReadsTheCabinetAndPhaseChoices) {
+  const ParsedExport cabinet = Parse({"cabinet", "--cabinet", "faces", "-o", "c.png", "f"});
+  ASSERT_TRUE(cabinet.request) << cabinet.error;
+  EXPECT_EQ(cabinet.request->cabinet, cabinet::CabinetKind::kFacesAndEdges);
+  const ParsedExport curves =
+      Parse({"phase-curves", "--phase-mode", "combined", "-o", "p.svg", "f"});
+  ASSERT_TRUE(curves.request) << curves.error;
+  EXPECT_EQ(curves.request->phaseMode, phase::CurveMode::kCombined);
+  const ParsedExport balloon =
+      Parse({"phase-balloon", "--unwrap", "--band", "1k", "-o", "b.png", "f"});
+  ASSERT_TRUE(balloon.request) << balloon.error;
+  EXPECT_TRUE(balloon.request->unwrap);
+  EXPECT_FALSE(balloon.request->cabinet);
+}
+
 TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
+  const std::string kViews =
+      "polar, colormap, ea, spectra, balloon, cabinet, phase-balloon or phase-curves";
   const struct {
     std::vector<std::string_view> args;
     std::string message;
   } cases[] = {
-      {{}, "Missing view: polar, colormap, ea or spectra"},
-      {{"balloon"}, "Unknown view \"balloon\": polar, colormap, ea or spectra"},
+      {{}, "Missing view: " + kViews},
+      {{"cube"}, "Unknown view \"cube\": " + kViews},
       {{"ea", "--ea"}, "Option --ea needs a value"},
       {{"ea", "--ea", "8"}, "--ea must be a whole number from 0 to 7"},
       {{"polar", "--ea", "1", "-o", "x.png", "f"}, "--ea applies to the ea view only"},
       {{"ea", "--arc", "1", "-o", "x.png", "f"},
-       "--arc and --point apply to the spectra view only"},
-      {{"ea", "--band", "1k", "-o", "x.png", "f"}, "--band applies to the polar view only"},
+       "--arc and --point apply to the spectra and balloon views only"},
+      {{"ea", "--band", "1k", "-o", "x.png", "f"},
+       "--band applies to the polar, balloon and phase-balloon views only"},
       {{"ea", "--range", "30", "-o", "x.png", "f"},
-       "--range applies to the polar and colormap views only"},
+       "--range applies to the polar, colormap and balloon views only"},
+      {{"balloon", "--range", "-10", "-o", "x.png", "f"}, "Balloon range must be 20, 30 or 40"},
+      {{"polar", "--parallel", "-o", "x.png", "f"},
+       "--azimuth, --elevation, --distance and --parallel apply to the balloon view only"},
+      {{"balloon", "--elevation", "91"}, "--elevation must be a whole number from -90 to 90"},
+      {{"balloon", "--distance", "0"}, "--distance must be a whole number from 1 to 100000"},
       {{"polar", "--option", "6db-tics", "--range", "50", "-o", "x.png", "f"},
        "Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)"},
       {{"colormap", "--range", "50", "-o", "x.png", "f"}, "Colour-map range must be 20, 30 or 40"},
@@ -78,6 +113,16 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
        "grid-when-shaded, stepped-curves, mark-6db, average-spectrum, equalisation, "
        "coloured-sphere"},
       {{"polar", "--dpi", "96"}, "Unknown option \"--dpi\""},
+      {{"cabinet", "--cabinet", "box"},
+       "Unknown cabinet \"box\": rectangular, trapezoidal, edges, faces or dxf"},
+      {{"phase-curves", "--phase-mode", "delay"},
+       "Unknown phase mode \"delay\": sensitivity, filter or combined"},
+      {{"polar", "--cabinet", "dxf", "-o", "x.png", "f"},
+       "--cabinet applies to the cabinet view only"},
+      {{"phase-balloon", "--phase-mode", "filter", "-o", "x.png", "f"},
+       "--phase-mode applies to the phase-curves view only"},
+      {{"phase-curves", "--unwrap", "-o", "x.png", "f"},
+       "--unwrap applies to the phase-balloon view only"},
       {{"polar", "a", "b"}, "Only one data file can be given"},
       {{"polar", "f"}, "Missing output: -o OUT"},
       {{"polar", "-o", "x.bmp", "f"},

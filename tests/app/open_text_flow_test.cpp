@@ -15,8 +15,9 @@ namespace {
 using model::PerBand;
 using textformat::testing::MinimalZef1;
 
-const Box kContainsErrors{'M', "This file contains errors, please correct the data.####Data and "
-                               "balloon is shown but a binary##distribution file can not be saved."};
+const Box kContainsErrors{'M',
+                          "This file contains errors, please correct the data.####Data and "
+                          "balloon is shown but a binary##distribution file can not be saved."};
 constexpr int kFirstBand = 5;  // the minimal file's bands: 1 kHz and 2 kHz
 constexpr int kLastBand = 6;
 
@@ -33,6 +34,23 @@ TEST_F(OpenFlowTest, CleanTextIsValidAndFromText) {
   EXPECT_EQ(platform_.boxes, std::vector<Box>{});
   EXPECT_TRUE(holder_.DataValid() && holder_.LoadedFromText());
   EXPECT_EQ(holder_.Reference().maximum, 91.5f);
+}
+
+// The drawing is read when its cabinet is first drawn, not by the open: its
+// failure is no line of the error list, and every load starts afresh.
+TEST_F(OpenFlowTest, DxfIsLeftForTheFirstCabinetDrawing) {
+  Write("cab.dxf", "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10\r\nX\r\n");
+  const auto text = Write("cab.txt", MinimalZef1("12.5",
+                                                 "<CABINET>\t<DXF>\tcab.dxf\t<UNIT>\t<M>\t"
+                                                 "<ORIGIN>\t0\t0\t0\n"));
+  EXPECT_EQ(Open(text).readResult, 0);
+  EXPECT_EQ(Lines(), std::vector<std::string>{});
+  EXPECT_EQ(holder_.Dxf().Ensure(*holder_.LoadedForDrawing(), nullptr),
+            cabinet::DxfLoadStatus::kFailed);
+  EXPECT_EQ(holder_.Dxf().DialogText(), "Bad LINE coordinate value - line no 8");
+  Open(text);
+  EXPECT_EQ(holder_.Dxf().DialogText(), "");
+  EXPECT_FALSE(holder_.Dxf().DialogOpen());
 }
 
 TEST_F(OpenFlowTest, TextWithErrorsIsShownNotValidAndNotChecked) {

@@ -17,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kSample = "data/samples/two-way-zef1.txt";
+constexpr std::string_view kPhaseSample = "data/samples/coax-zef2-v2.txt";
 
 class ExportModeTest : public ::testing::Test {
  protected:
@@ -45,16 +46,20 @@ TEST_F(ExportModeTest, WritesEachViewAtTheRequestedSize) {
     std::vector<std::string_view> view;
     const char* name;
     int width, height;
+    std::string_view sample = kSample;
   } cases[] = {
       {{"polar", "--band", "2k", "--size", "300x200"}, "polar.png", 300, 200},
       {{"colormap", "--range", "30", "--bare", "--size", "300x200"}, "map.png", 300, 200},
       {{"ea", "--ea", "2", "--size", "2000x1000", "--scale", "4"}, "ea.png", 2000, 1000},
       {{"spectra", "--arc", "9", "--point", "4", "--size", "1280x960"}, "spectra.png", 1280, 960},
+      {{"cabinet", "--cabinet", "edges", "--size", "300x200"}, "cabinet.png", 300, 200},
+      {{"phase-balloon", "--unwrap", "--band", "16k"}, "phase-balloon.png", 640, 480, kPhaseSample},
+      {{"phase-curves", "--phase-mode", "combined"}, "phase-curves.png", 640, 480, kPhaseSample},
   };
   for (const auto& c : cases) {
     const std::string out = Path(c.name);
     std::vector<std::string_view> args = c.view;
-    args.insert(args.end(), {"-o", out, kSample});
+    args.insert(args.end(), {"-o", out, c.sample});
     ASSERT_EQ(Run(args), kExportWritten) << c.name << ": " << err_.str();
     EXPECT_EQ(QImage(QString::fromStdString(out)).size(), QSize(c.width, c.height)) << c.name;
     EXPECT_EQ(err_.str(), "");
@@ -105,6 +110,10 @@ TEST_F(ExportModeTest, RefusesWithoutWritingAnything) {
       {{"spectra", "--arc", "36", "-o", out, kSample},
        kExportUsage,
        "zefview: The direction must lie within arcs 0 to 35 and points 0 to 18 for this file"},
+      {{"cabinet", "--cabinet", "dxf", "-o", out, kSample},
+       kExportUsage,
+       "zefview: The file has no dxf cabinet"},
+      {{"phase-curves", "-o", out, kSample}, kExportUsage, "zefview: The file has no phase data"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Run(c.args), c.exit) << c.message;
