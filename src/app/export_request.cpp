@@ -19,7 +19,7 @@ std::optional<int> WholeNumber(std::string_view text) {
   return value;
 }
 
-// "polar, colormap, ea or spectra"
+// "polar, colormap, ea, spectra or cta2034"
 std::string ViewNames() {
   std::string names;
   const std::size_t count = std::size(kExportViews);

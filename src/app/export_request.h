@@ -10,7 +10,7 @@
 
 namespace zef::app {
 
-enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra };
+enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra, kCta2034 };
 
 // One line per view `zefview --export` can draw: its name on the command line
 // whether it shows a single band (so --band applies to it) and where a
@@ -27,6 +27,7 @@ inline constexpr ExportViewInfo kExportViews[] = {
     {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight},
     {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
     {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kCta2034, "cta2034", false, graphs::FooterPlacement::kBottomCentre},
 };
 
 // The view of that name; null when there is none.

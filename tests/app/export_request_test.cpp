@@ -50,8 +50,8 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
     std::vector<std::string_view> args;
     std::string message;
   } cases[] = {
-      {{}, "Missing view: polar, colormap, ea or spectra"},
-      {{"balloon"}, "Unknown view \"balloon\": polar, colormap, ea or spectra"},
+      {{}, "Missing view: polar, colormap, ea, spectra or cta2034"},
+      {{"balloon"}, "Unknown view \"balloon\": polar, colormap, ea, spectra or cta2034"},
       {{"ea", "--ea"}, "Option --ea needs a value"},
       {{"ea", "--ea", "8"}, "--ea must be a whole number from 0 to 7"},
       {{"polar", "--ea", "1", "-o", "x.png", "f"}, "--ea applies to the ea view only"},

@@ -42,6 +42,7 @@ TEST_F(ExportModeTest, WritesEachViewAtTheRequestedSize) {
       {{"colormap", "--range", "30"}, "map.png"},
       {{"ea", "--ea", "2"}, "ea.png"},
       {{"spectra", "--arc", "9", "--point", "4"}, "spectra.png"},
+      {{"cta2034"}, "cta2034.png"},
   };
   for (const auto& c : cases) {
     const std::string out = Out(c.name);
