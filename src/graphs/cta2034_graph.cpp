@@ -85,17 +85,30 @@ void DrawDiAxis(GraphWindow& window, const YRange& range, double largestDi, bool
   window.Text(font, "DI", x + 4, top - window.TextExtent(font, "DI").height / 2);
 }
 
-// The curves' names in their colours along the top of the plot.
+// The curves' names in their colours: on the title's line when they fit
+// between the unit and the title, else along the top inside the plot,
+// wrapped at its right edge.
 void DrawLegend(GraphWindow& window) {
   const GraphFrame& f = window.Frame();
+  const GraphDescriptor& d = window.Descriptor();
   const int font = window.State().font;
-  int x = f.x0 + 4;
-  const int y = f.y0 - f.plotHeight + 2;
+  constexpr int kGap = 8;
+  int width = 0;
+  for (const Style& style : kStyles) width += window.TextExtent(font, style.legend).width + kGap;
+  const int titleLeft = f.x0 + f.plotWidth + kGap - window.TextExtent(font, d.title).width;
+  int x = f.x0 + kGap;
+  int y = f.y0 - f.plotHeight + 2;
+  if (x + width < titleLeft) y = f.y0 - f.plotHeight - f.lineHeight;
   window.PushState();
   for (const Style& style : kStyles) {
+    const TextSize size = window.TextExtent(font, style.legend);
+    if (x > f.x0 + kGap && x + size.width > f.x0 + f.plotWidth) {
+      x = f.x0 + kGap;
+      y += size.height;
+    }
     window.SetColour(style.colour);
     window.Text(font, style.legend, x, y);
-    x += window.TextExtent(font, style.legend).width + 8;
+    x += size.width + kGap;
   }
   window.PopState();
 }
