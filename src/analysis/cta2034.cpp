@@ -11,6 +11,36 @@ namespace {
 
 using model::PerBand;
 
+// One direction of the standard: horizontal and vertical angle in degrees
+// (positive to the loudspeaker's left and up).
+struct CtaDirection {
+  int horizontal;
+  int vertical;
+};
+
+// Arc and point of the balloon grid that hold a direction; arc 0 points up,
+// arc Q to the left. False when the grid has no point there.
+bool GridPointOf(const model::Grid& grid, CtaDirection direction, int& arc, int& point) {
+  const int last = grid.points - 1;
+  if (direction.horizontal == 180 && direction.vertical == 0) {
+    arc = 0;
+    point = last;
+    return true;
+  }
+  if (direction.horizontal != 0 && direction.vertical != 0) return false;
+  const int angle = direction.horizontal != 0 ? direction.horizontal : direction.vertical;
+  const int away = angle < 0 ? -angle : angle;
+  if (away % grid.stepDeg != 0 || away / grid.stepDeg > last) return false;
+  point = away / grid.stepDeg;
+  const int q = grid.Quarter();
+  if (direction.horizontal != 0) {
+    arc = angle > 0 ? q : 3 * q;
+  } else {
+    arc = angle >= 0 ? 0 : 2 * q;
+  }
+  return true;
+}
+
 // The directions averaged into each part of the early reflections and into
 // the listening window.
 constexpr CtaDirection kListeningWindow[] = {{0, 0},  {0, 10},  {0, -10}, {10, 0}, {-10, 0},
@@ -103,27 +133,6 @@ std::string_view CtaCurveName(CtaCurve curve) {
 
 std::string_view CtaCurveKey(CtaCurve curve) {
   return kNames[static_cast<int>(curve)].key;
-}
-
-bool GridPointOf(const model::Grid& grid, CtaDirection direction, int& arc, int& point) {
-  const int last = grid.points - 1;
-  if (direction.horizontal == 180 && direction.vertical == 0) {
-    arc = 0;
-    point = last;
-    return true;
-  }
-  if (direction.horizontal != 0 && direction.vertical != 0) return false;
-  const int angle = direction.horizontal != 0 ? direction.horizontal : direction.vertical;
-  const int away = angle < 0 ? -angle : angle;
-  if (away % grid.stepDeg != 0 || away / grid.stepDeg > last) return false;
-  point = away / grid.stepDeg;
-  const int q = grid.Quarter();
-  if (direction.horizontal != 0) {
-    arc = angle > 0 ? q : 3 * q;
-  } else {
-    arc = angle >= 0 ? 0 : 2 * q;
-  }
-  return true;
 }
 
 float SoundPowerRelative(const model::DataRecord& data, int band) {

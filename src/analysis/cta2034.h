@@ -49,17 +49,6 @@ struct CtaCurves {
   std::array<CtaBand, model::kMaxBands> bands{};
 };
 
-// One direction of the standard: horizontal and vertical angle in degrees
-// (positive to the loudspeaker's left and up).
-struct CtaDirection {
-  int horizontal;
-  int vertical;
-};
-
-// Arc and point of the balloon grid that hold a direction; arc 0 points up,
-// arc Q to the left. False when the grid has no point there.
-bool GridPointOf(const model::Grid& grid, CtaDirection direction, int& arc, int& point);
-
 // The power average over the whole balloon of one band, each point weighted
 // by the solid angle it stands for, relative to the band's on-axis level.
 float SoundPowerRelative(const model::DataRecord& data, int band);

@@ -27,34 +27,6 @@ model::DataSet RelativeSet(FormatKind kind, const testing::LevelOf& level) {
   return set;
 }
 
-TEST(Cta2034, GridPointsOfTheStandardsDirections) {
-  struct Row {
-    FormatKind kind;
-    CtaDirection direction;
-    bool found;
-    int arc;
-    int point;
-  };
-  const Row rows[] = {
-      {FormatKind::Zef1, {0, 0}, true, 0, 0},     {FormatKind::Zef1, {0, 40}, true, 0, 4},
-      {FormatKind::Zef1, {0, -40}, true, 18, 4},  {FormatKind::Zef1, {30, 0}, true, 9, 3},
-      {FormatKind::Zef1, {-30, 0}, true, 27, 3},  {FormatKind::Zef1, {180, 0}, true, 0, 18},
-      {FormatKind::Zef2, {-90, 0}, true, 54, 18}, {FormatKind::Zef2, {0, -60}, true, 36, 12},
-      {FormatKind::Zef2, {180, 0}, true, 0, 36},  {FormatKind::Zef1, {15, 0}, false, 0, 0},
-      {FormatKind::Zef1, {10, 10}, false, 0, 0},  {FormatKind::Zef1, {0, 190}, false, 0, 0},
-  };
-  for (const Row& row : rows) {
-    int arc = 0;
-    int point = 0;
-    const bool found = GridPointOf(model::GridOf(row.kind), row.direction, arc, point);
-    EXPECT_EQ(found, row.found) << row.direction.horizontal << "/" << row.direction.vertical;
-    if (found) {
-      EXPECT_EQ(std::to_string(arc) + "," + std::to_string(point),
-                std::to_string(row.arc) + "," + std::to_string(row.point));
-    }
-  }
-}
-
 TEST(Cta2034, OmnidirectionalSetGivesEqualCurvesAndNoDirectivity) {
   for (const FormatKind kind : {FormatKind::Zef1, FormatKind::Zef2}) {
     const auto set = testing::CleanSet(kind, 3, 4);  // sensitivity 88 and 89 dB
