@@ -169,6 +169,10 @@ TEST_F(ExportCommands, TextOfABinaryCompilesBackToTheSameBytes) {
     ASSERT_EQ(Run(RunCompile, {"@back/" + name + ".txt", "-o", "@back/" + name}), 0);
     EXPECT_EQ(Slurp(Path("back/" + name)), Slurp(Path(name)));
   }
+  const std::string junk = Write("junk.ZF1", "not a binary");
+  EXPECT_EQ(Run(RunText, {junk}), 2);
+  EXPECT_TRUE(err_.str().ends_with("zef text: " + junk + " cannot be read\n")) << err_.str();
+  EXPECT_FALSE(fs::exists(Path("junk.txt")));
   EXPECT_EQ(Run(RunText, {"@coax-zef2-v2.txt"}), 64);
   EXPECT_EQ(err_.str(), "zef text: " + Path("coax-zef2-v2.txt") +
                             " is not a distribution binary (.ZF1 or .ZF2)\n");
