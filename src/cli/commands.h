@@ -52,8 +52,9 @@ int RunCurves(std::span<const std::string> args, std::ostream& out, std::ostream
 int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // zef text FILE.ZF1|FILE.ZF2 [-o OUT.txt]: a distribution binary back as a
-// ZEF text file (default OUT: FILE.txt) with its companion files. Exit
-// status 0 written, 2 not read or not written.
+// ZEF text file (default OUT: FILE.txt, never replaced) with its companion
+// files. Exit status 0 written, 2 not read or not written, 64 for a usage
+// error.
 int RunText(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace zef::cli

@@ -1,5 +1,6 @@
 #include "cli/curves_output.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "model/info_record.h"
@@ -41,9 +42,13 @@ std::string CurvesText(const model::DataSet& set, const analysis::CtaCurves& cur
             (b.absolute ? "absolute levels" : "levels relative to on-axis") + '\n';
     for (int c = 0; c < analysis::kCtaCurveCount; ++c) {
       const auto curve = static_cast<CtaCurve>(c);
-      std::snprintf(line, sizeof line, "  %-28s %7.1f dB\n",
-                    std::string(analysis::CtaCurveName(curve)).c_str(),
-                    static_cast<double>(b[curve]));
+      const std::string name(analysis::CtaCurveName(curve));
+      if (model::IsMissing(b[curve]) || !std::isfinite(b[curve])) {
+        std::snprintf(line, sizeof line, "  %-28s no value\n", name.c_str());
+      } else {
+        std::snprintf(line, sizeof line, "  %-28s %7.1f dB\n", name.c_str(),
+                      static_cast<double>(b[curve]));
+      }
       text += line;
     }
   }

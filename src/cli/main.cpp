@@ -48,6 +48,7 @@ constexpr std::string_view kHelp =
     "                      (FreeFieldDirectivityTF)\n"
     "  zef text FILE.ZF1|FILE.ZF2 [-o OUT.txt]\n"
     "                      write a distribution binary back as a ZEF text file\n"
+    "                      (default OUT: FILE.txt, which must not exist yet)\n"
     "  zef --help          show this help\n"
     "  zef --version       show the version\n";
 

@@ -89,6 +89,12 @@ int RunText(std::span<const std::string> args, std::ostream&, std::ostream& err)
   }
   const fs::path target = out.empty() ? binary::WithExtension(file, ".txt") : fs::path(out);
   std::error_code ec;
+  // Beside a binary there is often the text it was compiled from: never
+  // replace that one unasked.
+  if (out.empty() && fs::exists(target, ec)) {
+    err << "zef text: " << target.string() << " exists; name the output with -o\n";
+    return kUsageError;
+  }
   if (fs::equivalent(target, file, ec)) {
     err << "zef text: " << target.string() << " is the binary itself\n";
     return kUsageError;

@@ -173,6 +173,9 @@ TEST_F(ExportCommands, TextOfABinaryCompilesBackToTheSameBytes) {
   EXPECT_EQ(Run(RunText, {junk}), 2);
   EXPECT_TRUE(err_.str().ends_with("zef text: " + junk + " cannot be read\n")) << err_.str();
   EXPECT_FALSE(fs::exists(Path("junk.txt")));
+  EXPECT_EQ(Run(RunText, {"@coax-zef2-v2.ZF2"}), 64);
+  EXPECT_EQ(err_.str(),
+            "zef text: " + Path("coax-zef2-v2.txt") + " exists; name the output with -o\n");
   EXPECT_EQ(Run(RunText, {"@coax-zef2-v2.txt"}), 64);
   EXPECT_EQ(err_.str(), "zef text: " + Path("coax-zef2-v2.txt") +
                             " is not a distribution binary (.ZF1 or .ZF2)\n");
