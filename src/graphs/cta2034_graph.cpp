@@ -24,12 +24,19 @@ constexpr Colour kGreen = 0x008000;
 constexpr Colour kOrange = 0x0080FF;
 constexpr Colour kPurple = 0x800080;
 constexpr Colour kGrey = 0x808080;
+constexpr Colour kBrown = 0x2A2AA5;
+constexpr Colour kTeal = 0x808000;
+constexpr Colour kOlive = 0x008080;
+constexpr Colour kPink = 0xB469FF;
+constexpr Colour kSkyBlue = 0xEBCE87;
+constexpr int kPartDash = 6;
 
 struct Style {
   CtaCurve curve;
   std::string_view legend;
   Colour colour;
   int dash;
+  bool part = false;  // of the early reflections: thin, under the others
 };
 constexpr Style kStyles[] = {
     {CtaCurve::OnAxis, "On Axis", kBlack, 0},
@@ -39,6 +46,11 @@ constexpr Style kStyles[] = {
     {CtaCurve::EstimatedInRoom, "PIR", kGrey, 2},
     {CtaCurve::Erdi, "ERDI", kOrange, 2},
     {CtaCurve::Spdi, "SPDI", kPurple, 2},
+    {CtaCurve::FloorBounce, "Floor", kBrown, kPartDash, true},
+    {CtaCurve::CeilingBounce, "Ceiling", kTeal, kPartDash, true},
+    {CtaCurve::FrontWall, "Front wall", kOlive, kPartDash, true},
+    {CtaCurve::SideWall, "Side wall", kPink, kPartDash, true},
+    {CtaCurve::RearWall, "Rear wall", kSkyBlue, kPartDash, true},
 };
 
 double RoundUp(double value, double step) {
@@ -59,7 +71,7 @@ void DrawCurve(GraphWindow& window, const std::vector<CurvePoint>& points, const
   window.PushState();
   window.SetColour(style.colour);
   window.SetDash(style.dash);
-  window.SetWidth(options.Get(Option::kHeavyCurves) ? 2 : 1);
+  window.SetWidth(options.Get(Option::kHeavyCurves) && !style.part ? 2 : 1);
   window.StartCurve(false);
   for (const CurvePoint& p : path) window.AddPoint(p.x, p.y);
   window.EndCurve();
@@ -157,19 +169,23 @@ void BuildCtaGraph(GraphWindow& window, const CtaGraphInput& input, EaGraphLayer
   window.ClearLayer(layers.curves);
 
   std::vector<double> missing;
-  for (const Style& style : kStyles) {
-    const bool di = analysis::IsDirectivityIndex(style.curve);
-    std::vector<CurvePoint> points;
-    for (int band = bands.first; band <= bands.last; ++band) {
-      const analysis::CtaBand& b = curves.bands[band];
-      const double x = BandX(input.set.kind, band);
-      const float value = b[style.curve];
-      const bool given = IsDrawable(value) && (di || b.absolute == absolute);
-      if (!given && style.curve == CtaCurve::OnAxis) missing.push_back(x);
-      const double y = di ? range.min + kDiFloor + value : value;
-      points.push_back({x, given ? std::clamp(y, range.min, range.max) : range.min});
+  // The parts first, so the main curves lie on top.
+  for (const bool parts : {true, false}) {
+    for (const Style& style : kStyles) {
+      if (style.part != parts) continue;
+      const bool di = analysis::IsDirectivityIndex(style.curve);
+      std::vector<CurvePoint> points;
+      for (int band = bands.first; band <= bands.last; ++band) {
+        const analysis::CtaBand& b = curves.bands[band];
+        const double x = BandX(input.set.kind, band);
+        const float value = b[style.curve];
+        const bool given = IsDrawable(value) && (di || b.absolute == absolute);
+        if (!given && style.curve == CtaCurve::OnAxis) missing.push_back(x);
+        const double y = di ? range.min + kDiFloor + value : value;
+        points.push_back({x, given ? std::clamp(y, range.min, range.max) : range.min});
+      }
+      DrawCurve(window, points, style, input.options);
     }
-    DrawCurve(window, points, style, input.options);
   }
   for (const double x : missing) DrawMissingMark(window, x, range.min);
   DrawLegend(window);

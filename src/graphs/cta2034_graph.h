@@ -9,7 +9,8 @@ namespace zef::graphs {
 
 // The CTA-2034-A curves over the set's bands in the EA graphs' frame: on
 // axis, listening window, early reflections, sound power and the estimated
-// in-room response against the left axis; ERDI and SPDI against their own
+// in-room response against the left axis, the five parts of the early
+// reflections thin and dashed beneath them; ERDI and SPDI against their own
 // axis on the right, at the same dB per pixel with 0 dB near the bottom.
 struct CtaGraphInput {
   const model::DataSet& set;

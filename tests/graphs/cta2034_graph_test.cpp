@@ -55,10 +55,12 @@ TEST(CtaGraph, OmnidirectionalSetDrawsEqualLevelsAndZeroDi) {
   const std::string levels = " open " + at(1, 90) + " " + at(2, 90) + " " + at(3, 25);
   const std::string di = " open " + at(1, 30) + " " + at(2, 30) + " " + at(3, 30);
   EXPECT_THAT(LinesOfKind(window, 1, "polyline"),
-              ElementsAre("polyline 000000 w1 d0" + levels, "polyline FF0000 w1 d0" + levels,
-                          "polyline 008000 w1 d0" + levels, "polyline 0000FF w1 d0" + levels,
-                          "polyline 808080 w1 d2" + levels, "polyline 0080FF w1 d2" + di,
-                          "polyline 800080 w1 d2" + di));
+              ElementsAre("polyline 2A2AA5 w1 d6" + levels, "polyline 808000 w1 d6" + levels,
+                          "polyline 008080 w1 d6" + levels, "polyline B469FF w1 d6" + levels,
+                          "polyline EBCE87 w1 d6" + levels, "polyline 000000 w1 d0" + levels,
+                          "polyline FF0000 w1 d0" + levels, "polyline 008000 w1 d0" + levels,
+                          "polyline 0000FF w1 d0" + levels, "polyline 808080 w1 d2" + levels,
+                          "polyline 0080FF w1 d2" + di, "polyline 800080 w1 d2" + di));
   const PixelPoint missing = window.WorldToDevice(3, 25);
   EXPECT_THAT(LinesOfKind(window, 1, "circle"),
               ElementsAre("circle " + std::to_string(missing.x) + " " + std::to_string(missing.y) +
