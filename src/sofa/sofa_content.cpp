@@ -52,6 +52,7 @@ std::vector<std::pair<std::string, std::string>> Attributes(const model::DataSet
   const model::InfoRecord& info = *set.info;
   const std::string model = Utf8(model::TextOf(info.modelName));
   const std::string maker = Utf8(model::TextOf(info.manufacturer));
+  const std::string description = Utf8(model::TextOf(info.description));
   // The name alone: the folder it was read from says nothing about the data.
   const std::string source = std::filesystem::path(set.sourcePath).filename().string();
   std::string comment =
@@ -72,9 +73,9 @@ std::vector<std::pair<std::string, std::string>> Attributes(const model::DataSet
           {"Organization", maker},
           {"AuthorContact", Utf8(model::TextOf(info.measurementEmail))},
           {"License", "No license provided, ask the author for permission"},
-          {"InstrumentType", "loudspeaker"},
-          {"InstrumentManufacturer", maker},
-          {"Musician", ""},
+          {"DatabaseName", "ZEF"},
+          {"SourceType", description.empty() ? "loudspeaker" : description},
+          {"SourceManufacturer", maker},
           {"DateCreated", now},
           {"DateModified", now},
           {"MeasurementDate", Utf8(model::TextOf(info.measurementDate))},

@@ -81,14 +81,19 @@ bool Write(NetCdf& nc, const SofaBalloon& b) {
   nc.Variable("ListenerPosition", {i, c}, origin.data(), {{"Type", kCartesian}, {"Units", kMetre}});
   nc.Variable("ListenerUp", {i, c}, up.data());
   nc.Variable("ListenerView", {i, c}, front.data(), {{"Type", kCartesian}, {"Units", kMetre}});
-  nc.Variable("ReceiverPosition", {r, c, i}, b.receivers.data(),
+  nc.Variable("ReceiverPosition", {r, c}, b.receivers.data(),
               {{"Type", kSpherical}, {"Units", kSphericalUnits}});
   nc.Variable("SourcePosition", {i, c}, origin.data(),
-              {{"Type", kSpherical}, {"Units", kSphericalUnits}});
-  nc.Variable("SourceUp", {i, c}, up.data());
-  nc.Variable("SourceView", {i, c}, front.data(), {{"Type", kCartesian}, {"Units", kMetre}});
-  nc.Variable("EmitterPosition", {e, c, i}, origin.data(),
-              {{"Type", kCartesian}, {"Units", kMetre}});
+              {{"Type", kCartesian},
+               {"Units", kMetre},
+               {"Reference", "The point the loudspeaker was turned about in the measurement"}});
+  nc.Variable("SourceUp", {i, c}, up.data(),
+              {{"Reference", "Along the first arc of the balloon, 90 degrees above the axis"}});
+  nc.Variable("SourceView", {i, c}, front.data(),
+              {{"Type", kCartesian},
+               {"Units", kMetre},
+               {"Reference", "The on-axis direction of the balloon"}});
+  nc.Variable("EmitterPosition", {e, c}, origin.data(), {{"Type", kCartesian}, {"Units", kMetre}});
   nc.Variable("N", {n}, b.frequencies.data(), {{"LongName", "frequency"}, {"Units", "hertz"}});
   nc.Variable("Data.Real", {m, r, n}, b.real.data());
   nc.Variable("Data.Imag", {m, r, n}, b.imag.data());
