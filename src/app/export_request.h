@@ -20,7 +20,8 @@ enum class ExportView {
   kBalloon,
   kCabinet,
   kPhaseBalloon,
-  kPhaseCurves
+  kPhaseCurves,
+  kCta2034
 };
 
 // Which reference option a view's caption names ("re on-axis", ...).
@@ -64,6 +65,8 @@ inline constexpr ExportViewInfo kExportViews[] = {
      "Phase balloon", CaptionReference::kNone, false},
     {ExportView::kPhaseCurves, "phase-curves", false, graphs::FooterPlacement::kBottomCentre,
      "Phase and filters", CaptionReference::kNone, false},
+    {ExportView::kCta2034, "cta2034", false, graphs::FooterPlacement::kBottomCentre, "",
+     CaptionReference::kNone, false},
 };
 
 // The view of that name; null when there is none.

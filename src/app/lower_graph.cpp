@@ -4,6 +4,7 @@
 
 #include "app/data_sheet.h"
 #include "graphs/color_map.h"
+#include "graphs/cta2034_graph.h"
 #include "graphs/direction_response.h"
 #include "graphs/ea_graphs.h"
 #include "graphs/polar_diagram.h"
@@ -119,6 +120,10 @@ bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, 
     case ExportView::kPhaseBalloon:
     case ExportView::kPhaseCurves:
       break;  // not lower graphs: see BuildWindowPicture
+    case ExportView::kCta2034:
+      graphs::BuildCtaGraph(window,
+                            {.set = set, .options = request.options, .decimalComma = decimalComma});
+      return true;
   }
   return false;
 }

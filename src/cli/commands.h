@@ -41,4 +41,20 @@ int RunSheet(std::span<const std::string> args, std::ostream& out, std::ostream&
 // status 0 printed, 1 loaded but no such table, 2 not loaded.
 int RunTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// zef curves FILE [--csv]: the CTA-2034-A curves of every band, a block per
+// band or, with --csv, one header line and a row per band. Exit status as for
+// dump.
+int RunCurves(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// zef export --csv OUT_FOLDER FILE | --sofa OUT.sofa FILE: the data as CSV
+// tables in a folder, or the balloon as a SOFA file. Exit status the read's
+// result, 2 when nothing could be written.
+int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// zef text FILE.ZF1|FILE.ZF2 [-o OUT.txt]: a distribution binary back as a
+// ZEF text file (default OUT: FILE.txt, never replaced) with its companion
+// files. Exit status 0 written, 2 not read or not written, 64 for a usage
+// error.
+int RunText(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 }  // namespace zef::cli

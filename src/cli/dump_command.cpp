@@ -3,6 +3,7 @@
 
 #include "cabinet/load_dxf_cabinet.h"
 #include "cli/commands.h"
+#include "cli/curves_output.h"
 #include "cli/figures_json.h"
 #include "cli/json_dump.h"
 #include "cli/locale_settings.h"
@@ -57,6 +58,7 @@ int RunDump(std::span<const std::string> args, std::ostream& out, std::ostream& 
   json.BeginObject();
   WriteDataSetMembers(json, *holder.Loaded(), {outcome.readResult, holder.DataValid()});
   WriteFiguresMember(json, holder);
+  WriteCurvesMember(json, *holder.Loaded());
   json.EndObject();
   out << json.Document() << '\n';
   return outcome.readResult;

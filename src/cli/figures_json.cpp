@@ -5,8 +5,8 @@
 #include <span>
 #include <string_view>
 
-#include "analysis/directivity.h"
 #include "analysis/band_curves.h"
+#include "analysis/directivity.h"
 
 namespace zef::cli {
 namespace {

@@ -36,6 +36,19 @@ constexpr std::string_view kHelp =
     "  zef table sensitivity|axial [--no | --ask] [--decimal-comma] FILE\n"
     "                      print the sensitivity or axial spectrum table exactly as\n"
     "                      the viewer copies it for a spreadsheet\n"
+    "  zef curves FILE [--csv]\n"
+    "                      print the CTA-2034-A curves of every band (on axis,\n"
+    "                      listening window, early reflections and their parts,\n"
+    "                      sound power, estimated in-room response, ERDI, SPDI)\n"
+    "  zef export --csv OUT_FOLDER FILE\n"
+    "                      write the per-band data, both polar planes, the balloon\n"
+    "                      and the CTA-2034-A curves as CSV files into OUT_FOLDER\n"
+    "  zef export --sofa OUT.sofa FILE\n"
+    "                      write the balloon as an AES69 SOFA file\n"
+    "                      (FreeFieldDirectivityTF)\n"
+    "  zef text FILE.ZF1|FILE.ZF2 [-o OUT.txt]\n"
+    "                      write a distribution binary back as a ZEF text file\n"
+    "                      (default OUT: FILE.txt, which must not exist yet)\n"
     "  zef --help          show this help\n"
     "  zef --version       show the version\n";
 
@@ -57,6 +70,9 @@ int main(int argc, char** argv) {
   if (args[0] == "dxf") return zef::cli::RunDxf(rest, std::cout, std::cerr);
   if (args[0] == "compile") return zef::cli::RunCompile(rest, std::cout, std::cerr);
   if (args[0] == "sheet") return zef::cli::RunSheet(rest, std::cout, std::cerr);
+  if (args[0] == "curves") return zef::cli::RunCurves(rest, std::cout, std::cerr);
+  if (args[0] == "export") return zef::cli::RunExport(rest, std::cout, std::cerr);
+  if (args[0] == "text") return zef::cli::RunText(rest, std::cout, std::cerr);
   if (args[0] == "table") return zef::cli::RunTable(rest, std::cout, std::cerr);
   std::cerr << "zef: unknown command '" << args[0] << "' (see zef --help)\n";
   return zef::cli::kUsageError;

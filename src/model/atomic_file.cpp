@@ -26,6 +26,7 @@ class TempFile {
     if (created_ && !renamed_) ::unlink(path_.c_str());
   }
   bool Opened() const { return fd_ >= 0; }
+  const std::string& Path() const { return path_; }
   bool Write(std::string_view bytes) {
     while (!bytes.empty()) {
       const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
@@ -37,7 +38,7 @@ class TempFile {
   }
   // Makes the file readable like any other, closes it and puts it in place.
   bool Commit(const fs::path& target) {
-    if (::fchmod(fd_, 0644) != 0 || !Close()) return false;
+    if (!Close() || ::chmod(path_.c_str(), 0644) != 0) return false;
     if (::rename(path_.c_str(), target.c_str()) != 0) return false;
     renamed_ = true;
     return true;
@@ -58,6 +59,24 @@ class TempFile {
 };
 
 }  // namespace
+
+bool WriteFileAtomically(const fs::path& target, const std::function<bool(const fs::path&)>& write,
+                         std::string& error) {
+  TempFile temp(target);
+  if (!temp.Opened()) {
+    error = "Cannot write " + target.string() + ": " + std::strerror(errno);
+    return false;
+  }
+  if (!write(temp.Path())) {
+    error = "Cannot write " + target.string();
+    return false;
+  }
+  if (!temp.Commit(target)) {
+    error = "Cannot write " + target.string() + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
 
 bool WriteFileAtomically(const fs::path& target, std::string_view bytes, std::string& error) {
   TempFile temp(target);

@@ -6,6 +6,7 @@
 
 #include "analysis/directivity.h"
 #include "analysis_fixture.h"
+#include "piston.h"
 
 namespace zef::analysis {
 namespace {
@@ -14,21 +15,13 @@ namespace {
 // forms of its far field.
 
 constexpr double kPi = std::numbers::pi;
+using testing::PistonLevel;
 
 double Directivity(double x) {
-  return x < 1e-9 ? 1.0 : 2 * std::cyl_bessel_j(1.0, x) / x;
+  return testing::PistonDirectivity(x);
 }
-
-// Level in dB at theta degrees off axis; behind the baffle -50 as the
-// reader stores half-sphere data, nulls floored at -100 like any file would.
-double PistonLevel(double ka, double thetaDeg) {
-  if (thetaDeg > 90) return -50;
-  const double d = std::fabs(Directivity(ka * std::sin(thetaDeg * kPi / 180)));
-  return std::max(20 * std::log10(d), -100.0);
-}
-
 double AnalyticQ(double ka) {
-  return ka * ka / (1 - std::cyl_bessel_j(1.0, 2 * ka) / ka);
+  return testing::PistonQ(ka);
 }
 
 // x where the piston is down exactly 6.0 dB, the level the widths look for.

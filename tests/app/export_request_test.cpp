@@ -78,7 +78,7 @@ TEST(ExportRequestTest, ReadsTheCabinetAndPhaseChoices) {
 
 TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
   const std::string kViews =
-      "polar, colormap, ea, spectra, balloon, cabinet, phase-balloon or phase-curves";
+      "polar, colormap, ea, spectra, balloon, cabinet, phase-balloon, phase-curves or cta2034";
   const struct {
     std::vector<std::string_view> args;
     std::string message;

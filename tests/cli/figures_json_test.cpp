@@ -35,7 +35,9 @@ TEST_F(CommandTest, DumpedFiguresFollowTheSetAfterTheFlow) {
   const std::string widths = "[0,360,360,360,360,360,360,360,360,360]";
   const std::size_t figures = json.find(R"(,"figures":{)");
   ASSERT_NE(figures, std::string::npos);
-  EXPECT_EQ(json.substr(figures),
+  const std::size_t curves = json.find(R"(,"curves":{)");
+  ASSERT_NE(curves, std::string::npos);
+  EXPECT_EQ(json.substr(figures, curves - figures),
             R"(,"figures":{"horizontalWidth":)" + widths + R"(,"verticalWidth":)" + widths +
                 R"(,"horizontalMaxAngle":)" + zeros + R"(,"verticalMaxAngle":)" + zeros +
                 R"(,"horizontalOffClass":)" + zeros + R"(,"verticalOffClass":)" + zeros +
@@ -44,8 +46,7 @@ TEST_F(CommandTest, DumpedFiguresFollowTheSetAfterTheFlow) {
                 R"("axialDI":[-12000,0,0,0,0,0,0,0,0,0],"lowestImpedance":4,"nominalImpedance":10,)"
                 R"("maxSensitivity":90,"avgSensitivity":90,)"
                 R"("testSpectrum":[-12,-8,-4,0,0,0,0,0,0,0,0,0,0,0,-4,-8,-12,-16,-20,-24,-28,-32,)"
-                R"(-36,-40,-44,-48,-52,-56,-60,-64],"equivalentPower":99.763115}})"
-                "\n");
+                R"(-36,-40,-44,-48,-52,-56,-60,-64],"equivalentPower":99.763115})");
 }
 
 }  // namespace

@@ -55,6 +55,7 @@ TEST_F(ExportModeTest, WritesEachViewAtTheRequestedSize) {
       {{"cabinet", "--cabinet", "edges", "--size", "300x200"}, "cabinet.png", 300, 200},
       {{"phase-balloon", "--unwrap", "--band", "16k"}, "phase-balloon.png", 640, 480, kPhaseSample},
       {{"phase-curves", "--phase-mode", "combined"}, "phase-curves.png", 640, 480, kPhaseSample},
+      {{"cta2034", "--size", "300x200"}, "cta2034.png", 300, 200},
   };
   for (const auto& c : cases) {
     const std::string out = Path(c.name);
