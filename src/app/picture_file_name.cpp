@@ -11,4 +11,11 @@ std::string WithPictureExtension(std::string_view name, std::string_view extensi
   return std::string(name) + std::string(extension);
 }
 
+std::string_view ExtensionOfChoice(std::string_view filter) {
+  for (const auto& choice : kPictureChoices) {
+    if (choice.filter == filter) return choice.extension;
+  }
+  return kPictureChoices.front().extension;
+}
+
 }  // namespace zef::app
