@@ -32,12 +32,13 @@ set(CPACK_PACKAGE_NAME zefview)
 set(CPACK_PACKAGE_VENDOR "zefview developers")
 set(CPACK_PACKAGE_CONTACT "zefview developers <zefview@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Viewer for loudspeaker data in the ZEF format")
-set(CPACK_PACKAGE_DESCRIPTION
-    "zefview reads ZEF text files and ZF1/ZF2 distribution files and shows the\n"
-    "loudspeaker's directivity balloon, polar diagrams, color maps, EA graphs\n"
-    "and data sheet. zef checks, dumps and compiles the files from scripts.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "zefview reads ZEF text files and ZF1/ZF2 distribution files and shows the\n"
+       "loudspeaker's directivity balloon, polar diagrams, color maps, EA graphs\n"
+       "and data sheet. zef checks, dumps and compiles the files from scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The graphs are laid out with Arial's metrics, which Liberation Sans has.
