@@ -32,11 +32,6 @@ void ListWindowModel::OutOfSpace() {
   widest_ = 0;
 }
 
-void ListWindowModel::CloseAt(WindowPlacement placement) {
-  saved_ = placement;
-  Close();
-}
-
 std::string ListCopyText(const std::deque<std::string>& lines, std::size_t selected) {
   std::string text;
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -43,8 +43,8 @@ class ListWindowModel : public ListWindowLines {
   // The list has no room left: it starts again empty.
   void OutOfSpace();
 
-  // Closing by the user: remember where the window stood, then close.
-  void CloseAt(WindowPlacement placement);
+  // Where the window stood when it closed; it opens there again.
+  void SavePlacement(WindowPlacement placement) { saved_ = placement; }
   const std::optional<WindowPlacement>& SavedPlacement() const { return saved_; }
 
  protected:

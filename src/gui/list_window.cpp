@@ -46,10 +46,7 @@ void ListWindow::Create() {
     const bool ctrl = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
     CopyOnDoubleClick(platform_, static_cast<std::size_t>(list_->row(item)), ctrl);
   });
-  QObject::connect(dialog_.get(), &QDialog::finished, dialog_.get(), [this] {
-    const QPoint at = dialog_->pos();
-    CloseAt({at.x(), at.y(), dialog_->width(), dialog_->height()});
-  });
+  QObject::connect(dialog_.get(), &QDialog::finished, dialog_.get(), [this] { Close(); });
 }
 
 void ListWindow::OnOpened() {
@@ -72,8 +69,13 @@ void ListWindow::OnLineAdded(const std::string& line, bool oldestRemoved) {
 
 void ListWindow::OnClosed() {
   ListWindowModel::OnClosed();
+  if (!dialog_) return;
+  // Closed by the user or before the next file is read: either way it comes
+  // back where it stood.
+  const QPoint at = dialog_->pos();
+  SavePlacement({at.x(), at.y(), dialog_->width(), dialog_->height()});
   // Closing may come from the window's own signal: it goes once that returns.
-  if (dialog_) dialog_.release()->deleteLater();
+  dialog_.release()->deleteLater();
   list_ = nullptr;
 }
 

@@ -69,7 +69,8 @@ TEST(ListWindowModel, WidestLineAndPlacementLastUntilTheyAreReset) {
   EXPECT_EQ(list.WidestLine(), 0);
 
   list.NoteLineWidth(50);
-  list.CloseAt({10, 20, 300, 90});
+  list.SavePlacement({10, 20, 300, 90});
+  list.Close();
   EXPECT_FALSE(list.IsOpen());
   EXPECT_EQ(list.WidestLine(), 0);
   list.WriteLine("again");  // reopens where it was closed

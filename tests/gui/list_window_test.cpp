@@ -44,7 +44,7 @@ TEST(ListWindow, OpensWithTheFirstLineAndShowsWhatTheListHolds) {
   EXPECT_GT(debug.WidestLine(), 0);
 }
 
-TEST(ListWindow, ClosedByTheUserItReopensWhereItWasLeftAndEmpty) {
+TEST(ListWindow, ClosedItReopensWhereItWasLeftAndEmpty) {
   QWidget owner;
   app::testing::DesktopFake desktop;
   auto errors = ListWindow::Errors(&owner, desktop);
@@ -60,6 +60,13 @@ TEST(ListWindow, ClosedByTheUserItReopensWhereItWasLeftAndEmpty) {
   ASSERT_NE(errors.Window(), nullptr);
   EXPECT_EQ(errors.Window()->pos(), at);
   EXPECT_EQ(Shown(errors), std::vector<std::string>{"second read"});
+
+  // Closed by the viewer before the next file: the same.
+  errors.Window()->move(160, 70);
+  const QPoint moved = errors.Window()->pos();
+  errors.Close();
+  errors.WriteLine("third read");
+  EXPECT_EQ(errors.Window()->pos(), moved);
 }
 
 TEST(ListWindow, DoubleClickCopiesThroughThePlatform) {
