@@ -18,6 +18,7 @@
 #include "model/message_sink.h"
 #include "painter/qpainter_canvas.h"
 #include "painter/qt_font_metrics.h"
+#include "qt_bench_main.h"
 #include "sample_sets.h"
 
 namespace {
@@ -116,11 +117,5 @@ BENCHMARK(BM_BuildAndWriteMetafile<BuildPolar>)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zef::gui {
 namespace {
@@ -11,6 +13,27 @@ namespace {
 QSize TemplateSize(const QFontMetrics& metrics) {
   return {metrics.averageCharWidth() * 248 / 4, metrics.height() * 60 / 8};
 }
+
+// Every line is as wide as the widest one, so the list can lay its lines out
+// as one size (thousands of lines stay quick) and still scrolls to the end
+// of the widest.
+class WidestLineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void SetTextWidth(int pixels) {
+    textWidth_ = pixels;
+    emit sizeHintChanged(QModelIndex());
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setWidth(std::max(size.width(), textWidth_ + kPadding));
+    return size;
+  }
+
+ private:
+  static constexpr int kPadding = 8;  // the item's own margins around its text
+  int textWidth_ = 0;
+};
 
 }  // namespace
 
@@ -36,6 +59,8 @@ void ListWindow::Create() {
   list_->setToolTip(QString::fromUtf8(app::kListWindowTooltip.data(),
                                       static_cast<qsizetype>(app::kListWindowTooltip.size())));
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list_->setUniformItemSizes(true);
+  list_->setItemDelegate(new WidestLineDelegate(list_));
   auto* layout = new QVBoxLayout(dialog_.get());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(list_);
@@ -62,9 +87,9 @@ void ListWindow::OnLineAdded(const std::string& line, bool oldestRemoved) {
   const int row = list_->count() - 1;
   list_->scrollToItem(list_->item(static_cast<int>(app::TopLineFor(static_cast<std::size_t>(row)))),
                       QAbstractItemView::PositionAtTop);
-  // The list widens its scroll range to the widest line by itself; the
-  // model keeps the width for the window's own use.
-  NoteLineWidth(list_->fontMetrics().horizontalAdvance(text));
+  if (NoteLineWidth(list_->fontMetrics().horizontalAdvance(text))) {
+    static_cast<WidestLineDelegate*>(list_->itemDelegate())->SetTextWidth(WidestLine());
+  }
 }
 
 void ListWindow::OnClosed() {

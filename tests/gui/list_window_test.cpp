@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include "app/desktop_fake.h"
 
@@ -42,6 +43,22 @@ TEST(ListWindow, OpensWithTheFirstLineAndShowsWhatTheListHolds) {
   EXPECT_EQ(Shown(debug).size(), 1000u);
   EXPECT_EQ(Shown(debug).front(), "2");
   EXPECT_GT(debug.WidestLine(), 0);
+}
+
+TEST(ListWindow, ScrollsToTheEndOfTheWidestLine) {
+  QWidget owner;
+  app::testing::DesktopFake desktop;
+  auto errors = ListWindow::Errors(&owner, desktop);
+  errors.WriteLine("short");
+  const std::string wide(300, 'W');
+  errors.WriteLine(wide);
+  errors.WriteLine("short again");
+  QApplication::processEvents();
+  QListWidget& list = ListOf(errors);
+  const int visible = list.viewport()->width();
+  const int wideWidth = list.fontMetrics().horizontalAdvance(QString::fromStdString(wide));
+  EXPECT_EQ(errors.WidestLine(), wideWidth);
+  EXPECT_GE(list.horizontalScrollBar()->maximum() + visible, wideWidth);
 }
 
 TEST(ListWindow, ClosedItReopensWhereItWasLeftAndEmpty) {
