@@ -26,9 +26,14 @@ bool SaveGraphAs(QWidget* owner, app::Platform& platform, const graphs::GraphWin
       QFileDialog::getSaveFileName(owner, Q(app::kSavePictureTitle), proposed,
                                    filters.join(QStringLiteral(";;")), &chosenFilter);
   if (chosen.isEmpty()) return false;
-  const std::string filter = chosenFilter.toStdString();
-  const std::string path =
-      app::WithPictureExtension(chosen.toStdString(), app::ExtensionOfChoice(filter));
+  return WriteChosenPicture(platform, window, fonts, footer, chosen.toStdString(),
+                            chosenFilter.toStdString());
+}
+
+bool WriteChosenPicture(app::Platform& platform, const graphs::GraphWindow& window,
+                        const painter::QtFontMetrics& fonts, const painter::MetafileFooter& footer,
+                        std::string_view chosen, std::string_view filter) {
+  const std::string path = app::WithPictureExtension(chosen, app::ExtensionOfChoice(filter));
   std::string error;
   if (painter::ExportGraph(window, path, fonts, footer, error)) return true;
   platform.ShowMessage(app::kPictureFailed);

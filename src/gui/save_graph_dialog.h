@@ -17,4 +17,10 @@ bool SaveGraphAs(QWidget* owner, app::Platform& platform, const graphs::GraphWin
                  const painter::QtFontMetrics& fonts, const painter::MetafileFooter& footer,
                  std::string_view currentFile);
 
+// Writes the graph to the file the dialog gave, its extension replaced by
+// the chosen filter's; tells the user when that fails.
+bool WriteChosenPicture(app::Platform& platform, const graphs::GraphWindow& window,
+                        const painter::QtFontMetrics& fonts, const painter::MetafileFooter& footer,
+                        std::string_view chosen, std::string_view filter);
+
 }  // namespace zef::gui
