@@ -19,6 +19,7 @@
 #include "painter/graph_export.h"
 #include "painter/qpainter_canvas.h"
 #include "painter/qt_font_metrics.h"
+#include "qt_bench_main.h"
 #include "sample_sets.h"
 
 namespace {
@@ -142,11 +143,5 @@ BENCHMARK(BM_BuildAndExportMagnified<BuildPolar>)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunQtBenchmarks<QGuiApplication>(argc, argv);
 }
