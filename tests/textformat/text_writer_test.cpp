@@ -22,8 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using wav::testing::TempDir;
 
-const fs::path kSamples =
-    fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "samples";
+const fs::path kSamples = ZEF_SAMPLES_DIR;
 
 // A read that must be clean; the file date is fixed so that two reads compare equal.
 std::unique_ptr<model::DataSet> ReadClean(const std::string& text, const fs::path& source) {

@@ -11,7 +11,7 @@
 #include "app/open_flow.h"
 #include "gui/desktop_platform.h"
 #include "gui/graph_clipboard.h"
-#include "gui/lower_graph.h"
+#include "app/lower_graph.h"
 #include "gui/qt_clipboard.h"
 #include "model/message_sink.h"
 
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   } else {
     zef::graphs::GraphWindow window(640, 480, fonts, errors);
     std::string error;
-    if (!zef::gui::BuildLowerGraph({}, holder, false, window, error)) return 1;
+    if (!zef::app::BuildLowerGraph({}, holder, false, window, error)) return 1;
     payload = zef::gui::GraphClipboardPayload(
         window, fonts, {"zefview", zef::graphs::FooterPlacement::kBottomRight});
   }
