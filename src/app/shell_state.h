@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+
+#include "graphs/option_set.h"
+
+namespace zef::app {
+
+enum class UpperView { kBalloon3D = 0, kCabinet3D = 1 };
+enum class LowerView { kPolars = 0, kColorMaps = 1, kEaData = 2, kBalloonSpectra = 3 };
+enum class CabinetKind { kRectangular = 0, kTrapezoidal, kEdges, kFacesAndEdges, kDxf };
+
+// The camera the shell keeps per upper view; the 3D view copies it in and out.
+struct ViewCamera {
+  float azimuth = 30.0f;
+  float elevation = 30.0f;
+  float distance = 300.0f;
+  float focal = 3.7320508f;  // a 30-degree view angle over a half-size of 1
+  float originX = 0.0f;
+  float originY = 0.0f;
+  bool operator==(const ViewCamera&) const = default;
+};
+
+inline constexpr int kBalloonRangeWidest = -40;
+inline constexpr int kBalloonRangeNarrowest = -20;
+inline constexpr float kCabinetViewSize = 1.0f;
+inline constexpr float kCameraDistancePerViewSize = 5.0f;
+
+// Picture size of the balloon for a range: -40 shows 60 (not 40), -30 30, -20 20.
+float BalloonViewSize(int balloonRange);
+
+// One blink timer: its tick counter and whether it runs.
+struct BlinkTimer {
+  bool running = false;
+  int ticks = 0;
+  bool capitals = false;  // the texts it blinks are shown in capitals
+};
+
+// Direction of the balloon spectra, per format kind.
+struct SpectraDirection {
+  int arc = 0;    // horizontal scroll bar
+  int point = 0;  // vertical scroll bar, shown inverted
+};
+
+// Everything the main window shows besides the loaded set.
+struct ShellState {
+  bool fileLoaded = false;
+  UpperView upper = UpperView::kBalloon3D;
+  LowerView lower = LowerView::kPolars;
+  CabinetKind cabinet = CabinetKind::kRectangular;
+  int eaSelection = 1;
+  int balloonRange = kBalloonRangeWidest;
+  int polarRange = 50;
+  ViewCamera balloonCamera{.distance = kCameraDistancePerViewSize * 60.0f};
+  ViewCamera cabinetCamera{.distance = kCameraDistancePerViewSize * kCabinetViewSize};
+  int bandWindowFirst = 1;
+  int bandWindowLast = 9;
+  int selectedBand = 0;
+  SpectraDirection spectra[2];  // ZEF1, ZEF2
+  BlinkTimer infoBlink;         // the "Show info file" button
+  BlinkTimer warningBlink;      // the off-axis warning labels
+  bool optionsDialogOpen = false;
+
+  ViewCamera& Camera() { return upper == UpperView::kBalloon3D ? balloonCamera : cabinetCamera; }
+  const ViewCamera& Camera() const {
+    return upper == UpperView::kBalloon3D ? balloonCamera : cabinetCamera;
+  }
+};
+
+// The state at start-up for the options in effect.
+ShellState InitialShellState(graphs::OptionSet options);
+
+}  // namespace zef::app
