@@ -11,8 +11,8 @@
 
 #include "analysis/band_curves.h"
 #include "app/derived_figures.h"
+#include "emf/emf_canvas.h"
 #include "graphs/color_map.h"
-#include "graphs/emf_canvas.h"
 #include "graphs/graph_window.h"
 #include "graphs/polar_diagram.h"
 #include "model/message_sink.h"
@@ -92,7 +92,7 @@ void BM_BuildAndWriteMetafile(benchmark::State& state) {
   for (auto _ : state) {
     zef::graphs::GraphWindow window(kWidth, kHeight, Fonts(), errors);
     Build(window);
-    zef::graphs::EmfCanvas canvas(Fonts(), {.font = Fonts().Description()});
+    zef::emf::EmfCanvas canvas(Fonts(), {.font = Fonts().Description()});
     window.Replay(canvas);
     bytes = canvas.Bytes().size();
     benchmark::DoNotOptimize(bytes);

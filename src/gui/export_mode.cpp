@@ -6,14 +6,14 @@
 #include <string>
 
 #include "app/data_set_holder.h"
+#include "app/export_request.h"
 #include "app/list_window_lines.h"
+#include "app/lower_graph.h"
 #include "app/message_text.h"
 #include "app/open_flow.h"
 #include "app/platform.h"
 #include "graphs/graph_fonts.h"
 #include "graphs/graph_window.h"
-#include "gui/export_request.h"
-#include "gui/lower_graph.h"
 #include "painter/graph_export.h"
 #include "painter/qt_font_metrics.h"
 
@@ -50,20 +50,15 @@ class StreamErrorList : public app::ListWindowLines {
   std::ostream& out_;
 };
 
-graphs::FooterPlacement FooterPlacementOf(ExportView view) {
-  const bool centred = view == ExportView::kPolar || view == ExportView::kColourMap;
-  return centred ? graphs::FooterPlacement::kBottomRight : graphs::FooterPlacement::kBottomCentre;
-}
-
 }  // namespace
 
 int RunExport(std::span<const std::string_view> args, std::ostream& err) {
-  const ParsedExport parsed = ParseExportArguments(args);
+  const app::ParsedExport parsed = app::ParseExportArguments(args);
   if (!parsed.request) {
-    err << "zefview: " << parsed.error << "\n" << ExportUsage();
+    err << "zefview: " << parsed.error << "\n" << app::ExportUsage();
     return kExportUsage;
   }
-  const ExportRequest& request = *parsed.request;
+  const app::ExportRequest& request = *parsed.request;
   app::DataSetHolder holder;
   StreamPlatform platform(err);
   StreamErrorList errors(err);
@@ -78,12 +73,12 @@ int RunExport(std::span<const std::string_view> args, std::ostream& err) {
   std::string error;
   // The viewer writes numbers as the user's locale does.
   const bool decimalComma = QLocale::system().decimalPoint() == QStringLiteral(",");
-  if (!BuildLowerGraph(request, holder, decimalComma, window, error)) {
+  if (!app::BuildLowerGraph(request, holder, decimalComma, window, error)) {
     err << "zefview: " << error << '\n';
     return kExportUsage;
   }
   const painter::MetafileFooter footer{std::string(graphs::kMetafileFooter),
-                                       FooterPlacementOf(request.view)};
+                                       app::InfoOf(request.view).footer};
   if (!painter::ExportGraph(window, request.output, fonts, footer, error)) {
     err << "zefview: " << error << '\n';
     return kExportFailed;

@@ -10,7 +10,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "graphs/emf_canvas.h"
+#include "emf/emf_canvas.h"
 #include "model/atomic_file.h"
 #include "painter/qpainter_canvas.h"
 
@@ -64,10 +64,10 @@ QByteArray Pdf(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
 
 QByteArray Emf(const graphs::GraphWindow& window, const QtFontMetrics& fonts,
                const MetafileFooter& footer) {
-  graphs::EmfCanvas canvas(fonts, {.dpi = kDotsPerInch,
-                                   .font = fonts.Description(),
-                                   .footer = footer.text,
-                                   .footerPlacement = footer.placement});
+  emf::EmfCanvas canvas(fonts, {.dpi = kDotsPerInch,
+                                .font = fonts.Description(),
+                                .footer = footer.text,
+                                .footerPlacement = footer.placement});
   window.Replay(canvas);
   const std::vector<std::uint8_t>& bytes = canvas.Bytes();
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
@@ -75,17 +75,6 @@ QByteArray Emf(const graphs::GraphWindow& window, const QtFontMetrics& fonts,
 }
 
 }  // namespace
-
-std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == ".png") return PictureFormat::kPng;
-  if (extension == ".svg") return PictureFormat::kSvg;
-  if (extension == ".pdf") return PictureFormat::kPdf;
-  if (extension == ".emf") return PictureFormat::kEmf;
-  return std::nullopt;
-}
 
 QImage RenderImage(const graphs::GraphWindow& window, const QtFontMetrics& fonts) {
   QImage image(std::max(window.Width(), 1), std::max(window.Height(), 1), QImage::Format_RGB32);

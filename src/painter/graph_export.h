@@ -8,14 +8,13 @@
 
 #include "graphs/graph_window.h"
 #include "graphs/metafile_footer.h"
+#include "graphs/picture_format.h"
 #include "painter/qt_font_metrics.h"
 
 namespace zef::painter {
 
-enum class PictureFormat { kPng, kSvg, kPdf, kEmf };
-
-// The format a file name asks for by its extension, in any case.
-std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
+using graphs::PictureFormat;
+using graphs::PictureFormatOf;
 
 // What a metafile adds to the picture: the footer text and where it goes.
 struct MetafileFooter {

@@ -1,8 +1,8 @@
-#include "graphs/pixel_rects.h"
+#include "emf/pixel_rects.h"
 
 #include <cstddef>
 
-namespace zef::graphs {
+namespace zef::emf {
 namespace {
 
 struct Run {
@@ -60,4 +60,4 @@ std::vector<ColourRect> ColourRects(PixelPoint topLeft, int width,
   return rects;
 }
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

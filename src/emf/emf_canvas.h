@@ -7,13 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "graphs/canvas.h"
-#include "graphs/emf_records.h"
-#include "graphs/font_metrics.h"
-#include "graphs/graph_fonts.h"
-#include "graphs/metafile_footer.h"
+#include "emf/drawing_types.h"
+#include "emf/emf_records.h"
 
-namespace zef::graphs {
+namespace zef::emf {
 
 struct EmfCanvasOptions {
   int dpi = 96;
@@ -76,4 +73,4 @@ class EmfCanvas final : public Canvas {
   std::optional<Colour> textColour_;
 };
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

@@ -2,10 +2,9 @@
 
 #include <span>
 #include <vector>
+#include "emf/drawing_types.h"
 
-#include "graphs/canvas.h"
-
-namespace zef::graphs {
+namespace zef::emf {
 
 // A rectangle of pixels of one colour, edges included.
 struct ColourRect {
@@ -23,4 +22,4 @@ struct ColourRect {
 // vector outputs need to stay small.
 std::vector<ColourRect> ColourRects(PixelPoint topLeft, int width, std::span<const Colour> colours);
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-namespace zef::graphs {
+namespace zef::emf {
 
 // Record types, object styles and flags of the enhanced metafile format that
 // the metafile canvas uses.
-namespace emf {
+namespace format {
 
 inline constexpr std::uint32_t kHeader = 1;
 inline constexpr std::uint32_t kPolygon = 3;
@@ -52,7 +52,7 @@ inline constexpr std::uint32_t kBlackPen = 0x80000007;
 inline constexpr std::uint32_t kNullPen = 0x80000008;
 inline constexpr std::uint32_t kSystemFont = 0x8000000D;
 
-}  // namespace emf
+}  // namespace format
 
 struct EmfPoint {
   std::int32_t x = 0;
@@ -129,4 +129,4 @@ class EmfRecordWriter {
   float scale_ = 0;  // 0.01 mm per logical unit, for text records
 };
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

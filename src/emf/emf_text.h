@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "emf/drawing_types.h"
 
-#include "graphs/font_metrics.h"
-
-namespace zef::graphs {
+namespace zef::emf {
 
 // A UTF-8 text as the UTF-16 units a metafile stores, with the advance of
 // every unit in pixels. Advances are differences of the measured widths of
@@ -21,4 +20,4 @@ struct MetafileText {
 
 MetafileText MetafileTextOf(std::string_view utf8, const FontMetrics& metrics, int font);
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

@@ -1,16 +1,15 @@
-#include "gui/export_request.h"
+#include "app/export_request.h"
 
 #include <charconv>
 #include <cstdlib>
 
-#include "painter/graph_export.h"
+#include "graphs/picture_format.h"
 
-namespace zef::gui {
+namespace zef::app {
 namespace {
 
 constexpr int kMinSide = 50;
 constexpr int kMaxSide = 4000;
-constexpr std::string_view kViews = "polar, colormap, ea or spectra";
 
 std::optional<int> WholeNumber(std::string_view text) {
   int value = 0;
@@ -20,12 +19,15 @@ std::optional<int> WholeNumber(std::string_view text) {
   return value;
 }
 
-std::optional<ExportView> ViewNamed(std::string_view name) {
-  if (name == "polar") return ExportView::kPolar;
-  if (name == "colormap") return ExportView::kColourMap;
-  if (name == "ea") return ExportView::kEaGraph;
-  if (name == "spectra") return ExportView::kSpectra;
-  return std::nullopt;
+// "polar, colormap, ea or spectra"
+std::string ViewNames() {
+  std::string names;
+  const std::size_t count = std::size(kExportViews);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0) names += i + 1 == count ? " or " : ", ";
+    names += kExportViews[i].name;
+  }
+  return names;
 }
 
 std::string OptionNames() {
@@ -48,12 +50,10 @@ class Parser {
   explicit Parser(std::span<const std::string_view> args) : args_(args) {}
 
   ParsedExport Run() {
-    if (args_.empty() || args_[0].starts_with("-"))
-      return Fail(std::string("Missing view: ") + std::string(kViews));
-    const std::optional<ExportView> view = ViewNamed(args_[0]);
-    if (!view)
-      return Fail("Unknown view \"" + std::string(args_[0]) + "\": " + std::string(kViews));
-    request_.view = *view;
+    if (args_.empty() || args_[0].starts_with("-")) return Fail("Missing view: " + ViewNames());
+    const ExportViewInfo* view = FindExportView(args_[0]);
+    if (!view) return Fail("Unknown view \"" + std::string(args_[0]) + "\": " + ViewNames());
+    request_.view = view->view;
     for (next_ = 1; next_ < args_.size();) {
       if (!Argument(args_[next_++])) return Fail(error_);
     }
@@ -162,7 +162,7 @@ class Parser {
     }
     if (request_.range && !RangeValid()) return false;
     if (request_.output.empty()) return Error("Missing output: -o OUT");
-    if (!painter::PictureFormatOf(request_.output)) {
+    if (!graphs::PictureFormatOf(request_.output)) {
       return Error("Unknown picture format of \"" + request_.output +
                    "\": use .png, .svg, .pdf or .emf");
     }
@@ -194,13 +194,30 @@ class Parser {
 
 }  // namespace
 
+const ExportViewInfo* FindExportView(std::string_view name) {
+  for (const ExportViewInfo& info : kExportViews) {
+    if (info.name == name) return &info;
+  }
+  return nullptr;
+}
+
+const ExportViewInfo& InfoOf(ExportView view) {
+  for (const ExportViewInfo& info : kExportViews) {
+    if (info.view == view) return info;
+  }
+  return kExportViews[0];
+}
+
 ParsedExport ParseExportArguments(std::span<const std::string_view> args) {
   return Parser(args).Run();
 }
 
 std::string ExportUsage() {
+  std::string views = ViewNames();
   return "usage: zefview --export VIEW [options] -o OUT FILE\n"
-         "  VIEW                polar, colormap, ea or spectra\n"
+         "  VIEW                " +
+         views +
+         "\n"
          "  --ea N              EA graph 0..7 (ea view; default 1, sensitivity)\n"
          "  --arc N --point N   direction of the balloon spectra (default 0 0)\n"
          "  --band LABEL        band, as \"1k\" or \"1000\" (default the viewer's first)\n"
@@ -214,4 +231,4 @@ std::string ExportUsage() {
          OptionNames() + "\n";
 }
 
-}  // namespace zef::gui
+}  // namespace zef::app

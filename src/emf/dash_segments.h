@@ -2,10 +2,9 @@
 
 #include <span>
 #include <vector>
+#include "emf/drawing_types.h"
 
-#include "graphs/canvas.h"
-
-namespace zef::graphs {
+namespace zef::emf {
 
 struct Segment {
   PixelPoint from;
@@ -23,4 +22,4 @@ std::vector<Segment> DashSegments(std::span<const PixelPoint> points, int dash);
 // the first repeated at the end.
 std::vector<PixelPoint> EllipseOutline(PixelPoint centre, int radiusX, int radiusY);
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

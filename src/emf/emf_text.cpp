@@ -1,8 +1,8 @@
-#include "graphs/emf_text.h"
+#include "emf/emf_text.h"
 
 #include <cstddef>
 
-namespace zef::graphs {
+namespace zef::emf {
 namespace {
 
 struct Decoded {
@@ -84,4 +84,4 @@ MetafileText MetafileTextOf(std::string_view utf8, const FontMetrics& metrics, i
   return result;
 }
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

@@ -1,13 +1,13 @@
-#include "graphs/emf_canvas.h"
+#include "emf/emf_canvas.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "graphs/dash_segments.h"
-#include "graphs/emf_text.h"
-#include "graphs/pixel_rects.h"
+#include "emf/dash_segments.h"
+#include "emf/emf_text.h"
+#include "emf/pixel_rects.h"
 
-namespace zef::graphs {
+namespace zef::emf {
 namespace {
 
 constexpr std::u16string_view kDescription{u"zefview\0graph", 13};
@@ -43,9 +43,9 @@ void EmfCanvas::Begin(int width, int height) {
   textColour_.reset();
   pen_ = Pen{};
   writer_.emplace(width_, height_, options_.dpi, kDescription);
-  writer_->SetMapMode(emf::kMapModeText);
-  writer_->SetBkMode(emf::kTransparent);
-  writer_->SetTextAlign(emf::kTaLeft | emf::kTaTop);
+  writer_->SetMapMode(format::kMapModeText);
+  writer_->SetBkMode(format::kTransparent);
+  writer_->SetTextAlign(format::kTaLeft | format::kTaTop);
   // Nothing may spill past the picture (a polar grid circle can).
   writer_->IntersectClipRect({0, 0, width_, height_});
   const std::u16string face = Utf16Face(options_.font.family);
@@ -67,9 +67,9 @@ void EmfCanvas::End() {
 }
 
 void EmfCanvas::ReleaseObjects() {
-  writer_->SelectObject(emf::kBlackPen);
-  writer_->SelectObject(emf::kWhiteBrush);
-  writer_->SelectObject(emf::kSystemFont);
+  writer_->SelectObject(format::kBlackPen);
+  writer_->SelectObject(format::kWhiteBrush);
+  writer_->SelectObject(format::kSystemFont);
   if (createdPen_) writer_->DeleteObject(kPenSlot);
   if (createdBrush_) writer_->DeleteObject(kBrushSlot);
   writer_->DeleteObject(kFontSlot);
@@ -85,12 +85,12 @@ void EmfCanvas::UseSolidPen() {
     if (createdPen_) {
       // An object is deleted only when it is not selected.
       if (penSelected_ == Selected::kCreated) {
-        writer_->SelectObject(emf::kBlackPen);
+        writer_->SelectObject(format::kBlackPen);
         penSelected_ = Selected::kDefault;
       }
       writer_->DeleteObject(kPenSlot);
     }
-    writer_->CreatePen(kPenSlot, emf::kPsSolid, wanted.width, wanted.colour);
+    writer_->CreatePen(kPenSlot, format::kPsSolid, wanted.width, wanted.colour);
     createdPen_ = wanted;
   }
   if (penSelected_ != Selected::kCreated) {
@@ -101,7 +101,7 @@ void EmfCanvas::UseSolidPen() {
 
 void EmfCanvas::UseNullPen() {
   if (penSelected_ == Selected::kNull) return;
-  writer_->SelectObject(emf::kNullPen);
+  writer_->SelectObject(format::kNullPen);
   penSelected_ = Selected::kNull;
 }
 
@@ -110,12 +110,12 @@ void EmfCanvas::UseBrush(Colour colour) {
   if (createdBrush_ != colour) {
     if (createdBrush_) {
       if (brushSelected_ == Selected::kCreated) {
-        writer_->SelectObject(emf::kNullBrush);
+        writer_->SelectObject(format::kNullBrush);
         brushSelected_ = Selected::kNull;
       }
       writer_->DeleteObject(kBrushSlot);
     }
-    writer_->CreateBrush(kBrushSlot, emf::kBsSolid, colour);
+    writer_->CreateBrush(kBrushSlot, format::kBsSolid, colour);
     createdBrush_ = colour;
   }
   if (brushSelected_ != Selected::kCreated) {
@@ -126,7 +126,7 @@ void EmfCanvas::UseBrush(Colour colour) {
 
 void EmfCanvas::UseNullBrush() {
   if (brushSelected_ == Selected::kNull) return;
-  writer_->SelectObject(emf::kNullBrush);
+  writer_->SelectObject(format::kNullBrush);
   brushSelected_ = Selected::kNull;
 }
 
@@ -253,4 +253,4 @@ void EmfCanvas::Pixels(PixelPoint topLeft, int width, std::span<const Colour> co
   for (const ColourRect& r : rects) FillBox(r.left, r.top, r.right, r.bottom, r.colour);
 }
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

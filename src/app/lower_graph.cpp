@@ -1,28 +1,28 @@
-#include "gui/lower_graph.h"
+#include "app/lower_graph.h"
 
 #include <optional>
 
 #include "app/data_sheet.h"
-#include "graphs/direction_response.h"
 #include "graphs/color_map.h"
+#include "graphs/direction_response.h"
 #include "graphs/ea_graphs.h"
 #include "graphs/polar_diagram.h"
 #include "model/bands.h"
 
-namespace zef::gui {
+namespace zef::app {
 namespace {
 
 // The band the request names, or the one the viewer selects after a read.
 std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet& set,
-                              const app::DataSheet& sheet, std::string& error) {
+                              const DataSheet& sheet, std::string& error) {
   if (request.band.empty()) return sheet.selectedBand;
   const int first = static_cast<int>(set.data.MinBand());
   const int last = static_cast<int>(set.data.MaxBand());
   const std::optional<int> band = model::FindBand(set.kind, request.band);
   if (!band || *band < first || *band > last) {
     error = "Band \"" + request.band + "\" is not in the file's range " +
-            std::string(app::ColumnLabel(set.kind, first)) + " to " +
-            std::string(app::ColumnLabel(set.kind, last));
+            std::string(ColumnLabel(set.kind, first)) + " to " +
+            std::string(ColumnLabel(set.kind, last));
     return std::nullopt;
   }
   return band;
@@ -35,11 +35,11 @@ int PolarRange(const ExportRequest& request) {
 
 }  // namespace
 
-bool BuildLowerGraph(const ExportRequest& request, const app::DataSetHolder& holder,
-                     bool decimalComma, graphs::GraphWindow& window, std::string& error) {
+bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, bool decimalComma,
+                     graphs::GraphWindow& window, std::string& error) {
   const model::DataSet& set = *holder.Loaded();
-  const app::DataSheet sheet =
-      app::BuildDataSheet(set, holder.Figures(), request.options, decimalComma, set.sourcePath);
+  const DataSheet sheet =
+      BuildDataSheet(set, holder.Figures(), request.options, decimalComma, set.sourcePath);
   const std::optional<int> band = ChosenBand(request, set, sheet, error);
   if (!band) return false;
   window.SetDecimalComma(decimalComma);
@@ -86,4 +86,4 @@ bool BuildLowerGraph(const ExportRequest& request, const app::DataSetHolder& hol
   return false;
 }
 
-}  // namespace zef::gui
+}  // namespace zef::app

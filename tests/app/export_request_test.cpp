@@ -1,10 +1,10 @@
-#include "gui/export_request.h"
+#include "app/export_request.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace zef::gui {
+namespace zef::app {
 namespace {
 
 ParsedExport Parse(std::vector<std::string_view> args) {
@@ -83,4 +83,4 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
 }
 
 }  // namespace
-}  // namespace zef::gui
+}  // namespace zef::app

@@ -1,10 +1,10 @@
-#include "graphs/dash_segments.h"
+#include "emf/dash_segments.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace zef::graphs {
+namespace zef::emf {
 
 std::vector<Segment> DashSegments(std::span<const PixelPoint> points, int dash) {
   std::vector<Segment> segments;
@@ -50,4 +50,4 @@ std::vector<PixelPoint> EllipseOutline(PixelPoint centre, int radiusX, int radiu
   return points;
 }
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

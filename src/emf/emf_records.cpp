@@ -1,11 +1,11 @@
-#include "graphs/emf_records.h"
+#include "emf/emf_records.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
 
-namespace zef::graphs {
+namespace zef::emf {
 
 // One record under construction: type, size (patched when appended), fields.
 class EmfRecordWriter::Record {
@@ -86,16 +86,16 @@ EmfRecordWriter::EmfRecordWriter(std::int32_t widthPx, std::int32_t heightPx, st
   const std::int32_t deviceWidth = 20 * dpi;
   const std::int32_t deviceHeight = 15 * dpi;
   scale_ = static_cast<float>(100.0 * 508.0 / deviceWidth);
-  Record header(emf::kHeader);
+  Record header(format::kHeader);
   header.Rect({0, 0, widthPx - 1, heightPx - 1})
       .Rect({0, 0, ToFrameUnits(widthPx, dpi), ToFrameUnits(heightPx, dpi)})
-      .U32(emf::kSignature)
+      .U32(format::kSignature)
       .U32(0x00010000)
       .U32(0)  // bytes, patched by Finish
       .U32(0)  // records, patched by Finish
       .U32(0)  // handles and reserved, patched by Finish
       .U32(description.empty() ? 0 : static_cast<std::uint32_t>(description.size() + 2))
-      .U32(description.empty() ? 0 : emf::kHeaderSize)
+      .U32(description.empty() ? 0 : format::kHeaderSize)
       .U32(0)
       .I32(deviceWidth)
       .I32(deviceHeight)
@@ -123,41 +123,41 @@ void EmfRecordWriter::NoteObject(std::uint32_t index) {
 }
 
 void EmfRecordWriter::SetMapMode(std::uint32_t mode) {
-  Record r(emf::kSetMapMode);
+  Record r(format::kSetMapMode);
   Append(r.U32(mode));
 }
 
 void EmfRecordWriter::SetBkMode(std::uint32_t mode) {
-  Record r(emf::kSetBkMode);
+  Record r(format::kSetBkMode);
   Append(r.U32(mode));
 }
 
 void EmfRecordWriter::SetTextColor(std::uint32_t colour) {
-  Record r(emf::kSetTextColor);
+  Record r(format::kSetTextColor);
   Append(r.U32(colour & 0xFFFFFF));
 }
 
 void EmfRecordWriter::SetTextAlign(std::uint32_t flags) {
-  Record r(emf::kSetTextAlign);
+  Record r(format::kSetTextAlign);
   Append(r.U32(flags));
 }
 
 void EmfRecordWriter::CreatePen(std::uint32_t index, std::uint32_t style, std::int32_t width,
                                 std::uint32_t colour) {
   NoteObject(index);
-  Record r(emf::kCreatePen);
+  Record r(format::kCreatePen);
   Append(r.U32(index).U32(style).I32(width).I32(0).U32(colour & 0xFFFFFF));
 }
 
 void EmfRecordWriter::CreateBrush(std::uint32_t index, std::uint32_t style, std::uint32_t colour) {
   NoteObject(index);
-  Record r(emf::kCreateBrushIndirect);
+  Record r(format::kCreateBrushIndirect);
   Append(r.U32(index).U32(style).U32(colour & 0xFFFFFF).U32(0));
 }
 
 void EmfRecordWriter::CreateFont(std::uint32_t index, const EmfFont& font) {
   NoteObject(index);
-  Record r(emf::kExtCreateFontIndirectW);
+  Record r(format::kExtCreateFontIndirectW);
   r.U32(index).I32(font.height).I32(0).I32(font.escapement).I32(font.escapement).I32(font.weight);
   r.U8(font.italic ? 1 : 0).U8(0).U8(0).U8(1);  // italic, underline, strike-out, DEFAULT_CHARSET
   r.U8(0).U8(0).U8(0).U8(0x22);                 // default precision and quality, swiss variable
@@ -167,22 +167,22 @@ void EmfRecordWriter::CreateFont(std::uint32_t index, const EmfFont& font) {
 }
 
 void EmfRecordWriter::SelectObject(std::uint32_t index) {
-  Record r(emf::kSelectObject);
+  Record r(format::kSelectObject);
   Append(r.U32(index));
 }
 
 void EmfRecordWriter::DeleteObject(std::uint32_t index) {
-  Record r(emf::kDeleteObject);
+  Record r(format::kDeleteObject);
   Append(r.U32(index));
 }
 
 void EmfRecordWriter::MoveTo(EmfPoint p) {
-  Record r(emf::kMoveToEx);
+  Record r(format::kMoveToEx);
   Append(r.Point(p));
 }
 
 void EmfRecordWriter::LineTo(EmfPoint p) {
-  Record r(emf::kLineTo);
+  Record r(format::kLineTo);
   Append(r.Point(p));
 }
 
@@ -194,11 +194,11 @@ void EmfRecordWriter::AppendPoints(std::uint32_t type, std::span<const EmfPoint>
 }
 
 void EmfRecordWriter::Polyline(std::span<const EmfPoint> points) {
-  AppendPoints(emf::kPolyline, points);
+  AppendPoints(format::kPolyline, points);
 }
 
 void EmfRecordWriter::Polygon(std::span<const EmfPoint> points) {
-  AppendPoints(emf::kPolygon, points);
+  AppendPoints(format::kPolygon, points);
 }
 
 void EmfRecordWriter::LineSegments(std::span<const EmfPoint> ends) {
@@ -208,7 +208,7 @@ void EmfRecordWriter::LineSegments(std::span<const EmfPoint> ends) {
     return static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp<std::int32_t>(
         v, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max())));
   };
-  Record r(emf::kPolyPolyline16);
+  Record r(format::kPolyPolyline16);
   r.Rect(BoundsOf(ends.first(2 * count)))
       .U32(static_cast<std::uint32_t>(count))
       .U32(static_cast<std::uint32_t>(2 * count));
@@ -218,17 +218,17 @@ void EmfRecordWriter::LineSegments(std::span<const EmfPoint> ends) {
 }
 
 void EmfRecordWriter::Rectangle(const EmfRect& box) {
-  Record r(emf::kRectangle);
+  Record r(format::kRectangle);
   Append(r.Rect(box));
 }
 
 void EmfRecordWriter::Ellipse(const EmfRect& box) {
-  Record r(emf::kEllipse);
+  Record r(format::kEllipse);
   Append(r.Rect(box));
 }
 
 void EmfRecordWriter::SetPixel(EmfPoint p, std::uint32_t colour) {
-  Record r(emf::kSetPixelV);
+  Record r(format::kSetPixelV);
   Append(r.Point(p).U32(colour & 0xFFFFFF));
 }
 
@@ -237,7 +237,7 @@ void EmfRecordWriter::ExtTextOut(EmfPoint reference, std::u16string_view text,
   constexpr std::uint32_t kStringOffset = 76;
   const auto units = static_cast<std::uint32_t>(text.size());
   const std::uint32_t dxOffset = kStringOffset + (2 * units + 3) / 4 * 4;
-  Record r(emf::kExtTextOutW);
+  Record r(format::kExtTextOutW);
   r.Rect(bounds).U32(1).F32(scale_).F32(scale_);  // GM_COMPATIBLE
   r.Point(reference).U32(units).U32(kStringOffset).U32(0).Rect({0, 0, -1, -1}).U32(dxOffset);
   r.Text(text).PadTo4();
@@ -246,12 +246,12 @@ void EmfRecordWriter::ExtTextOut(EmfPoint reference, std::u16string_view text,
 }
 
 void EmfRecordWriter::IntersectClipRect(const EmfRect& box) {
-  Record r(emf::kIntersectClipRect);
+  Record r(format::kIntersectClipRect);
   Append(r.Rect(box));
 }
 
 std::vector<std::uint8_t> EmfRecordWriter::Finish() {
-  Record eof(emf::kEof);
+  Record eof(format::kEof);
   Append(eof.U32(0).U32(16).U32(20));
   PatchU32(bytes_, 48, static_cast<std::uint32_t>(bytes_.size()));
   PatchU32(bytes_, 52, recordCount_);
@@ -261,4 +261,4 @@ std::vector<std::uint8_t> EmfRecordWriter::Finish() {
   return std::move(bytes_);
 }
 
-}  // namespace zef::graphs
+}  // namespace zef::emf

@@ -5,11 +5,33 @@
 #include <string>
 #include <string_view>
 
+#include "graphs/metafile_footer.h"
 #include "graphs/option_set.h"
 
-namespace zef::gui {
+namespace zef::app {
 
 enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra };
+
+// One line per view `zefview --export` can draw: its name on the command line
+// whether it shows a single band (so --band applies to it) and where a
+// metafile's footer goes so it stays clear of the drawing.
+struct ExportViewInfo {
+  ExportView view;
+  std::string_view name;
+  bool showsBand;
+  graphs::FooterPlacement footer;
+};
+
+inline constexpr ExportViewInfo kExportViews[] = {
+    {ExportView::kPolar, "polar", true, graphs::FooterPlacement::kBottomRight},
+    {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight},
+    {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
+};
+
+// The view of that name; null when there is none.
+const ExportViewInfo* FindExportView(std::string_view name);
+const ExportViewInfo& InfoOf(ExportView view);
 
 // What `zefview --export` is asked to draw. Values the data decide on (the
 // band, the direction) are checked once the file is loaded.
@@ -41,4 +63,4 @@ ParsedExport ParseExportArguments(std::span<const std::string_view> args);
 // The synopsis and options, for --help and after a usage error.
 std::string ExportUsage();
 
-}  // namespace zef::gui
+}  // namespace zef::app
