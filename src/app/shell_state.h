@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "graphs/option_set.h"
+#include "view3d/perspective.h"
 
 namespace zef::app {
 
@@ -11,15 +12,7 @@ enum class LowerView { kPolars = 0, kColorMaps = 1, kEaData = 2, kBalloonSpectra
 enum class CabinetKind { kRectangular = 0, kTrapezoidal, kEdges, kFacesAndEdges, kDxf };
 
 // The camera the shell keeps per upper view; the 3D view copies it in and out.
-struct ViewCamera {
-  float azimuth = 30.0f;
-  float elevation = 30.0f;
-  float distance = 300.0f;
-  float focal = 3.7320508f;  // a 30-degree view angle over a half-size of 1
-  float originX = 0.0f;
-  float originY = 0.0f;
-  bool operator==(const ViewCamera&) const = default;
-};
+using ViewCamera = view3d::ViewCamera;
 
 inline constexpr int kBalloonRangeWidest = -40;
 inline constexpr int kBalloonRangeNarrowest = -20;
@@ -51,8 +44,9 @@ struct ShellState {
   int eaSelection = 1;
   int balloonRange = kBalloonRangeWidest;
   int polarRange = 50;
-  ViewCamera balloonCamera{.distance = kCameraDistancePerViewSize * 60.0f};
-  ViewCamera cabinetCamera{.distance = kCameraDistancePerViewSize * kCabinetViewSize};
+  ViewCamera balloonCamera{.azimuth = 30, .elevation = 30, .distance = 300};
+  ViewCamera cabinetCamera{
+      .azimuth = 30, .elevation = 30, .distance = kCameraDistancePerViewSize * kCabinetViewSize};
   int bandWindowFirst = 1;
   int bandWindowLast = 9;
   int selectedBand = 0;
