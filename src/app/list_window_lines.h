@@ -40,6 +40,8 @@ class ListWindowLines : public model::MessageSink {
   // Empties the list and the line being built; the next write opens the
   // window again.
   void Close();
+  // Empties the list but keeps the window and the line being built.
+  void Empty() { lines_.clear(); }
 
   // True from the first write until Close.
   bool IsOpen() const { return open_; }
