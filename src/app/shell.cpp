@@ -2,18 +2,19 @@
 
 #include <system_error>
 
+#include "app/clipboard_payload.h"
 #include "app/clipboard_tables.h"
+#include "app/desktop_links.h"
 #include "app/dialog_ids.h"
 #include "app/open_flow.h"
 #include "app/option_commands.h"
+#include "app/outside_programs.h"
 
 namespace zef::app {
 namespace {
 
 constexpr std::string_view kFileDoesNotExist = "** File does not exist **";
 constexpr std::string_view kNotZefFile = "** Not a ZEF text or binary file:##";
-constexpr std::string_view kFailedToLoad = "Failed to load ";
-constexpr std::string_view kDoesNotExist = "####does no exist";
 constexpr int kSaveDialogControl = 33;
 
 bool Exists(const std::filesystem::path& path) {
@@ -122,9 +123,7 @@ Changes Shell::MenuCommand(int id) {
     case 12: {
       const std::string preset = holder_.LoadedFromText() ? currentFile_ : std::string();
       const auto chosen = platform_.ChooseFile(FileDialogKind::kOpenForEditing, preset);
-      if (chosen && !platform_.OpenWithDesktop(*chosen)) {
-        platform_.ShowMessage(std::string(kFailedToLoad) + *chosen);
-      }
+      if (chosen) StartEditor(platform_, *chosen, paths_.editor);
       return kNoChange;
     }
     case 13: {
@@ -136,8 +135,7 @@ Changes Shell::MenuCommand(int id) {
         return kNoChange;
       }
       if (newViewer && state_.fileLoaded) {
-        const std::string args[] = {*chosen};
-        platform_.StartDetached(paths_.executable, args);
+        StartSecondViewer(platform_, paths_.executable, *chosen);
         return kNoChange;
       }
       currentFile_ = *chosen;
@@ -153,9 +151,9 @@ Changes Shell::MenuCommand(int id) {
       const bool valid = holder_.DataValid();
       const bool text = holder_.LoadedFromText();
       if (id == 28 && SensitivityTableAvailable(*set, valid, text)) {
-        platform_.SetClipboardText(SensitivityTable(*set, currentFile_, decimalComma_));
+        platform_.SetClipboard(TextPayload(SensitivityTable(*set, currentFile_, decimalComma_)));
       } else if (id == 29 && AxialSpectrumTableAvailable(*set, valid, text)) {
-        platform_.SetClipboardText(AxialSpectrumTable(*set, currentFile_, decimalComma_));
+        platform_.SetClipboard(TextPayload(AxialSpectrumTable(*set, currentFile_, decimalComma_)));
       }
       return kNoChange;
     }
@@ -167,24 +165,14 @@ Changes Shell::MenuCommand(int id) {
       state_.optionsDialogOpen = true;
       return kOptionsDialogOpened;
     case 60:
-      return OpenHelpDocument("ZEF.PDF", "Failed to load #####");
     case 61:
-      return OpenHelpDocument("ZEF_Specs.PDF", "Failed to load####");
+      OpenHelpDocument(platform_, static_cast<HelpDocument>(id), HelpFolder(paths_.programDir));
+      return kNoChange;
     default:
       break;
   }
   if (id >= option_id::kFirst && id <= option_id::kLast) {
     return OptionCommand(state_, stored_.options, id);
-  }
-  return kNoChange;
-}
-
-Changes Shell::OpenHelpDocument(std::string_view name, std::string_view failure) {
-  const std::string path = (paths_.programDir / name).string();
-  if (!Exists(path)) {
-    platform_.ShowMessage(path + std::string(kDoesNotExist));
-  } else if (!platform_.OpenWithDesktop(path)) {
-    platform_.ShowMessage(std::string(failure) + path);
   }
   return kNoChange;
 }
@@ -229,9 +217,11 @@ void Shell::SaveOptions(bool fromDialog) {
   }
   if (fromDialog && !SameFonts(stored_, startFonts_)) {
     // New fonts apply to every window only in a fresh instance.
-    std::vector<std::string> args;
-    if (!currentFile_.empty()) args.push_back(currentFile_);
-    platform_.StartDetached(paths_.executable, args);
+    if (currentFile_.empty()) {
+      platform_.StartDetached(paths_.executable, {});
+    } else {
+      StartSecondViewer(platform_, paths_.executable, currentFile_);
+    }
     platform_.Quit();
   }
 }

@@ -22,6 +22,7 @@ struct ShellPaths {
   std::filesystem::path configDir;   // options, recent files, window place
   std::filesystem::path programDir;  // help documents; options of an installation
   std::string executable;            // started again for a second viewer
+  std::string editor;                // the editor the user chose; empty for the usual ones
 };
 
 // The viewer without its windows: the loaded file, the options, what the
@@ -76,7 +77,6 @@ class Shell {
   Changes OpenText(const std::string& name);
   Changes OpenBinary(const std::string& name);
   Changes AfterRead(bool loaded);
-  Changes OpenHelpDocument(std::string_view name, std::string_view failure);
   void SaveOptions(bool fromDialog);
   void ApplyTimers(TimerRequests requests);
 

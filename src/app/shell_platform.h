@@ -19,10 +19,6 @@ class ShellPlatform : public Platform {
   virtual std::optional<std::string> ChooseFile(FileDialogKind kind, std::string_view preset) = 0;
   virtual void StartTimer(int id, int intervalMs) = 0;
   virtual void KillTimer(int id) = 0;
-  // Opens a document or a web address with the desktop's program for it.
-  virtual bool OpenWithDesktop(std::string_view pathOrUrl) = 0;
-  virtual bool StartDetached(std::string_view program, std::span<const std::string> args) = 0;
-  virtual void SetClipboardText(std::string_view text) = 0;
   // The Ctrl key is held now.
   virtual bool ControlHeld() const = 0;
   // Ends the event loop.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/clipboard_payload.h"
 #include "app/shell_platform.h"
 #include "fake_platform.h"
 
@@ -28,17 +29,20 @@ class FakeShellPlatform : public ShellPlatform {
     log.push_back("start " + std::to_string(id) + " " + std::to_string(ms));
   }
   void KillTimer(int id) override { log.push_back("kill " + std::to_string(id)); }
-  bool OpenWithDesktop(std::string_view path) override {
-    log.push_back("open " + std::string(path));
+  bool OpenDocument(const std::filesystem::path& path) override {
+    log.push_back("open " + path.string());
     return desktopOpens;
   }
-  bool StartDetached(std::string_view program, std::span<const std::string> args) override {
-    std::string line = "run " + std::string(program);
+  bool StartDetached(const std::string& program, const std::vector<std::string>& args) override {
+    std::string line = "run " + program;
     for (const std::string& arg : args) line += " " + arg;
     log.push_back(line);
+    return desktopOpens;
+  }
+  bool SetClipboard(const ClipboardPayload& payload) override {
+    clipboard = payload.text;
     return true;
   }
-  void SetClipboardText(std::string_view text) override { clipboard = text; }
   bool ControlHeld() const override { return control; }
   void Quit() override { log.push_back("quit"); }
 

@@ -39,8 +39,10 @@ class ShellTest : public ::testing::Test {
   wav::testing::TempDir dir_;
   testing::FakeShellPlatform desktop_;
   ListWindowLines errors_{ListWindowLines::kErrorRules};
-  Shell shell_{
-      desktop_, errors_, {dir_.Path("config"), dir_.Path("program"), "/bin/zefview"}, false};
+  Shell shell_{desktop_,
+               errors_,
+               {dir_.Path("config"), dir_.Path("program"), "/bin/zefview", "myedit"},
+               false};
 };
 
 TEST_F(ShellTest, StartUpMessagesAndCommandLine) {
@@ -58,7 +60,7 @@ TEST_F(ShellTest, StartUpMessagesAndCommandLine) {
   };
   for (const Case& c : cases) {
     testing::FakeShellPlatform desktop;
-    Shell shell(desktop, errors_, {dir_.Path("none"), dir_.Path("none"), "zefview"}, false);
+    Shell shell(desktop, errors_, {dir_.Path("none"), dir_.Path("none"), "zefview", ""}, false);
     shell.Start(c.file);
     EXPECT_EQ(desktop.boxes.boxes, c.boxes) << c.file;
     EXPECT_EQ(shell.State().fileLoaded, c.loaded) << c.file;
@@ -291,10 +293,10 @@ TEST_F(ShellTest, SaveAsDefaultRestartsOnlyForNewFonts) {
   EXPECT_EQ(saved.options.Bits(), 0x235u);
   shell_.SetDialogFont("Liberation Serif", 12);
   shell_.OptionsDialogCommand(33);
-  EXPECT_EQ(desktop_.log,
-            (std::vector<std::string>{std::string("run /bin/zefview ") + kZef1, "quit"}));
+  const std::string absolute = std::filesystem::absolute(kZef1).string();
+  EXPECT_EQ(desktop_.log, (std::vector<std::string>{"run /bin/zefview " + absolute, "quit"}));
   testing::FakeShellPlatform next;
-  Shell restarted(next, errors_, {dir_.Path("config"), dir_.Path("program"), "z"}, false);
+  Shell restarted(next, errors_, {dir_.Path("config"), dir_.Path("program"), "z", ""}, false);
   restarted.Start({});
   EXPECT_TRUE(next.boxes.boxes.empty());
   EXPECT_EQ(restarted.Stored().fontFace, "Liberation Serif");
@@ -313,8 +315,9 @@ TEST_F(ShellTest, DesktopCommands) {
   desktop_.chosen = {kZef1};  // Ctrl without a loaded file reads it here
   shell_.MenuCommand(13);
   shell_.MenuCommand(16);
-  EXPECT_EQ(desktop_.log,
-            (std::vector<std::string>{"dialog 1 ", "open a.TXT", "dialog 2 ", "quit"}));
+  EXPECT_EQ(desktop_.log.at(1), "run myedit " + std::filesystem::absolute("a.TXT").string());
+  EXPECT_EQ(std::vector(desktop_.log.end() - 2, desktop_.log.end()),
+            (std::vector<std::string>{"dialog 2 ", "quit"}));
 }
 
 TEST(FileNames, KindsAndCommandLine) {
