@@ -45,12 +45,14 @@ struct BalloonSlots {
 // balloon and the marker) and makes them visible. The legend is not part of
 // the scene: see DrawBalloonLegend.
 void BuildBalloonScene(Scene& scene, const model::DataSet& set, const BalloonViewState& state,
-                       const graphs::ShadePalette& palette, BalloonSlots slots = {});
+                       const graphs::ShadePalette& palette, BalloonSlots objects = {});
 
-// The colour legend of a shaded balloon, or the "<V> dB axis" caption
-// without shading, into a layer of the window (cleared first).
-void DrawBalloonLegend(graphs::GraphWindow& window, const BalloonViewState& state,
-                       const graphs::ShadePalette& palette, int layer);
+// The window texts of the balloon into a layer of the window (cleared
+// first): the colour legend of a shaded balloon or the "<V> dB axis" caption
+// without shading, and the caption of a polar-interpolated balloon.
+void DrawBalloonLegend(graphs::GraphWindow& window, const model::DataSet& set,
+                       const BalloonViewState& state, const graphs::ShadePalette& palette,
+                       int layer);
 
 // The whole picture at the window's size: scene in layer 0, legend in
 // layer 1. Traces of the projection go to `debug`.

@@ -36,6 +36,17 @@ Vec3 RayOrigin(Vec3 point, const ProjectionContext& c) {
   return c.eye + (point - c.viewLinePoint);
 }
 
+// A point at the eye's depth is not visible rather than a division by zero.
+ProjectedPoint Projected(Vec3 point, const ProjectionContext& c, model::MessageSink& debug,
+                         std::string_view operation) {
+  const Vec3 origin = RayOrigin(point, c);
+  const auto ray = Difference(point, origin, debug);
+  if (!ray) return Failed(operation, debug, ProjectedPoint{});
+  const float t = Dot(*ray, c.dir);
+  if (t == 0) return {};
+  return Project(*ray, origin, t, c);
+}
+
 bool InFront(Vec3 point, const ProjectionContext& c) {
   return Dot(c.nearNormal, point) + c.nearConstant >= 0;
 }
@@ -101,22 +112,12 @@ bool CalcPerspParameters(Camera& camera, ProjectionContext& c, model::MessageSin
 
 ProjectedPoint TransformPoint(Vec3 point, const ProjectionContext& c, model::MessageSink& debug) {
   if (!InFront(point, c)) return {};
-  const Vec3 origin = RayOrigin(point, c);
-  const auto ray = Difference(point, origin, debug);
-  if (!ray) return Failed("DPerspi.TransformPoint", debug, ProjectedPoint{});
-  const float t = Dot(*ray, c.dir);
-  if (t == 0) return {};
-  return Project(*ray, origin, t, c);
+  return Projected(point, c, debug, "DPerspi.TransformPoint");
 }
 
 ProjectedPoint SafeTransformPoint(Vec3 point, const ProjectionContext& c,
                                   model::MessageSink& debug) {
-  const Vec3 origin = RayOrigin(point, c);
-  const auto ray = Difference(point, origin, debug);
-  if (!ray) return Failed("DPerspi.SafeTransformPoint", debug, ProjectedPoint{});
-  const float t = Dot(*ray, c.dir);
-  if (t == 0) return {};
-  return Project(*ray, origin, t, c);
+  return Projected(point, c, debug, "DPerspi.SafeTransformPoint");
 }
 
 ProjectedLine TransformLine(Vec3 a, Vec3 b, const ProjectionContext& c, model::MessageSink& debug) {

@@ -61,7 +61,8 @@ struct ProjectionContext {
 };
 
 // A projected point: x and y run from 0 to 64 across the visible window
-// (halfSize 1), y upwards.
+// (halfSize 1); the picture's up vector is dir x right, so y grows towards
+// the bottom of the picture.
 struct ProjectedPoint {
   bool visible = false;
   float x = 0;

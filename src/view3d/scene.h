@@ -95,7 +95,7 @@ class Scene {
   int NewObject();
   // Empties an object; its slot and visibility are kept.
   void ClearObject(int slot);
-  void SetVisibleObjects(std::uint32_t slots) { visible_ = slots; }
+  void SetVisibleObjects(std::uint32_t objects) { visible_ = objects; }
   std::uint32_t VisibleObjects() const { return visible_; }
   const SceneObject& Object(int slot) const;
 
@@ -133,6 +133,11 @@ class Scene {
 
  private:
   SceneObject* Building();
+  // Window pixels before rounding.
+  std::array<float, 2> WindowPoint(float x, float y) const;
+  void ProjectTriangles();
+  void ProjectLinesAndPoints();
+  void ProjectTexts();
 
   int width_;
   int height_;
