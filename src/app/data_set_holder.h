@@ -5,9 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "analysis/directivity.h"
 #include "analysis/band_curves.h"
+#include "analysis/directivity.h"
 #include "binary/header.h"
+#include "cabinet/lazy_dxf.h"
 #include "model/data_set.h"
 
 namespace zef::app {
@@ -24,6 +25,7 @@ struct LoadedFile {
   std::string statusLine;   // who made a binary; empty for a text file
   std::string statusPath;   // the path as the status bar shows it
   std::string windowTitle;  // empty: the program title alone
+  cabinet::LazyDxf dxf;     // the drawing is parsed when the DXF cabinet is first drawn
 };
 
 // Holds the one loaded data set. A read builds its set beside this one; only a
@@ -35,6 +37,10 @@ class DataSetHolder {
  public:
   const model::DataSet* Loaded() const { return file_.set.get(); }
   bool IsLoaded() const { return file_.set != nullptr; }
+  // The loaded set for the cabinet drawing, which fills its DXF lists the
+  // first time the DXF is drawn, and the state of that parse.
+  model::DataSet* LoadedForDrawing() { return file_.set.get(); }
+  cabinet::LazyDxf& Dxf() { return file_.dxf; }
 
   // Installs what the open flow made of a file; a file without a set is ignored.
   void Install(LoadedFile file);

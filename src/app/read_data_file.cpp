@@ -1,7 +1,6 @@
 #include "app/read_data_file.h"
 
 #include "binary/binary_reader.h"
-#include "cabinet/load_dxf_cabinet.h"
 #include "textformat/text_reader.h"
 
 namespace zef::app {
@@ -10,7 +9,6 @@ ReadOutcome ReadBinaryDataFile(const std::filesystem::path& path, model::Message
   binary::BinaryReadResult read = binary::ReadBinaryFile(path, errors);
   ReadOutcome out;
   if (!read.set) return out;
-  cabinet::LoadDxfCabinet(*read.set, errors);
   out.result = textformat::kReadClean;
   out.set = std::move(read.set);
   out.header = read.header;
@@ -29,7 +27,6 @@ ReadOutcome ReadDataFile(const std::filesystem::path& path, model::MessageSink& 
 ReadOutcome ReadTextDataFile(const std::filesystem::path& path, model::MessageSink& errors,
                              const textformat::ReadOptions& options) {
   textformat::TextReadResult read = textformat::ReadTextFile(path, errors, options);
-  if (read.set) cabinet::LoadDxfCabinet(*read.set, errors);
   ReadOutcome out;
   out.result = read.result;
   out.set = std::move(read.set);

@@ -45,30 +45,38 @@ model::GeometryTransform UnitTransform(std::uint32_t unitCode) {
   return transform;
 }
 
+DxfLoadResult ParseSetDxf(const model::DataSet& set, DxfLists& lists, model::MessageSink* progress,
+                          model::MessageSink* debug) {
+  lists = {};
+  if ((set.info->cabinetFlags & model::cabinet_flag::kDxf) == 0) return {};
+  const std::optional<model::GeometryTransform> transform = DxfTransformOf(*set.info);
+  if (!transform) return {DxfLoadStatus::kFailed, std::string(message::kUnexpectedError)};
+  const DxfResult result = ParseSetDrawing(set, DxfOptions{*transform}, progress, debug, lists);
+  DxfLoadResult loaded{DxfLoadStatus::kLoaded, {}};
+  if (!result.ok) {
+    const bool temp = result.message == message::kTempFileFailed;
+    loaded = {temp ? DxfLoadStatus::kTempFileFailed : DxfLoadStatus::kFailed, result.FailureText()};
+  } else if (lists.edges.empty() && lists.faces.empty()) {
+    loaded = {DxfLoadStatus::kFailed, std::string(message::kNoEntities)};
+  }
+  if (loaded.status != DxfLoadStatus::kLoaded) lists = {};
+  return loaded;
+}
+
+DxfLoadResult LoadDxfLists(model::DataSet& set, model::MessageSink* progress,
+                           model::MessageSink* debug) {
+  DxfLists lists;
+  const DxfLoadResult result = ParseSetDxf(set, lists, progress, debug);
+  set.cabinet.dxfEdges = std::move(lists.edges);
+  set.cabinet.dxfFaces = std::move(lists.faces);
+  return result;
+}
+
 bool LoadDxfCabinet(model::DataSet& set, model::MessageSink& errors, model::MessageSink* progress,
                     model::MessageSink* debug) {
-  model::CabinetGeometry& cabinet = set.cabinet;
-  cabinet.dxfEdges.clear();
-  cabinet.dxfFaces.clear();
-  if ((set.info->cabinetFlags & model::cabinet_flag::kDxf) == 0) return true;
-  const std::optional<model::GeometryTransform> transform = DxfTransformOf(*set.info);
-  if (!transform) {
-    errors.WriteLine(message::kUnexpectedError);
-    return false;
-  }
-  DxfLists lists;
-  const DxfResult result = ParseSetDrawing(set, DxfOptions{*transform}, progress, debug, lists);
-  if (!result.ok) {
-    errors.WriteLine(result.FailureText());
-    return false;
-  }
-  if (lists.edges.empty() && lists.faces.empty()) {
-    errors.WriteLine(message::kNoEntities);
-    return false;
-  }
-  cabinet.dxfEdges = std::move(lists.edges);
-  cabinet.dxfFaces = std::move(lists.faces);
-  return true;
+  const DxfLoadResult result = LoadDxfLists(set, progress, debug);
+  if (!result.text.empty()) errors.WriteLine(result.text);
+  return result.status == DxfLoadStatus::kLoaded || result.status == DxfLoadStatus::kNoDrawing;
 }
 
 }  // namespace zef::cabinet

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
+#include "cabinet/dxf_reader.h"
 #include "model/data_set.h"
 #include "model/message_sink.h"
 
@@ -16,6 +18,29 @@ std::optional<model::GeometryTransform> DxfTransformOf(const model::InfoRecord& 
 // The transform of a drawing in unit `unitCode` (0 mm ... 5 feet) with the
 // origin and axes as drawn.
 model::GeometryTransform UnitTransform(std::uint32_t unitCode);
+
+// How parsing a set's drawing ended.
+enum class DxfLoadStatus {
+  kNoDrawing,       // the set has no DXF cabinet
+  kLoaded,          // the DXF lists hold its entities
+  kFailed,          // a parse error, or a drawing without any 3D entity
+  kTempFileFailed,  // the embedded copy could not be written for the reader
+};
+
+struct DxfLoadResult {
+  DxfLoadStatus status = DxfLoadStatus::kNoDrawing;
+  std::string text;  // the failure as users read it; empty otherwise
+};
+
+// Parses the drawing of a set that has a DXF cabinet into `lists`, leaving
+// the set as it is; `lists` is emptied unless it loads. `progress` and
+// `debug` may be null.
+DxfLoadResult ParseSetDxf(const model::DataSet& set, DxfLists& lists, model::MessageSink* progress,
+                          model::MessageSink* debug);
+
+// The same into the set's own DXF lists.
+DxfLoadResult LoadDxfLists(model::DataSet& set, model::MessageSink* progress,
+                           model::MessageSink* debug);
 
 // Parses the drawing of a set that has a DXF cabinet into its DXF lists: from
 // the file a text file named, else from the embedded copy through a

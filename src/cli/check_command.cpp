@@ -5,6 +5,7 @@
 
 #include "app/data_set_holder.h"
 #include "app/open_flow.h"
+#include "cabinet/load_dxf_cabinet.h"
 #include "cli/commands.h"
 #include "cli/locale_settings.h"
 #include "cli/terminal_shell.h"
@@ -23,6 +24,20 @@ void PrintSummary(const model::DataSet& set, std::ostream& err) {
   err << ", " << model::TextOf(set.info->modelName) << ", bands "
       << model::BandLabel(set.kind, static_cast<int>(set.data.MinBand())) << " to "
       << model::BandLabel(set.kind, static_cast<int>(set.data.MaxBand())) << " Hz\n";
+}
+
+// A maker's companion or embedded drawing, parsed as the viewer would when
+// it is first drawn; its outcome does not change the exit status.
+void PrintDxfLine(const model::DataSet& set, std::ostream& out) {
+  if ((set.info->cabinetFlags & model::cabinet_flag::kDxf) == 0) return;
+  cabinet::DxfLists lists;
+  const cabinet::DxfLoadResult result = cabinet::ParseSetDxf(set, lists, nullptr, nullptr);
+  out << "dxf: ";
+  if (result.status == cabinet::DxfLoadStatus::kLoaded) {
+    out << lists.faces.size() << " faces, " << lists.edges.size() << " edges\n";
+  } else {
+    out << result.text << '\n';
+  }
 }
 
 }  // namespace
@@ -50,7 +65,10 @@ int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream&
   for (const std::string& file : files) {
     if (files.size() > 1) out << "==> " << file << " <==\n";
     const app::OpenOutcome outcome = app::OpenDataFile(file, holder, context);
-    if (outcome.loaded) PrintSummary(*holder.Loaded(), err);
+    if (outcome.loaded) {
+      PrintDxfLine(*holder.Loaded(), out);
+      PrintSummary(*holder.Loaded(), err);
+    }
     worst = std::max(worst, ExitStatusOf(outcome, holder));
   }
   out.flush();
