@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "cabinet/cabinet_kind.h"
 #include "graphs/option_set.h"
 #include "view3d/perspective.h"
 
@@ -9,7 +10,7 @@ namespace zef::app {
 
 enum class UpperView { kBalloon3D = 0, kCabinet3D = 1 };
 enum class LowerView { kPolars = 0, kColorMaps = 1, kEaData = 2, kBalloonSpectra = 3 };
-enum class CabinetKind { kRectangular = 0, kTrapezoidal, kEdges, kFacesAndEdges, kDxf };
+using CabinetKind = cabinet::CabinetKind;
 
 // The camera the shell keeps per upper view; the 3D view copies it in and out.
 using ViewCamera = view3d::ViewCamera;
@@ -18,9 +19,6 @@ inline constexpr int kBalloonRangeWidest = -40;
 inline constexpr int kBalloonRangeNarrowest = -20;
 inline constexpr float kCabinetViewSize = 1.0f;
 inline constexpr float kCameraDistancePerViewSize = 5.0f;
-
-// Picture size of the balloon for a range: -40 shows 60 (not 40), -30 30, -20 20.
-float BalloonViewSize(int balloonRange);
 
 // One blink timer: its tick counter and whether it runs.
 struct BlinkTimer {

@@ -3,6 +3,7 @@
 #include "analysis/band_range.h"
 #include "app/data_sheet.h"
 #include "app/dialog_ids.h"
+#include "view3d/balloon_scene.h"
 
 namespace zef::app {
 namespace {
@@ -36,7 +37,8 @@ Changes ChangeBalloonRange(ShellState& state, int step) {
   const int range = state.balloonRange + step;
   if (range < kBalloonRangeWidest || range > kBalloonRangeNarrowest) return kNoChange;
   state.balloonRange = range;
-  state.balloonCamera.distance = kCameraDistancePerViewSize * BalloonViewSize(range);
+  state.balloonCamera.distance =
+      kCameraDistancePerViewSize * view3d::ViewSizeOfRange(range).value_or(60.0f);
   Changes changes = kControlsChanged;
   if (state.upper == UpperView::kBalloon3D) changes |= kUpperChanged;
   if (state.lower == LowerView::kColorMaps) changes |= kLowerChanged;
@@ -83,12 +85,6 @@ Changes SelectBand(ShellState& state, const model::DataSet& set, int index) {
 }
 
 }  // namespace
-
-float BalloonViewSize(int balloonRange) {
-  if (balloonRange >= kBalloonRangeNarrowest) return 20.0f;
-  if (balloonRange >= -30) return 30.0f;
-  return 60.0f;
-}
 
 ShellState InitialShellState(graphs::OptionSet options) {
   ShellState state;
@@ -207,6 +203,8 @@ void ResetViews(ShellState& state, const model::DataSet& set, int selectedBand, 
   state.upper = UpperView::kBalloon3D;
   state.lower = LowerView::kPolars;
   state.eaSelection = eaSelection;
+  state.cabinet =
+      cabinet::LowestAvailable(set.info->cabinetFlags).value_or(CabinetKind::kRectangular);
   state.selectedBand = selectedBand;
   const BandWindow window = InitialBandWindow(set);
   state.bandWindowFirst = window.first;
