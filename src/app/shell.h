@@ -55,6 +55,8 @@ class Shell {
   const ShellState& State() const { return state_; }
   ShellState& MutableState() { return state_; }  // the 3D view writes its camera back
   const DataSetHolder& Holder() const { return holder_; }
+  // The loaded set for the drawings that parse its DXF on first use.
+  model::DataSet* SetForDrawing() { return holder_.LoadedForDrawing(); }
   graphs::OptionSet Options() const { return stored_.options; }
   const StoredOptions& Stored() const { return stored_; }
   bool DecimalComma() const { return decimalComma_; }

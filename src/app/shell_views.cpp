@@ -73,6 +73,10 @@ DialogControls ControlStates(const ShellState& state, graphs::OptionSet options,
   c.bandComboIndex = state.selectedBand - range.first;
   c.infoButtonShown = set->cabinet.infoFile.kind != model::EmbeddedKind::None;
   c.columnBands = ColumnBands(*set, state.bandWindowFirst);
+  for (int column = 0; column < kSheetColumns; ++column) {
+    const int band = c.columnBands[column];
+    if (band >= 0) c.columnLabels[column] = std::string(ColumnLabel(set->kind, band));
+  }
   return c;
 }
 

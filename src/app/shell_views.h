@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "app/data_sheet.h"
 #include "app/export_request.h"
@@ -43,6 +44,7 @@ struct DialogControls {
   int bandComboIndex = -1;
   bool infoButtonShown = false;
   std::array<int, kSheetColumns> columnBands{};  // -1: no band
+  std::array<std::string, kSheetColumns> columnLabels;
   bool operator==(const DialogControls&) const = default;
 };
 

@@ -25,6 +25,7 @@ view3d::Camera CameraOf(const ShellState& state) {
 UpperGraph::UpperGraph(model::MessageSink& debug) : debug_(debug), scene_(1, 1, debug) {}
 
 void UpperGraph::SetSize(int width, int height) {
+  if (width == scene_.Width() && height == scene_.Height()) return;
   scene_.SetSize(width, height);
   scene_.Reproject();
 }
