@@ -157,31 +157,35 @@ QWidget* DataSheetWidget::EaGroup() {
   bandsDown_->setToolTip("Scroll bands down");
   bandsUp_ = Button(">", app::control::kBandsUp);
   bandsUp_->setToolTip("Scroll bands up");
-  grid->addWidget(bandsDown_, 8, 1);
-  grid->addWidget(bandsUp_, 8, app::kSheetColumns);
+  auto* scroll = new QHBoxLayout;
+  scroll->addWidget(bandsDown_);
+  scroll->addStretch(1);
+  scroll->addWidget(bandsUp_);
+  grid->addLayout(scroll, 8, 1, 1, app::kSheetColumns);
 
-  auto* figures = new QGridLayout;
-  figures->addWidget(new QLabel("Impedance (derived)"), 0, 0, 1, 2);
-  figures->addWidget(Caption("Nom:"), 1, 0);
-  figures->addWidget(Value(field::kNominalImpedance), 1, 1);
-  figures->addWidget(Caption("Min:"), 1, 2);
-  figures->addWidget(Value(field::kMinimumImpedance), 1, 3);
-  figures->addWidget(Caption("Avg:"), 1, 4);
-  figures->addWidget(Value(field::kAverageImpedance), 1, 5);
-  figures->addWidget(new QLabel("Ohm"), 1, 6);
+  auto* impedance = new QHBoxLayout;
+  impedance->addWidget(new QLabel("Impedance (derived)"));
+  for (const auto& [caption, name] :
+       {std::pair{"Nom:", field::kNominalImpedance}, std::pair{"Min:", field::kMinimumImpedance},
+        std::pair{"Avg:", field::kAverageImpedance}}) {
+    impedance->addWidget(Caption(caption));
+    impedance->addWidget(Value(name), 1);
+  }
+  impedance->addWidget(new QLabel("Ohm"));
+  grid->addLayout(impedance, 9, 0, 1, unitColumn + 2);
+  auto* input = new QHBoxLayout;
   maxInputLabel_ = Caption("Max 'power/volt':");
-  figures->addWidget(maxInputLabel_, 2, 0, 1, 2);
-  figures->addWidget(Value(field::kMaxInput), 2, 2);
   maxInputUnit_ = new QLabel("Vrms");
-  figures->addWidget(maxInputUnit_, 2, 3);
-  figures->addWidget(Caption("Gain:"), 2, 4);
-  figures->addWidget(Value(field::kMaxInputLevel), 2, 5);
-  figures->addWidget(new QLabel("dB"), 2, 6);
-  figures->addWidget(Caption("Equiv. amp. size:"), 3, 0, 1, 2);
-  figures->addWidget(Value(field::kEquivalentPower), 3, 2);
-  figures->addWidget(new QLabel("W"), 3, 3);
-  for (const int column : {1, 2, 3, 5}) figures->setColumnStretch(column, 1);
-  grid->addLayout(figures, 9, 0, 1, unitColumn + 2);
+  input->addWidget(maxInputLabel_);
+  input->addWidget(Value(field::kMaxInput), 1);
+  input->addWidget(maxInputUnit_);
+  input->addWidget(Caption("Gain:"));
+  input->addWidget(Value(field::kMaxInputLevel), 1);
+  input->addWidget(new QLabel("dB"));
+  input->addWidget(Caption("Equiv. amp. size:"));
+  input->addWidget(Value(field::kEquivalentPower), 1);
+  input->addWidget(new QLabel("W"));
+  grid->addLayout(input, 10, 0, 1, unitColumn + 2);
   return Group("Electro-acoustical (EA) data", grid);
 }
 

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -36,8 +37,14 @@ MainWindow::MainWindow(const StartUp& startUp)
 
   BuildMenus();
   auto* split = new QSplitter(this);
-  sheet_ = new DataSheetWidget([this](int id) { Control(id); }, split);
-  split->addWidget(sheet_);
+  // On a low screen the sheet scrolls instead of pushing the window off it.
+  auto* sheetScroll = new QScrollArea(split);
+  sheetScroll->setWidgetResizable(true);
+  sheetScroll->setFrameShape(QFrame::NoFrame);
+  sheetScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sheet_ = new DataSheetWidget([this](int id) { Control(id); }, sheetScroll);
+  sheetScroll->setWidget(sheet_);
+  split->addWidget(sheetScroll);
   split->addWidget(BuildGraphs());
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 1);
