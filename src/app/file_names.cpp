@@ -104,6 +104,14 @@ bool LoadWindowPlace(const std::filesystem::path& store, WindowPlace& place) {
   return true;
 }
 
+WindowPlace FitToScreen(WindowPlace place, const WindowPlace& screen) {
+  place.width = std::min(place.width, screen.width);
+  place.height = std::min(place.height, screen.height);
+  place.x = std::clamp(place.x, screen.x, screen.x + screen.width - place.width);
+  place.y = std::clamp(place.y, screen.y, screen.y + screen.height - place.height);
+  return place;
+}
+
 bool SaveWindowPlace(const std::filesystem::path& store, const WindowPlace& place) {
   std::ostringstream text;
   text << place.x << ' ' << place.y << ' ' << place.width << ' ' << place.height << '\n';

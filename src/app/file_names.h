@@ -44,6 +44,8 @@ struct WindowPlace {
   bool operator==(const WindowPlace&) const = default;
 };
 bool LoadWindowPlace(const std::filesystem::path& store, WindowPlace& place);
+// The place moved and shrunk so that the whole window lies on the screen.
+WindowPlace FitToScreen(WindowPlace place, const WindowPlace& screen);
 bool SaveWindowPlace(const std::filesystem::path& store, const WindowPlace& place);
 
 }  // namespace zef::app

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
@@ -19,6 +20,8 @@ namespace {
 using namespace app::control;
 
 constexpr int kStatusFileShare = 6;  // of ten: the file line, the rest the path
+constexpr int kFirstWidth = 1280;    // before a place was kept; shrunk to the screen
+constexpr int kFirstHeight = 820;
 
 }  // namespace
 
@@ -55,13 +58,12 @@ MainWindow::MainWindow(const StartUp& startUp)
   statusBar()->addWidget(statusPath_, 10 - kStatusFileShare);
   setAcceptDrops(true);
 
-  app::WindowPlace place;
-  if (app::LoadWindowPlace(placeFile_, place)) {
-    move(place.x, place.y);
-    resize(place.width, place.height);
-  } else {
-    resize(1200, 780);
-  }
+  const QRect free = screen()->availableGeometry();
+  app::WindowPlace place{free.x(), free.y(), kFirstWidth, kFirstHeight};
+  app::LoadWindowPlace(placeFile_, place);
+  place = app::FitToScreen(place, {free.x(), free.y(), free.width(), free.height()});
+  move(place.x, place.y);
+  resize(place.width, place.height);
   Apply(opened | app::kEverything);
 }
 

@@ -344,6 +344,14 @@ TEST(FileNames, RecentFilesAndWindowPlace) {
   ASSERT_TRUE(SaveWindowPlace(dir.Path("cfg") / "window", {10, -5, 800, 600}));
   ASSERT_TRUE(LoadWindowPlace(dir.Path("cfg") / "window", place));
   EXPECT_EQ(place, (WindowPlace{10, -5, 800, 600}));
+  const WindowPlace screen{0, 20, 1024, 580};
+  const std::pair<WindowPlace, WindowPlace> fits[] = {
+      {{10, 30, 800, 500}, {10, 30, 800, 500}},
+      {{10, 30, 1200, 780}, {0, 20, 1024, 580}},
+      {{900, -50, 400, 300}, {624, 20, 400, 300}},
+      {{-90, 500, 300, 200}, {0, 400, 300, 200}},
+  };
+  for (const auto& [from, to] : fits) EXPECT_EQ(FitToScreen(from, screen), to) << from.x;
   for (const char* damaged : {"1 2 0 600", "1 2 3", "a b c d", "1 2 999999 600"}) {
     dir.Write("bad", damaged);
     EXPECT_FALSE(LoadWindowPlace(dir.Path("bad"), place)) << damaged;
