@@ -75,13 +75,19 @@ Changes Shell::OpenNamed(const std::string& name) {
 }
 
 Changes Shell::OpenText(const std::string& name) {
-  const OpenContext context{platform_, errors_, decimalComma_};
-  return AfterRead(OpenTextFile(name, holder_, context).loaded);
+  return Read(name, OpenTextFile);
 }
 
 Changes Shell::OpenBinary(const std::string& name) {
+  return Read(name, OpenBinaryFile);
+}
+
+Changes Shell::Read(const std::string& name, OpenFunction open) {
   const OpenContext context{platform_, errors_, decimalComma_};
-  return AfterRead(OpenBinaryFile(name, holder_, context).loaded);
+  platform_.ShowBusy(true);
+  const bool loaded = open(name, holder_, context).loaded;
+  platform_.ShowBusy(false);
+  return AfterRead(loaded);
 }
 
 Changes Shell::AfterRead(bool loaded) {

@@ -10,6 +10,7 @@
 #include "app/file_names.h"
 #include "app/list_window_lines.h"
 #include "app/main_menu.h"
+#include "app/open_flow.h"
 #include "app/options_file.h"
 #include "app/shell_platform.h"
 #include "app/shell_state.h"
@@ -78,6 +79,9 @@ class Shell {
  private:
   Changes OpenText(const std::string& name);
   Changes OpenBinary(const std::string& name);
+  using OpenFunction = OpenOutcome (*)(const std::filesystem::path&, DataSetHolder&,
+                                       const OpenContext&);
+  Changes Read(const std::string& name, OpenFunction open);
   Changes AfterRead(bool loaded);
   void SaveOptions(bool fromDialog);
   void ApplyTimers(TimerRequests requests);

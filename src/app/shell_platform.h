@@ -23,6 +23,8 @@ class ShellPlatform : public Platform {
   virtual bool ControlHeld() const = 0;
   // Ends the event loop.
   virtual void Quit() = 0;
+  // The wait cursor, shown while a file is read.
+  virtual void ShowBusy(bool busy) { static_cast<void>(busy); }
 };
 
 // Title and name filters ("Text-files (*.TXT,*.TAB) (*.txt *.tab)") of a dialog.

@@ -31,6 +31,7 @@ class DesktopPlatform final : public app::ShellPlatform {
   void KillTimer(int id) override;
   bool ControlHeld() const override;
   void Quit() override;
+  void ShowBusy(bool busy) override;
 
  private:
   QWidget& owner_;

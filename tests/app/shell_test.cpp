@@ -6,6 +6,7 @@
 #include "app/dialog_ids.h"
 #include "app/option_commands.h"
 #include "app/shell.h"
+#include "app/shell_views.h"
 #include "fake_shell_platform.h"
 #include "wav/wav_image.h"
 
@@ -189,6 +190,37 @@ TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
     EXPECT_EQ(shell_.MenuCommand(c.id), c.changes) << c.id;
     EXPECT_EQ(State().polarRange, c.polarRange) << c.id;
   }
+}
+
+TEST_F(ShellTest, ControlsShownForEachView) {
+  struct Case {
+    std::vector<int> presses;
+    bool upperZoom, lowerZoom, lowerIn, lowerOut, bars, combo;
+  };
+  const Case cases[] = {
+      {{}, true, true, true, false, false, true},
+      {{kPolarsRadio + 1}, true, true, true, false, false, true},
+      {{kPolarsRadio + 1, kUpperZoomIn, kUpperZoomIn}, true, true, false, true, false, true},
+      {{kPolarsRadio + 2}, true, false, true, false, false, true},
+      {{kPolarsRadio + 3}, true, false, true, false, true, true},
+      {{kCabinetRadio, kPolarsRadio + 3}, false, false, true, false, true, false},
+      {{kCabinetRadio}, false, true, true, false, false, true},
+  };
+  for (const Case& c : cases) {
+    Started(kZef2);
+    for (const int id : c.presses) shell_.ControlCommand(id);
+    const DialogControls got = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
+    const std::vector<bool> shown = {got.upperZoomShown,   got.lowerZoomShown,
+                                     got.lowerZoomIn,      got.lowerZoomOut,
+                                     got.spectraBarsShown, got.bandComboEnabled};
+    EXPECT_EQ(shown,
+              (std::vector<bool>{c.upperZoom, c.lowerZoom, c.lowerIn, c.lowerOut, c.bars, c.combo}))
+        << c.presses.size();
+  }
+  const DialogControls zef2 = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
+  EXPECT_EQ(zef2.columnLabels.front(), "63");
+  EXPECT_EQ(std::pair(zef2.arcMaximum, zef2.pointMaximum), std::pair(71, 36));
+  EXPECT_EQ(std::pair(zef2.bandsDown, zef2.bandsUp), std::pair(false, true));
 }
 
 TEST_F(ShellTest, QAndDiToggle) {
