@@ -111,7 +111,7 @@ void Shell::ApplyTimers(TimerRequests requests) {
 
 Changes Shell::TimerTick(int timer) {
   if (BlinkTick(state_, timer)) platform_.KillTimer(timer);
-  return kSheetChanged;
+  return kBlinksChanged;
 }
 
 Changes Shell::MenuCommand(int id) {

@@ -16,6 +16,7 @@ enum Change : unsigned {
   kTitleChanged = 16,    // window title and status line
   kEverything = 31,
   kOptionsDialogOpened = 32,  // the window opens the floating options dialog
+  kBlinksChanged = 64,        // only the texts the blinkers change
 };
 using Changes = unsigned;
 

@@ -100,4 +100,12 @@ void DesktopPlatform::Quit() {
   QApplication::quit();
 }
 
+void DesktopPlatform::ShowBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
 }  // namespace zef::gui

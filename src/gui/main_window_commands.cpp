@@ -188,6 +188,7 @@ void MainWindow::Apply(app::Changes changes) {
     statusPath_->setText(Q(shell_.StatusPath()));
   }
   if ((changes & (app::kSheetChanged | app::kControlsChanged)) != 0) ShowControls();
+  if ((changes & app::kBlinksChanged) != 0) sheet_->ShowBlinks(shell_.Blinks());
   if ((changes & app::kUpperChanged) != 0 && set != nullptr) {
     if (auto message = upperGraph_.Rebuild(*set, shell_.State(), shell_.Options())) {
       platform_.ShowMessage(*message);
