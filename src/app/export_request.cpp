@@ -123,6 +123,7 @@ class Parser {
     }
     if (arg == "--arc" || arg == "--point") {
       directionGiven_ = true;
+      request_.directionGiven = true;
       // The largest grid; the file's own is checked once it is read.
       return arg == "--arc" ? Number(arg, 0, 71, request_.arc) : Number(arg, 0, 36, request_.point);
     }
@@ -136,6 +137,18 @@ class Parser {
       std::string_view band;
       if (!Value(arg, band)) return false;
       request_.band = band;
+      return true;
+    }
+    if (arg == "--azimuth" || arg == "--elevation" || arg == "--distance") {
+      cameraGiven_ = true;
+      if (arg == "--azimuth") return Number(arg, 0, 360, request_.azimuth);
+      if (arg == "--elevation") return Number(arg, -90, 90, request_.elevation);
+      request_.distance = 0;
+      return Number(arg, 1, 100000, *request_.distance);
+    }
+    if (arg == "--parallel") {
+      cameraGiven_ = true;
+      request_.parallel = true;
       return true;
     }
     if (arg == "--size") return Size();
@@ -157,8 +170,12 @@ class Parser {
     const ExportView view = request_.view;
     if (request_.eaSelection && view != ExportView::kEaGraph)
       return Error("--ea applies to the ea view only");
-    if (directionGiven_ && view != ExportView::kSpectra) {
-      return Error("--arc and --point apply to the spectra view only");
+    if (directionGiven_ && view != ExportView::kSpectra && view != ExportView::kBalloon) {
+      return Error("--arc and --point apply to the spectra and balloon views only");
+    }
+    if (cameraGiven_ && view != ExportView::kBalloon) {
+      return Error(
+          "--azimuth, --elevation, --distance and --parallel apply to the balloon view only");
     }
     if (request_.range && !RangeValid()) return false;
     if (request_.output.empty()) return Error("Missing output: -o OUT");
@@ -176,13 +193,14 @@ class Parser {
       if (ValidPolarRange(range, request_.options.Get(graphs::Option::kPolarTics6Db))) return true;
       return Error("Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)");
     }
-    if (request_.view == ExportView::kColourMap) {
+    if (request_.view == ExportView::kColourMap || request_.view == ExportView::kBalloon) {
       // The range is a level below the reference; either sign means it.
       range = -std::abs(range);
       if (range == -20 || range == -30 || range == -40) return true;
-      return Error("Colour-map range must be 20, 30 or 40");
+      return Error(request_.view == ExportView::kBalloon ? "Balloon range must be 20, 30 or 40"
+                                                         : "Colour-map range must be 20, 30 or 40");
     }
-    return Error("--range applies to the polar and colormap views only");
+    return Error("--range applies to the polar, colormap and balloon views only");
   }
 
   std::span<const std::string_view> args_;
@@ -190,6 +208,7 @@ class Parser {
   ExportRequest request_;
   std::string error_;
   bool directionGiven_ = false;
+  bool cameraGiven_ = false;
 };
 
 }  // namespace
@@ -219,13 +238,17 @@ std::string ExportUsage() {
          views +
          "\n"
          "  --ea N              EA graph 0..7 (ea view; default 1, sensitivity)\n"
-         "  --arc N --point N   direction of the balloon spectra (default 0 0)\n"
+         "  --arc N --point N   direction of the balloon spectra (default 0 0), marked on\n"
+         "                      the balloon when given there\n"
          "  --band LABEL        band, as \"1k\" or \"1000\" (default the viewer's first)\n"
          "  --size WxH          picture size in pixels (default 640x480)\n"
          "  --option NAME       switch a display option on\n"
          "  --no-option NAME    switch a display option off\n"
          "  --range N           polar range in dB (20..50 by 10, 24..48 by 6 with 6db-tics)\n"
-         "                      or colour-map range (20, 30 or 40 dB)\n"
+         "                      or colour-map and balloon range (20, 30 or 40 dB)\n"
+         "  --azimuth A --elevation E   balloon view direction in degrees (default 60 30)\n"
+         "  --distance D        balloon camera distance (default 5 x the range's view size)\n"
+         "  --parallel          balloon in parallel projection instead of perspective\n"
          "  -o OUT              the picture: .png, .svg, .pdf or .emf\n"
          "Display options: " +
          OptionNames() + "\n";

@@ -10,7 +10,7 @@
 
 namespace zef::app {
 
-enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra };
+enum class ExportView { kPolar, kColourMap, kEaGraph, kSpectra, kBalloon };
 
 // One line per view `zefview --export` can draw: its name on the command line
 // whether it shows a single band (so --band applies to it) and where a
@@ -27,6 +27,7 @@ inline constexpr ExportViewInfo kExportViews[] = {
     {ExportView::kColourMap, "colormap", false, graphs::FooterPlacement::kBottomRight},
     {ExportView::kEaGraph, "ea", false, graphs::FooterPlacement::kBottomCentre},
     {ExportView::kSpectra, "spectra", false, graphs::FooterPlacement::kBottomCentre},
+    {ExportView::kBalloon, "balloon", true, graphs::FooterPlacement::kBottomRight},
 };
 
 // The view of that name; null when there is none.
@@ -43,11 +44,17 @@ struct ExportRequest {
   std::optional<int> eaSelection;  // none: the graph the viewer selects after a read
   int arc = 0;
   int point = 0;
-  std::string band;  // empty: the band the viewer selects first
+  bool directionGiven = false;  // --arc or --point: the balloon marks the direction
+  std::string band;             // empty: the band the viewer selects first
   int width = kDefaultWidth;
   int height = kDefaultHeight;
   graphs::OptionSet options;
-  std::optional<int> range;  // dB; polar 20..50, colour map -40, -30 or -20
+  std::optional<int> range;  // dB; polar 20..50, colour map and balloon -40, -30 or -20
+  // The balloon's camera; no distance: 5 x the view size of the range.
+  int azimuth = 60;
+  int elevation = 30;
+  std::optional<int> distance;
+  bool parallel = false;
   std::string output;
   std::string file;
 };

@@ -8,6 +8,8 @@
 #include "graphs/ea_graphs.h"
 #include "graphs/polar_diagram.h"
 #include "model/bands.h"
+#include "model/message_sink.h"
+#include "view3d/balloon_scene.h"
 
 namespace zef::app {
 namespace {
@@ -26,6 +28,28 @@ std::optional<int> ChosenBand(const ExportRequest& request, const model::DataSet
     return std::nullopt;
   }
   return band;
+}
+
+bool DirectionFits(const ExportRequest& request, const model::DataSet& set, std::string& error) {
+  if (graphs::DirectionOnGrid(set.GetGrid(), request.arc, request.point)) return true;
+  const model::Grid& grid = set.GetGrid();
+  error = "The direction must lie within arcs 0 to " + std::to_string(grid.arcs - 1) +
+          " and points 0 to " + std::to_string(grid.points - 1) + " for this file";
+  return false;
+}
+
+view3d::BalloonViewState BalloonState(const ExportRequest& request, int band) {
+  view3d::BalloonViewState state;
+  state.band = band;
+  state.range = request.range.value_or(-40);
+  state.options = request.options;
+  state.camera.view = view3d::BalloonCamera(state.range, static_cast<float>(request.azimuth),
+                                            static_cast<float>(request.elevation));
+  if (request.directionGiven) state.marker = view3d::GridDirection{request.arc, request.point};
+  if (request.distance) state.camera.view.distance = static_cast<float>(*request.distance);
+  state.camera.mode =
+      request.parallel ? view3d::Projection::kParallel : view3d::Projection::kPerspective;
+  return state;
 }
 
 int PolarRange(const ExportRequest& request) {
@@ -70,18 +94,19 @@ bool BuildLowerGraph(const ExportRequest& request, const DataSetHolder& holder, 
                                     .decimalComma = decimalComma});
       return true;
     case ExportView::kSpectra:
-      if (!graphs::DirectionOnGrid(set.GetGrid(), request.arc, request.point)) {
-        const model::Grid& grid = set.GetGrid();
-        error = "The direction must lie within arcs 0 to " + std::to_string(grid.arcs - 1) +
-                " and points 0 to " + std::to_string(grid.points - 1) + " for this file";
-        return false;
-      }
+      if (!DirectionFits(request, set, error)) return false;
       graphs::BuildBalloonSpectra(window, {.set = set,
                                            .reference = holder.Reference(),
                                            .options = request.options,
                                            .arc = request.arc,
                                            .point = request.point});
       return true;
+    case ExportView::kBalloon: {
+      if (!DirectionFits(request, set, error)) return false;
+      model::NullSink debug;  // projection traces have no window in an export
+      view3d::DrawBalloonPicture(window, set, BalloonState(request, *band), debug);
+      return true;
+    }
   }
   return false;
 }

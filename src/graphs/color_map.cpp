@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -118,12 +119,15 @@ std::vector<int> ColumnBands(const GraphWindow& window, const BandAxis& axis,
   return columnBand;
 }
 
+// Not a number for a band that cannot be referred to the maximum: its
+// cells stay unpainted rather than show levels re on-axis.
 std::vector<double> ReferenceOffsets(const ColorMapInput& input, const analysis::BandRange& bands) {
   const bool maxReference = input.options.Get(Option::kBalloonReferenceMax);
   std::vector<double> offset(static_cast<std::size_t>(bands.last + 1), 0.0);
   for (int band = bands.first; band <= bands.last; ++band) {
     offset[static_cast<std::size_t>(band)] =
-        ReferenceOffset(input, maxReference, band).value_or(0.0);
+        ReferenceOffset(input, maxReference, band)
+            .value_or(std::numeric_limits<double>::quiet_NaN());
   }
   return offset;
 }

@@ -1,6 +1,7 @@
 #include "graphs/direction_response.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "analysis/band_range.h"
 #include "graphs/ea_graphs.h"
 #include "graphs/plane_views.h"
+#include "graphs/plot_texts.h"
 
 namespace zef::graphs {
 namespace {
@@ -104,14 +106,20 @@ void DrawSpectrum(GraphWindow& window, const SpectraInput& input, double yMin) {
     const float s = sensitivity[static_cast<std::size_t>(band)];
     double y = level;
     if (relative && model::IsMissing(s)) {
+      // Without its sensitivity the band has no level re the maximum.
       missing.push_back(x);
-      y = yMin;
-    } else if (relative) {
-      y = s + level - input.reference.maximum;
+      y = std::numeric_limits<double>::quiet_NaN();
+    } else {
+      if (relative) y = s + level - input.reference.maximum;
+      if (!std::isfinite(y) || y < yMin) y = yMin;
     }
-    if (!std::isfinite(y) || y < yMin) y = yMin;
     points.push_back({x, y});
   }
+  if (missing.size() == points.size()) {
+    DrawNoData(window, PlotCentre(window.Frame()));
+    return;
+  }
+  window.SetClip(window.Frame().PlotBox());
   DrawBandCurve(window, points, input.options);
   if (!input.options.Get(Option::kSteppedCurves)) return;
   for (const double x : missing) DrawMissingMark(window, x, yMin);
@@ -137,6 +145,7 @@ void BuildBalloonSpectra(GraphWindow& window, const SpectraInput& input, Spectra
   const model::Grid& grid = input.set.GetGrid();
   if (!DirectionOnGrid(grid, input.arc, input.point)) return;
   DrawSpectrum(window, input, range.min);
+  window.SetClip(std::nullopt);
   DrawDirectionInset(window, grid, input.arc, input.point);
 }
 

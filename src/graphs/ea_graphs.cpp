@@ -12,6 +12,7 @@
 #include "analysis/power_average.h"
 #include "graphs/number_format.h"
 #include "graphs/plane_views.h"
+#include "graphs/plot_texts.h"
 
 namespace zef::graphs {
 namespace {
@@ -26,6 +27,20 @@ constexpr int kOffAxisRadius = 4;
 constexpr int kMissingRadius = 5;
 constexpr double kKilo = 0.001;
 constexpr int kLastThird = 29;
+
+// Draws the frame and opens the curve layer clipped to the plot; a graph
+// without a single value gets "No data" instead and no curve.
+bool StartCurves(GraphWindow& window, const GraphDescriptor& d, EaGraphLayers layers,
+                 bool anyValue) {
+  window.DrawGraph(d, layers.frame);
+  window.ClearLayer(layers.curves);
+  if (!anyValue) {
+    DrawNoData(window, PlotCentre(window.Frame()));
+    return false;
+  }
+  window.SetClip(window.Frame().PlotBox());
+  return true;
+}
 
 void SetRange(GraphDescriptor& d, const YRange& range) {
   d.yMin = static_cast<float>(range.min);
@@ -138,11 +153,16 @@ void DrawReferenceLine(GraphWindow& window, double fromX, double toX, double y, 
   const PixelPoint to = window.WorldToDevice(toX, y);
   window.MoveTo(from.x, from.y);
   window.LineTo(to.x, to.y);
+  // A line beyond the range is clipped away; its label would float outside.
+  if (window.Clip() && !window.Clip()->Contains(to)) {
+    window.PopState();
+    return;
+  }
   const int font = window.State().font;
   const int height = window.TextExtent(font, label).height;
   const int top = to.y - height / 2;
-  window.Text(font, label, to.x + 2, top);
-  if (!value.empty()) window.Text(font, value, to.x + 2, top + height);
+  OpaqueText(window, label, to.x + 2, top);
+  if (!value.empty()) OpaqueText(window, value, to.x + 2, top + height);
   window.PopState();
 }
 
@@ -171,6 +191,10 @@ void DrawBandGraph(GraphWindow& window, const EaGraphInput& input, EaGraph graph
   const analysis::BandRange bands = analysis::BandsOf(input.set.data);
   const bool di = graph == EaGraph::kAxialQ && input.options.Get(Option::kShowDi);
   const std::vector<float> values = BandValues(input, graph, bands, di);
+  // A file without input voltages leaves their array as it was.
+  const bool given = graph != EaGraph::kInputVoltage ||
+                     (input.set.info->presenceFlags & model::presence::kInputVoltage) != 0;
+  const bool anyValue = given && std::any_of(values.begin(), values.end(), IsDrawable);
   const double nominal = input.set.impedance.reducedLowest;
   YRange range = EaGraphRange(graph, input.options, values, nominal);
 
@@ -186,8 +210,7 @@ void DrawBandGraph(GraphWindow& window, const EaGraphInput& input, EaGraph graph
     d.yLabel = "kOhm";
   }
   SetRange(d, range);
-  window.DrawGraph(d, layers.frame);
-  window.ClearLayer(layers.curves);
+  if (!StartCurves(window, d, layers, anyValue)) return;
 
   std::vector<CurvePoint> points;
   for (std::size_t i = 0; i < values.size(); ++i) {
@@ -202,11 +225,8 @@ void DrawBandGraph(GraphWindow& window, const EaGraphInput& input, EaGraph graph
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (!IsDrawable(values[i])) DrawMissingMark(window, points[i].x, range.min);
   }
-  // Without any value there is nothing to refer to (a powered loudspeaker).
-  if (std::any_of(values.begin(), values.end(), IsDrawable)) {
-    DrawReferenceLines(window, input, graph, BandX(kind, bands.first) - 0.5,
-                       BandX(kind, bands.last) + 0.5, scale);
-  }
+  DrawReferenceLines(window, input, graph, BandX(kind, bands.first) - 0.5,
+                     BandX(kind, bands.last) + 0.5, scale);
 }
 
 analysis::Spectrum AxialSpectrum(const model::InfoRecord& info) {
@@ -241,8 +261,9 @@ void DrawSpectrumGraph(GraphWindow& window, const EaGraphInput& input, EaGraph g
                   : TestSpectrumTitle(input.set);
   d.yLabel = "dB";
   SetRange(d, range);
-  window.DrawGraph(d, layers.frame);
-  window.ClearLayer(layers.curves);
+  const bool given =
+      !axial || (input.set.info->presenceFlags & model::presence::kAxialSpectrum) != 0;
+  if (!StartCurves(window, d, layers, given && !run.empty())) return;
 
   std::vector<CurvePoint> points;
   for (auto it = first; it != end; ++it) {
@@ -287,6 +308,11 @@ void DrawBandCurve(GraphWindow& window, std::span<const CurvePoint> points, Opti
   window.SetWidth(options.Get(Option::kHeavyCurves) ? 2 : 1);
   window.StartCurve(false);
   for (const CurvePoint& p : points) {
+    if (std::isnan(p.y)) {
+      window.EndCurve();
+      window.StartCurve(false);
+      continue;
+    }
     if (stepped) {
       window.AddPoint(p.x - 0.5, p.y);
       window.AddPoint(p.x + 0.5, p.y);

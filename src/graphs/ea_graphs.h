@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "analysis/directivity.h"
 #include "analysis/band_curves.h"
+#include "analysis/directivity.h"
 #include "graphs/ea_range.h"
 #include "graphs/graph_window.h"
 #include "graphs/option_set.h"
@@ -48,7 +48,7 @@ struct CurvePoint {
 
 // A black curve in world units, heavy and stepped by the options: one point
 // per band, or a horizontal step from x - 0.5 to x + 0.5 per band with
-// vertical joins.
+// vertical joins. A point whose y is not a number leaves a gap.
 void DrawBandCurve(GraphWindow& window, std::span<const CurvePoint> points, OptionSet options);
 // The black open circle that marks a band without a value, at (x, yMin).
 void DrawMissingMark(GraphWindow& window, double x, double yMin);

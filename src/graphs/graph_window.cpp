@@ -46,6 +46,7 @@ void GraphWindow::ClearLayer(int layer) {
   layers_[static_cast<std::size_t>(layer)].clear();
   inUse_ |= Bit(layer);
   current_ = layer;
+  clip_.reset();
 }
 
 void GraphWindow::ReleaseLayer(int layer) {
@@ -80,11 +81,24 @@ void GraphWindow::Append(Command command) {
 }
 
 void GraphWindow::MoveTo(int x, int y) {
+  position_ = {x, y};
   Append(MoveCommand{x, y});
 }
 
 void GraphWindow::LineTo(int x, int y) {
-  Append(LineToCommand{x, y, state_.pen});
+  const PixelPoint from = position_;
+  position_ = {x, y};
+  if (!clip_) {
+    Append(LineToCommand{x, y, state_.pen});
+    return;
+  }
+  const std::optional<PixelSegment> kept = ClipSegment({from, {x, y}}, *clip_);
+  if (kept) {
+    if (kept->from != from) Append(MoveCommand{kept->from.x, kept->from.y});
+    Append(LineToCommand{kept->to.x, kept->to.y, state_.pen});
+  }
+  // The next line starts where this one was meant to end.
+  if (!kept || kept->to != position_) Append(MoveCommand{x, y});
 }
 
 void GraphWindow::Rectangle(int x1, int y1, int x2, int y2, bool fill) {
@@ -92,10 +106,12 @@ void GraphWindow::Rectangle(int x1, int y1, int x2, int y2, bool fill) {
 }
 
 void GraphWindow::Circle(int x, int y, int radius, bool fill) {
+  if (clip_ && !clip_->Contains({x, y})) return;
   Append(CircleCommand{x, y, radius, state_.pen, fill});
 }
 
 void GraphWindow::Point(int x, int y, int size) {
+  if (clip_ && !clip_->Contains({x, y})) return;
   Append(PointCommand{x, y, state_.pen.colour, size});
 }
 
@@ -106,7 +122,21 @@ void GraphWindow::Text(int font, std::string_view text, int x, int y) {
 }
 
 void GraphWindow::Polyline(std::vector<PixelPoint> points, bool closed) {
-  Append(PolylineCommand{state_.pen, std::move(points), closed});
+  if (closed) {
+    Append(PolylineCommand{state_.pen, std::move(points), true});
+    return;
+  }
+  AppendPolyline(std::move(points), state_.pen);
+}
+
+void GraphWindow::AppendPolyline(std::vector<PixelPoint> points, Pen pen) {
+  if (!clip_) {
+    Append(PolylineCommand{pen, std::move(points), false});
+    return;
+  }
+  for (std::vector<PixelPoint>& part : ClipPolyline(points, *clip_)) {
+    Append(PolylineCommand{pen, std::move(part), false});
+  }
 }
 
 void GraphWindow::Pixels(int left, int top, int width, std::vector<Colour> colours) {
@@ -197,7 +227,7 @@ void GraphWindow::AddScaledPoint(double x, double y) {
 void GraphWindow::EndCurve() {
   if (!curveStarted_) return;
   curveStarted_ = false;
-  if (curve_.points.size() >= 2) Append(std::move(curve_));
+  if (curve_.points.size() >= 2) AppendPolyline(std::move(curve_.points), curve_.pen);
   curve_ = PolylineCommand{};
 }
 

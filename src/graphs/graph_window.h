@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "graphs/canvas.h"
+#include "graphs/clip_lines.h"
 #include "graphs/font_metrics.h"
 #include "model/message_sink.h"
 
@@ -65,6 +66,8 @@ struct GraphFrame {
   double yScale = 0;
 
   PixelPoint ToDevice(double x, double y) const;
+  // The plot's pixels, its frame lines included.
+  PixelBox PlotBox() const { return {x0, y0 - plotHeight, x0 + plotWidth, y0}; }
   // The world point of a pixel inside the plot (edges included).
   std::optional<WorldPoint> ToWorld(int x, int y) const;
   bool operator==(const GraphFrame&) const = default;
@@ -213,6 +216,12 @@ class GraphWindow {
   // Labels of frames written with "," for ".".
   void SetDecimalComma(bool on) { decimalComma_ = on; }
 
+  // While a clip box is set, lines, open polylines and curves keep only
+  // their parts inside it and circles and points only those centred in it;
+  // texts are never clipped. NewLayer, ClearLayer and DrawGraph end it.
+  void SetClip(std::optional<PixelBox> box) { clip_ = box; }
+  const std::optional<PixelBox>& Clip() const { return clip_; }
+
   // Primitives in pixels.
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
@@ -269,6 +278,7 @@ class GraphWindow {
 
  private:
   void Append(Command command);
+  void AppendPolyline(std::vector<PixelPoint> points, Pen pen);
   void AddCurvePoint(PixelPoint point);
   void DrawFrame(const GraphDescriptor& descriptor, int layer,
                  std::optional<std::string_view> marginText);
@@ -299,6 +309,8 @@ class GraphWindow {
   OriginCommand origin_;
   GraphFrame frame_;
   GraphDescriptor descriptor_;
+  std::optional<PixelBox> clip_;
+  PixelPoint position_;  // where the next LineTo starts
   bool curveStarted_ = false;
   PolylineCommand curve_;
 };

@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <optional>
 
-#include "analysis/directivity.h"
 #include "analysis/band_curves.h"
+#include "analysis/directivity.h"
 #include "graphs/graph_window.h"
 #include "graphs/option_set.h"
 #include "model/data_set.h"
@@ -24,7 +24,8 @@ struct PlaneViewInput {
 };
 
 // The two balloon arcs of a measurement plane; the first is drawn at
-// negative angles (below the axis in a polar, the lower half of a map).
+// positive angles (above the axis in a polar, the upper half of a map): arc
+// 0 points up and the horizontal plane's first arc to the left.
 struct PlaneArcs {
   int first = 0;
   int second = 0;

@@ -10,6 +10,7 @@
 #include "analysis/band_range.h"
 #include "graphs/number_format.h"
 #include "graphs/plane_views.h"
+#include "graphs/plot_texts.h"
 
 namespace zef::graphs {
 namespace {
@@ -165,8 +166,9 @@ void AddPolarPoint(GraphWindow& window, double degrees, double radius) {
   window.AddScaledPoint(p.x, p.y);
 }
 
-// The first arc below the axis out to the rear, the second arc back above
-// it, closed on the axis.
+// The first arc above the axis out to the rear, the second arc back below
+// it, closed on the axis: arc 0 points up and the horizontal plane's first
+// arc to the loudspeaker's left, where "Up" and "Left" stand.
 void PlaneCurve(GraphWindow& window, const PolarInput& input, const Plane& plane,
                 const Rings& rings, double offset) {
   const model::DataRecord& data = input.set.data;
@@ -177,10 +179,10 @@ void PlaneCurve(GraphWindow& window, const PolarInput& input, const Plane& plane
   window.SetColour(plane.colour);
   window.StartCurve(false);
   for (int p = 0; p <= rear; ++p) {
-    AddPolarPoint(window, -p * step, rings.DrawnRadius(first[p] - offset));
+    AddPolarPoint(window, p * step, rings.DrawnRadius(first[p] - offset));
   }
   for (int p = rear - 1; p >= 1; --p) {
-    AddPolarPoint(window, p * step, rings.DrawnRadius(second[p] - offset));
+    AddPolarPoint(window, -p * step, rings.DrawnRadius(second[p] - offset));
   }
   AddPolarPoint(window, 0, rings.DrawnRadius(first[0] - offset));
   window.EndCurve();
@@ -192,15 +194,16 @@ void Mark(GraphWindow& window, double degrees, double radius, bool fill) {
   window.ScaledCircle(p.x, p.y, kMarkRadius, fill);
 }
 
-// The -6 dB half-widths of both arcs and the direction of the maximum.
+// The -6 dB half-widths of both arcs and the direction of the maximum, whose
+// angle is negative towards the first arc.
 void PlaneMarks(GraphWindow& window, const PolarInput& input, const Plane& plane,
                 const Rings& rings, double offset) {
   const model::DataRecord& data = input.set.data;
   const double minus6Db = rings.DrawnRadius(-6 - offset);
   window.SetColour(plane.colour);
-  Mark(window, -data.Array(plane.firstHalfWidth)[input.band], minus6Db, false);
-  Mark(window, data.Array(plane.secondHalfWidth)[input.band], minus6Db, false);
-  Mark(window, plane.maxAngle, rings.DrawnRadius(0), true);
+  Mark(window, data.Array(plane.firstHalfWidth)[input.band], minus6Db, false);
+  Mark(window, -data.Array(plane.secondHalfWidth)[input.band], minus6Db, false);
+  Mark(window, -plane.maxAngle, rings.DrawnRadius(0), true);
 }
 
 bool RangeDrawn(const PolarInput& input) {
@@ -218,15 +221,21 @@ double PolarScale(int width, int height) {
   return std::min(width, height) / kUnitsAcross;
 }
 
-void DrawPolarGrid(GraphWindow& window, const PolarInput& input, int layer) {
-  if (!StartLayer(window, layer) || !RangeDrawn(input)) return;
+void DrawPolarGrid(GraphWindow& window, const PolarInput& input, PolarLayers layers) {
+  const bool drawn = RangeDrawn(input);
   const Rings rings = RingsOf(input);
   window.PushState();
-  if (input.display.grid) DrawRaysAndRings(window, input, rings);
-  if (input.display.labels) {
+  if (StartLayer(window, layers.grid) && drawn && input.display.grid) {
+    DrawRaysAndRings(window, input, rings);
+  }
+  if (StartLayer(window, layers.labels) && drawn && input.display.labels) {
     window.SetColour(kBlack);
+    // Above the curves and on the background, so the lobes never strike
+    // them through.
+    window.SetTextTransparent(false);
     LevelLabels(window, input, rings);
     EdgeTexts(window, input);
+    window.SetTextTransparent(true);
   }
   window.PopState();
 }
@@ -235,7 +244,10 @@ void DrawPolarCurves(GraphWindow& window, const PolarInput& input, int layer) {
   if (!StartLayer(window, layer) || !RangeDrawn(input) || !BandDrawn(input)) return;
   const bool maxReference = input.options.Get(Option::kPolarReferenceMax);
   const std::optional<double> offset = ReferenceOffset(input, maxReference, input.band);
-  if (!offset) return;
+  if (!offset) {
+    DrawNoData(window, window.ScaledToDevice(0, 0));
+    return;
+  }
   const Rings rings = RingsOf(input);
   const std::array<Plane, 2> planes = PlanesOf(input);
   window.PushState();
@@ -253,9 +265,9 @@ void DrawPolarCurves(GraphWindow& window, const PolarInput& input, int layer) {
 }
 
 void BuildPolarDiagram(GraphWindow& window, const PolarInput& input, PolarLayers layers) {
-  DrawPolarGrid(window, input, layers.grid);
+  DrawPolarGrid(window, input, layers);
   DrawPolarCurves(window, input, layers.curves);
-  ShowLayers(window, {layers.grid, layers.curves});
+  ShowLayers(window, {layers.grid, layers.curves, layers.labels});
 }
 
 }  // namespace zef::graphs

@@ -33,23 +33,24 @@ struct PolarInput : PlaneViewInput {
 };
 
 struct PolarLayers {
-  int grid = 0;  // grid circles, rays and texts
+  int grid = 0;  // grid circles and rays
   int curves = 1;
+  int labels = 2;  // level labels and edge texts, above the curves
 };
 
 // Pixels per drawing unit of a lower graph of that size: the diagram is 140
 // units across its narrower side.
 double PolarScale(int width, int height);
 
-// The whole diagram: the grid layer and the curve layer, both made visible.
-// A range outside 1..120 dB leaves both layers empty.
+// The whole diagram: the grid, curve and label layers, all made visible.
+// A range outside 1..120 dB leaves them empty.
 void BuildPolarDiagram(GraphWindow& window, const PolarInput& input, PolarLayers layers = {});
 
-// The two halves, for a band change (curves only) or an option change
-// (both). Each clears its layer and sets the window's scale to PolarScale
-// of its size and the origin to its centre, y upwards; the pen is left as
-// it was.
-void DrawPolarGrid(GraphWindow& window, const PolarInput& input, int layer);
+// The parts, for a band change (curves only) or an option change (all).
+// Each clears its layers and sets the window's scale to PolarScale of its
+// size and the origin to its centre, y upwards; the pen is left as it was.
+// A band whose level cannot be referred to the maximum gets "No data".
+void DrawPolarGrid(GraphWindow& window, const PolarInput& input, PolarLayers layers);
 void DrawPolarCurves(GraphWindow& window, const PolarInput& input, int layer);
 
 }  // namespace zef::graphs

@@ -22,8 +22,9 @@ std::optional<float> BalloonReferenceOffset(const model::DataSet& set,
 float BalloonRadius(float level, float viewSize, float offset) {
   const float held = std::max(level, -viewSize);
   const float radius = held + viewSize - offset;
-  // NaN falls through to the smallest radius too.
-  return radius >= 0 ? radius : 0.01f;
+  // A level at -V collapses to a small radius, not to the centre, so that no
+  // triangle of the surface degenerates; NaN falls through to it too.
+  return radius > 0 ? radius : 0.01f;
 }
 
 Vec3 NodeDirection(const model::Grid& grid, int row, int arc) {

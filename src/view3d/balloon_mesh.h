@@ -17,7 +17,8 @@ std::optional<float> BalloonReferenceOffset(const model::DataSet& set,
                                             const graphs::OptionSet& options, int band);
 
 // Distance from the centre of the surface point of a level: the level plus
-// V, less the offset, with levels below -V held at -V; never below 0.01.
+// V, less the offset, with levels below -V held at -V; 0.01 where that is
+// not above 0.
 float BalloonRadius(float level, float viewSize, float offset);
 
 // Unit direction of a grid node: rows from the front axis, arc 0 up (+Z),

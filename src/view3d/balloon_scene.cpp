@@ -127,7 +127,13 @@ ViewCamera BalloonCamera(int range, float azimuth, float elevation) {
 
 void BuildBalloonScene(Scene& scene, const model::DataSet& set, const BalloonViewState& state,
                        const graphs::ShadePalette& palette, BalloonSlots objects) {
-  for (const int slot : {objects.frame, objects.balloon, objects.marker}) scene.ClearObject(slot);
+  // All three slots are taken even when empty, so that NewObject never hands
+  // one of them to another drawing.
+  for (const int slot : {objects.frame, objects.balloon, objects.marker}) {
+    scene.ClearObject(slot);
+    scene.BeginObject(slot, 1);
+    scene.EndObject();
+  }
   scene.SetVisibleObjects(scene.VisibleObjects() | Bit(objects.frame) | Bit(objects.balloon) |
                           Bit(objects.marker));
   const auto viewSize = ViewSizeOfRange(state.range);

@@ -42,8 +42,8 @@ struct BalloonSlots {
 };
 
 // Rebuilds the balloon objects of `scene` from the set (the frame, the
-// balloon and the marker) and makes them visible. The legend is not part of
-// the scene: see DrawBalloonLegend.
+// balloon and the marker), marks their slots in use and makes them visible.
+// The legend is not part of the scene: see DrawBalloonLegend.
 void BuildBalloonScene(Scene& scene, const model::DataSet& set, const BalloonViewState& state,
                        const graphs::ShadePalette& palette, BalloonSlots objects = {});
 

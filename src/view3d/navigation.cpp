@@ -85,4 +85,18 @@ NavigationResult Navigate(const MouseEvent& event, int width, int height, DragSt
   return result;
 }
 
+HintChange HoverHint(const MouseEvent& event, int width, int height, const DragState& drag,
+                     bool& shown) {
+  if (event.action != MouseAction::kMove || drag.leftDown || drag.rightDown) {
+    return HintChange::kNone;
+  }
+  if (event.x >= 1 && event.x < width && event.y >= 1 && event.y < height) {
+    shown = true;
+    return HintChange::kShow;
+  }
+  if (!shown) return HintChange::kNone;
+  shown = false;
+  return HintChange::kRestore;
+}
+
 }  // namespace zef::view3d

@@ -39,6 +39,14 @@ struct NavigationResult {
 NavigationResult Navigate(const MouseEvent& event, int width, int height, DragState& drag,
                           ViewCamera& camera);
 
+// What a mouse move with no button held does to the hover hint: inside the
+// drawing area (1 <= x < width, 1 <= y < height) the hint is shown (the
+// target's text becomes the hint and the view's suffix); on leaving, the
+// saved text is put back once.
+enum class HintChange { kNone, kShow, kRestore };
+HintChange HoverHint(const MouseEvent& event, int width, int height, const DragState& drag,
+                     bool& shown);
+
 inline constexpr const char* kNavigationHint =
     "LMB=rotate, RMB=distance, LMB+RMB or ctrl+LMB=shift";
 

@@ -60,11 +60,13 @@ int Side(const SortEntry& of, const SortEntry& plane) {
 }
 
 // Which of two covering triangles must be painted first: -1 far, +1 near,
-// 0 when neither plane decides (they pierce each other).
+// 0 when nothing decides (they pierce each other). The planes go first: a
+// large triangle's inside can be nearer than all its corners, so corner
+// distances alone may mislead.
 int Order(const SortEntry& far, const SortEntry& near) {
-  if (far.nearest >= near.farthest) return -1;
   if (Side(near, far) == 1 || Side(far, near) == -1) return -1;
   if (Side(far, near) == 1 || Side(near, far) == -1) return 1;
+  if (far.nearest >= near.farthest) return -1;
   return 0;
 }
 
@@ -95,6 +97,51 @@ Grid GridOver(const std::vector<SortEntry>& entries) {
   return grid;
 }
 
+// Which entry must come before which: after[i] are painted after i;
+// pending[i] counts what must come before i.
+struct Constraints {
+  std::vector<std::vector<std::size_t>> after;
+  std::vector<int> pending;
+};
+
+// Constraints only between triangles that cover each other on the screen,
+// found through a grid of cells so that far-apart pairs are never compared.
+Constraints FindConstraints(const std::vector<SortEntry>& entries) {
+  const std::size_t count = entries.size();
+  Constraints constraints{std::vector<std::vector<std::size_t>>(count), std::vector<int>(count, 0)};
+  if (count < 2) return constraints;
+  const Grid grid = GridOver(entries);
+  std::vector<std::vector<std::size_t>> cells(static_cast<std::size_t>(grid.columns * grid.rows));
+  for (std::size_t i = 0; i < count; ++i) {
+    const SortEntry& e = entries[i];
+    for (int r = grid.Row(e.minY); r <= grid.Row(e.maxY); ++r) {
+      for (int c = grid.Column(e.minX); c <= grid.Column(e.maxX); ++c) {
+        cells[static_cast<std::size_t>(r * grid.columns + c)].push_back(i);
+      }
+    }
+  }
+  for (std::size_t cell = 0; cell < cells.size(); ++cell) {
+    const auto& members = cells[cell];
+    for (std::size_t m = 0; m < members.size(); ++m) {
+      for (std::size_t n = m + 1; n < members.size(); ++n) {
+        const SortEntry& a = entries[members[m]];
+        const SortEntry& b = entries[members[n]];
+        // Each pair once: in the cell where their boxes' overlap begins.
+        const int home = grid.Row(std::max(a.minY, b.minY)) * grid.columns +
+                         grid.Column(std::max(a.minX, b.minX));
+        if (static_cast<std::size_t>(home) != cell || !ScreenOverlap(a, b)) continue;
+        const int order = Order(a, b);
+        if (order == 0) continue;
+        const std::size_t first = order < 0 ? members[m] : members[n];
+        const std::size_t second = order < 0 ? members[n] : members[m];
+        constraints.after[first].push_back(second);
+        ++constraints.pending[second];
+      }
+    }
+  }
+  return constraints;
+}
+
 }  // namespace
 
 bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, float& planeConstant) {
@@ -107,46 +154,13 @@ bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, flo
 }
 
 std::vector<std::size_t> PainterOrder(std::vector<SortEntry>& entries) {
-  const std::size_t count = entries.size();
   std::stable_sort(entries.begin(), entries.end(),
                    [](const SortEntry& a, const SortEntry& b) { return a.farthest > b.farthest; });
-  // Constraints only between triangles that cover each other on the screen,
-  // found through a grid of cells so that far-apart pairs are never compared.
-  std::vector<std::vector<std::size_t>> after(count);
-  std::vector<int> pending(count, 0);
-  if (count > 1) {
-    const Grid grid = GridOver(entries);
-    std::vector<std::vector<std::size_t>> cells(static_cast<std::size_t>(grid.columns * grid.rows));
-    for (std::size_t i = 0; i < count; ++i) {
-      const SortEntry& e = entries[i];
-      for (int r = grid.Row(e.minY); r <= grid.Row(e.maxY); ++r) {
-        for (int c = grid.Column(e.minX); c <= grid.Column(e.maxX); ++c) {
-          cells[static_cast<std::size_t>(r * grid.columns + c)].push_back(i);
-        }
-      }
-    }
-    for (std::size_t cell = 0; cell < cells.size(); ++cell) {
-      const auto& members = cells[cell];
-      for (std::size_t m = 0; m < members.size(); ++m) {
-        for (std::size_t n = m + 1; n < members.size(); ++n) {
-          const SortEntry& a = entries[members[m]];
-          const SortEntry& b = entries[members[n]];
-          // Each pair once: in the cell where their boxes' overlap begins.
-          const int home = grid.Row(std::max(a.minY, b.minY)) * grid.columns +
-                           grid.Column(std::max(a.minX, b.minX));
-          if (static_cast<std::size_t>(home) != cell || !ScreenOverlap(a, b)) continue;
-          const int order = Order(a, b);
-          if (order == 0) continue;
-          const std::size_t first = order < 0 ? members[m] : members[n];
-          const std::size_t second = order < 0 ? members[n] : members[m];
-          after[first].push_back(second);
-          ++pending[second];
-        }
-      }
-    }
-  }
+  Constraints constraints = FindConstraints(entries);
   // Far to near wherever the constraints leave a choice; a cycle is broken
   // at its farthest triangle.
+  const std::size_t count = entries.size();
+  std::vector<int>& pending = constraints.pending;
   std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> ready;
   for (std::size_t i = 0; i < count; ++i) {
     if (pending[i] == 0) ready.push(i);
@@ -166,7 +180,7 @@ std::vector<std::size_t> PainterOrder(std::vector<SortEntry>& entries) {
     if (done[next]) continue;
     done[next] = true;
     order.push_back(entries[next].source);
-    for (const std::size_t later : after[next]) {
+    for (const std::size_t later : constraints.after[next]) {
       if (!done[later] && --pending[later] == 0) ready.push(later);
     }
   }

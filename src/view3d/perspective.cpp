@@ -127,13 +127,14 @@ ProjectedLine TransformLine(Vec3 a, Vec3 b, const ProjectionContext& c, model::M
     const bool aHidden = !pa.visible;
     const Vec3 hidden = aHidden ? a : b;
     const Vec3 shown = aHidden ? b : a;
-    const Vec3 along = shown - hidden;
-    const float denominator = Dot(c.nearNormal, along);
+    const Vec3 towardsHidden = hidden - shown;
+    const float denominator = Dot(c.nearNormal, towardsHidden);
     if (denominator != 0) {
-      const float u = -(Dot(c.nearNormal, hidden) + c.nearConstant) / denominator;
-      // Just short of the plane, so that the new end stays in front of it.
-      const Vec3 cut = hidden + (0.999f * u) * along;
-      (aHidden ? pa : pb) = SafeTransformPoint(cut, c, debug);
+      // 0.999 of the way from the visible end to the plane, so that the new
+      // end stays in front of it however long the hidden part is.
+      const float u = -(Dot(c.nearNormal, shown) + c.nearConstant) / denominator;
+      const Vec3 cut = shown + (0.999f * u) * towardsHidden;
+      (aHidden ? pa : pb) = TransformPoint(cut, c, debug);
     }
   }
   if (!pa.visible || !pb.visible) return {};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 
 #include "view3d/painter_order.h"
 #include "view3d/triangulate.h"
@@ -24,6 +25,11 @@ std::uint32_t Bit(int slot) {
 double SquaredDistance(Vec3 a, Vec3 b) {
   const Vec3 d = a - b;
   return static_cast<double>(Dot(d, d));
+}
+
+bool Finite(const SortEntry& e) {
+  return std::isfinite(e.minX) && std::isfinite(e.maxX) && std::isfinite(e.minY) &&
+         std::isfinite(e.maxY) && std::isfinite(e.farthest) && std::isfinite(e.planeConstant);
 }
 
 }  // namespace
@@ -125,6 +131,9 @@ void Scene::EndObject() {
 
 void Scene::SetCamera(const Camera& camera) {
   camera_ = camera;
+  // A camera set from outside is that mode's camera from now on, so a mode
+  // change does not bring back an older one.
+  context_.storedCameras[static_cast<std::size_t>(camera.mode)] = camera.view;
   Reproject();
 }
 
@@ -185,8 +194,9 @@ void Scene::ProjectTriangles() {
         const double d = SquaredDistance(triangle.corners[k], depthEye);
         entry.nearest = std::min(entry.nearest, d), entry.farthest = std::max(entry.farthest, d);
       }
-      // A triangle reaching behind the near plane cannot be drawn as a triangle.
-      if (!visible) continue;
+      // A triangle reaching behind the near plane cannot be drawn as a
+      // triangle; one thrown to infinity by a damaged level cannot be ordered.
+      if (!visible || !Finite(entry)) continue;
       entry.corners = triangle.corners;
       entry.source = sources.size();
       sources.push_back(&triangle);

@@ -97,6 +97,7 @@ class Scene {
   void ClearObject(int slot);
   void SetVisibleObjects(std::uint32_t objects) { visible_ = objects; }
   std::uint32_t VisibleObjects() const { return visible_; }
+  std::uint32_t ObjectsInUse() const { return inUse_; }
   const SceneObject& Object(int slot) const;
 
   // Building calls into the object `slot`.

@@ -36,6 +36,18 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   ASSERT_TRUE(spectra.request) << spectra.error;
   EXPECT_EQ(spectra.request->arc, 71);
   EXPECT_EQ(spectra.request->point, 36);
+  EXPECT_TRUE(spectra.request->directionGiven);
+
+  const ParsedExport balloon =
+      Parse({"balloon", "--azimuth", "90", "--elevation", "-15", "--distance", "400", "--parallel",
+             "--range", "20", "-o", "b.png", "f"});
+  ASSERT_TRUE(balloon.request) << balloon.error;
+  EXPECT_FALSE(balloon.request->directionGiven);
+  EXPECT_EQ(balloon.request->azimuth, 90);
+  EXPECT_EQ(balloon.request->elevation, -15);
+  EXPECT_EQ(balloon.request->distance, 400);
+  EXPECT_TRUE(balloon.request->parallel);
+  EXPECT_EQ(balloon.request->range, -20);
 
   // A colour-map range is a level below the reference, given either way.
   for (const std::string_view range : {"30", "-30"}) {
@@ -50,15 +62,20 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
     std::vector<std::string_view> args;
     std::string message;
   } cases[] = {
-      {{}, "Missing view: polar, colormap, ea or spectra"},
-      {{"balloon"}, "Unknown view \"balloon\": polar, colormap, ea or spectra"},
+      {{}, "Missing view: polar, colormap, ea, spectra or balloon"},
+      {{"cabinet"}, "Unknown view \"cabinet\": polar, colormap, ea, spectra or balloon"},
       {{"ea", "--ea"}, "Option --ea needs a value"},
       {{"ea", "--ea", "8"}, "--ea must be a whole number from 0 to 7"},
       {{"polar", "--ea", "1", "-o", "x.png", "f"}, "--ea applies to the ea view only"},
       {{"ea", "--arc", "1", "-o", "x.png", "f"},
-       "--arc and --point apply to the spectra view only"},
+       "--arc and --point apply to the spectra and balloon views only"},
       {{"ea", "--range", "30", "-o", "x.png", "f"},
-       "--range applies to the polar and colormap views only"},
+       "--range applies to the polar, colormap and balloon views only"},
+      {{"balloon", "--range", "-10", "-o", "x.png", "f"}, "Balloon range must be 20, 30 or 40"},
+      {{"polar", "--parallel", "-o", "x.png", "f"},
+       "--azimuth, --elevation, --distance and --parallel apply to the balloon view only"},
+      {{"balloon", "--elevation", "91"}, "--elevation must be a whole number from -90 to 90"},
+      {{"balloon", "--distance", "0"}, "--distance must be a whole number from 1 to 100000"},
       {{"polar", "--option", "6db-tics", "--range", "50", "-o", "x.png", "f"},
        "Polar range must be 20, 30, 40 or 50 (24, 30, 36, 42 or 48 with 6db-tics)"},
       {{"colormap", "--range", "50", "-o", "x.png", "f"}, "Colour-map range must be 20, 30 or 40"},

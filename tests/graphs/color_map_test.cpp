@@ -93,8 +93,8 @@ TEST_F(ColorMapTest, MaxReferenceLowersLessSensitiveBands) {
   set.data.Array(model::PerBand::Sensitivity)[4] = model::kNoData;
   reference.maximum = 90;
   Build(OptionsWith({Option::kBalloonReferenceMax}));
-  EXPECT_EQ(CellAt(kUpper, 95, 138), palette.At(176));   // 0 dB - 10
-  EXPECT_EQ(CellAt(kUpper, 115, 138), palette.At(235));  // no sensitivity, no offset
+  EXPECT_EQ(CellAt(kUpper, 95, 138), palette.At(176));  // 0 dB - 10
+  EXPECT_EQ(CellAt(kUpper, 115, 138), kNoColour);       // no sensitivity: a gap
 }
 
 TEST_F(ColorMapTest, HalfSphereLeavesTheRearRowsUnpainted) {

@@ -78,15 +78,21 @@ TEST_F(BalloonSpectraTest, ReadsRelativeToTheMostSensitiveBand) {
   set.data.Array(PerBand::Sensitivity)[5] = model::kNoData;
   SetArcLevel(set, 9, 2, -50);  // below the range: held at -40
   Build(2, 3, OptionsWith({Option::kBalloonReferenceMax}));
-  EXPECT_EQ(Spectrum(),
-            "polyline 000000 w1 d0 open 78,96 128,96 178,117 228,96 278,376 328,96 378,96 "
-            "428,96 478,376");
+  // Band 5 has no level re the maximum: a gap, not a dip.
+  EXPECT_THAT(Curves("polyline"),
+              ElementsAre("polyline 000000 w1 d0 open 78,96 128,96 178,117 228,96",
+                          "polyline 000000 w1 d0 open 328,96 378,96 428,96 478,376", testing::_,
+                          testing::_));
   EXPECT_TRUE(Curves("circle").empty());
 
   Build(2, 3, OptionsWith({Option::kBalloonReferenceMax, Option::kSteppedCurves}));
   EXPECT_EQ(Spectrum().substr(0, 65),
             "polyline 000000 w1 d0 open 53,96 103,96 103,96 153,96 153,117 203");
   EXPECT_THAT(Curves("circle"), ElementsAre("circle 278 376 5 000000 w1 d0 outline"));
+
+  for (int band = 1; band <= 9; ++band) set.data.Array(PerBand::Sensitivity)[band] = model::kNoData;
+  Build(2, 3, OptionsWith({Option::kBalloonReferenceMax}));
+  EXPECT_EQ(Curves("text").at(0), "text 254 195 000000 f0 'No data' opaque");
 }
 
 TEST_F(BalloonSpectraTest, InsetShowsTheDirection) {

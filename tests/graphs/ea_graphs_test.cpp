@@ -81,7 +81,10 @@ TEST_F(EaGraphTest, ChoosesEachGraphsRangeAndLabels) {
   const OptionSet automatic = OptionsWith({});
   const OptionSet di = OptionsWith({Option::kShowDi});
   const auto none = [](model::DataSet&, analysis::DirectivityFigures&) {};
-  const auto voltage = [](model::DataSet& s, auto&) { Values(s, PerBand::InputVoltage, {23}); };
+  const auto voltage = [](model::DataSet& s, auto&) {
+    Values(s, PerBand::InputVoltage, {23});
+    s.info->presenceFlags = model::presence::kInputVoltage;
+  };
   const auto ohm = [](model::DataSet& s, auto&) { Values(s, PerBand::Impedance, {7, 2500}); };
   const auto nominal = [](model::DataSet& s, auto&) {
     Values(s, PerBand::Impedance, {7, 5});
@@ -97,6 +100,7 @@ TEST_F(EaGraphTest, ChoosesEachGraphsRangeAndLabels) {
     s.info->axialSpectrum[4] = 3.2f;
     s.info->axialSpectrum[5] = -7;
     s.info->axialSpectrum[7] = 30;  // after the first run: not counted
+    s.info->presenceFlags = model::presence::kAxialSpectrum;
   };
   const auto eia = [](model::DataSet& s, auto&) {
     s.info->maxInputKind = model::MaxInputKind::Voltage;
@@ -176,8 +180,8 @@ TEST_F(EaGraphTest, DrawsTheSensitivityAverageWithItsValue) {
   Build(1, OptionsWith({Option::kFixedScales}));
   EXPECT_THAT(Curves("line"), ElementsAre("line 503 229 0000FF w1 d2"));
   EXPECT_THAT(Curves("move"), ElementsAre("move 53 229"));
-  EXPECT_THAT(Curves("text"),
-              ElementsAre("text 505 223 0000FF f0 'Avg.'", "text 505 236 0000FF f0 '89,5'"));
+  EXPECT_THAT(Curves("text"), ElementsAre("text 505 223 0000FF f0 'Avg.' opaque",
+                                          "text 505 236 0000FF f0 '89,5' opaque"));
 }
 
 TEST_F(EaGraphTest, DrawsTheImpedanceLinesInKiloOhmWhenLarge) {
@@ -192,8 +196,8 @@ TEST_F(EaGraphTest, DrawsTheImpedanceLinesInKiloOhmWhenLarge) {
   const PixelPoint nominal = window.WorldToDevice(9.5, 0.5);
   EXPECT_THAT(Curves("line"),
               ElementsAre(Line(average) + " 0000FF w1 d2", Line(nominal) + " FF0000 w1 d2"));
-  EXPECT_THAT(Curves("text"),
-              ElementsAre(Text(average, "0000FF f0 'Avg.'"), Text(nominal, "FF0000 f0 'Nom.'")));
+  EXPECT_THAT(Curves("text"), ElementsAre(Text(average, "0000FF f0 'Avg.' opaque"),
+                                          Text(nominal, "FF0000 f0 'Nom.' opaque")));
 }
 
 TEST_F(EaGraphTest, PlotsTheFirstRunOfASpectrum) {
@@ -201,6 +205,7 @@ TEST_F(EaGraphTest, PlotsTheFirstRunOfASpectrum) {
   const float run[] = {0, -60, 0, 0};
   std::copy(std::begin(run), std::end(run), set.info->axialSpectrum + 2);
   set.info->axialSpectrum[7] = 5;  // a second run is left out
+  set.info->presenceFlags = model::presence::kAxialSpectrum;
   Build(6, OptionsWith({Option::kFixedScales}));
   // Relative to the run's power average (-1.249 dB); -58.75 is held at -40.
   EXPECT_THAT(Curves("polyline"), ElementsAre("polyline 000000 w1 d0 open" + At(3, 1.249) +
@@ -215,6 +220,30 @@ TEST_F(EaGraphTest, PlotsACustomTestSpectrumBelowItsMaximum) {
   Build(7, OptionsWith({}));
   EXPECT_THAT(Curves("polyline"), ElementsAre(StartsWith("polyline 000000 w1 d0 open" + At(1, 0) +
                                                          At(2, -35) + At(3, -6) + At(4, -6))));
+}
+
+TEST_F(EaGraphTest, CurvesAndReferenceLinesStayInsideThePlot) {
+  Values(set, PerBand::AxialQ, {50, 150, 50});
+  Build(5, OptionsWith({Option::kFixedScales}));  // Q 0..100: 150 leaves through the top
+  EXPECT_THAT(Curves("polyline"),
+              ElementsAre("polyline 000000 w1 d0 open 72,201 98,26",
+                          StartsWith("polyline 000000 w1 d0 open 150,26 175,201 ")));
+
+  reference.average = 140;  // above the fixed 60..130 dB: neither line nor label
+  Build(1, OptionsWith({Option::kFixedScales}));
+  EXPECT_THAT(Curves("line"), ElementsAre());
+  EXPECT_THAT(Curves("text"), ElementsAre());
+}
+
+TEST_F(EaGraphTest, SaysNoDataForAQuantityTheFileLacks) {
+  // No input voltages and no axial spectrum given: the arrays hold zeros.
+  set.info->presenceFlags = 0;
+  for (int band = 1; band <= 9; ++band) Fill(PerBand::Sensitivity, band, model::kNoData);
+  for (const int selection : {0, 1, 6}) {
+    Build(selection, OptionsWith({}));
+    EXPECT_THAT(CommandLines(window, 1), ElementsAre("text 254 195 000000 f0 'No data' opaque"))
+        << selection;
+  }
 }
 
 TEST_F(EaGraphTest, LeavesBothLayersEmptyForAnUnknownSelection) {

@@ -20,7 +20,9 @@ constexpr int kLayer = 2;
 
 // With 7x13 characters: H = 21, M = 16 ("90" + 2), so the plot spans
 // x 21..521 (50 px per band) and y 326..26 (3 px per dB).
-GraphDescriptor SensitivityGraph() { return SensitivityGraphIn(537, 347); }
+GraphDescriptor SensitivityGraph() {
+  return SensitivityGraphIn(537, 347);
+}
 
 GraphDescriptor NumericGraph(float xMin, float xMax, float xStep, int right = 200) {
   GraphDescriptor d;

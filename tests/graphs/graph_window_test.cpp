@@ -15,7 +15,9 @@ namespace {
 
 using ::testing::ElementsAre;
 
-std::ostream& operator<<(std::ostream& out, PixelPoint p) { return out << p.x << "," << p.y; }
+std::ostream& operator<<(std::ostream& out, PixelPoint p) {
+  return out << p.x << "," << p.y;
+}
 
 // Writes down every canvas call.
 class RecordingCanvas : public Canvas {

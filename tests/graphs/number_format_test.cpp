@@ -18,8 +18,8 @@ TEST(NumberFormatTest, FixedRoundsHalvesAwayFromZero) {
     const char* text;
   };
   const std::vector<Case> cases = {
-      {12.25, 1, false, "12.3"}, {-2.5, 0, false, "-3"},       {-0.004, 2, false, "0.00"},
-      {87.5, 1, true, "87,5"},   {1e15, 0, false, "??"},       {std::nan(""), 1, false, "??"},
+      {12.25, 1, false, "12.3"}, {-2.5, 0, false, "-3"}, {-0.004, 2, false, "0.00"},
+      {87.5, 1, true, "87,5"},   {1e15, 0, false, "??"}, {std::nan(""), 1, false, "??"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FormatFixed(c.value, c.decimals, c.comma), c.text) << c.value;

@@ -18,24 +18,33 @@ using ::testing::ElementsAre;
 using ::testing::SizeIs;
 
 constexpr int kBand = 5;
+constexpr int kGrid = 0;
+constexpr int kCurves = 1;
+constexpr int kLabels = 2;
 
 // A 280 x 280 window: 2 pixels a unit, the centre at (140, 140).
 class PolarDiagramTest : public ::testing::Test {
  protected:
-  PolarInput Input(int range, OptionSet options = OptionSet(0)) const {
+  void Build(int range, OptionSet options = OptionSet(0), PolarDisplay display = {}) {
     PolarInput input(set, figures);
     input.reference = reference;
     input.options = options;
     input.polarRange = range;
     input.band = kBand;
-    return input;
+    input.display = display;
+    BuildPolarDiagram(window, input);
   }
-  void Build(const PolarInput& input) { BuildPolarDiagram(window, input); }
-  std::vector<std::string> Grid(const std::string& kind) const {
-    return LinesOfKind(window, 0, kind);
+  std::vector<std::string> Lines(int layer, const std::string& kind) const {
+    return LinesOfKind(window, layer, kind);
   }
-  std::vector<std::string> Curves(const std::string& kind) const {
-    return LinesOfKind(window, 1, kind);
+  std::vector<PixelPoint> Curve(std::size_t index) const {
+    std::vector<PixelPoint> points;
+    for (const Command& c : window.Layer(kCurves)) {
+      if (const auto* curve = std::get_if<PolylineCommand>(&c); curve && index-- == 0) {
+        return curve->points;
+      }
+    }
+    return points;
   }
 
   model::DataSet set = FlatBalloonSet(model::FormatKind::Zef1, 1, 9);
@@ -46,82 +55,83 @@ class PolarDiagramTest : public ::testing::Test {
   GraphWindow window{280, 280, metrics, errors};
 };
 
-struct CircleCase {
-  int range;
-  bool sixDb;
-  std::vector<std::string> circles;
-};
-
 TEST_F(PolarDiagramTest, GridCirclesFollowTheRadiusRule) {
-  const std::vector<CircleCase> cases = {
-      {30,
-       false,
-       {"circle 140 140 149 C8C8C8 w1 d2 outline", "circle 140 140 116 646464 w1 d0 outline",
-        "circle 140 140 83 C8C8C8 w1 d0 outline", "circle 140 140 49 C8C8C8 w1 d0 outline",
-        "circle 140 140 16 646464 w1 d0 outline", "circle 140 140 96 C8C8FF w1 d2 outline"}},
-      {24,
-       true,
-       {"circle 140 140 152 C8C8C8 w1 d2 outline", "circle 140 140 112 646464 w1 d0 outline",
-        "circle 140 140 88 C8C8C8 w1 d0 outline", "circle 140 140 64 C8C8C8 w1 d0 outline",
-        "circle 140 140 40 C8C8C8 w1 d0 outline", "circle 140 140 16 646464 w1 d0 outline"}},
+  const struct {
+    int range;
+    OptionSet options;
+    std::vector<int> radii;  // +10 dB dashed, 0 dB, the level circles, -6 dB
+  } cases[] = {
+      {30, OptionSet(0), {149, 116, 83, 49, 16, 96}},
+      {24, OptionsWith({Option::kPolarTics6Db}), {152, 112, 88, 64, 40, 16}},
   };
-  for (const CircleCase& c : cases) {
-    SCOPED_TRACE(c.range);
-    Build(Input(c.range, c.sixDb ? OptionsWith({Option::kPolarTics6Db}) : OptionSet(0)));
-    EXPECT_EQ(Grid("circle"), c.circles);
+  for (const auto& c : cases) {
+    Build(c.range, c.options);
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < c.radii.size(); ++i) {
+      const bool last = i + 1 == c.radii.size();
+      const bool minus6 = last && c.range == 30;
+      const char* pen = i == 0 || minus6 ? (minus6 ? "C8C8FF w1 d2" : "C8C8C8 w1 d2")
+                        : i == 1 || (last || (c.range == 30 && i == 4)) ? "646464 w1 d0"
+                                                                        : "C8C8C8 w1 d0";
+      expected.push_back("circle 140 140 " + std::to_string(c.radii[i]) + " " + pen + " outline");
+    }
+    EXPECT_EQ(Lines(kGrid, "circle"), expected) << c.range;
   }
+  ASSERT_THAT(Lines(kGrid, "line"), SizeIs(36));
+  EXPECT_EQ(Lines(kGrid, "line")[9], "line 140 28 646464 w1 d0");  // 90 degrees, upwards
 }
 
-TEST_F(PolarDiagramTest, RaysRunFromTheInnerRingToZeroDb) {
-  Build(Input(30));
-  const std::vector<std::string> lines = Grid("line");
-  ASSERT_THAT(lines, SizeIs(36));
-  EXPECT_EQ(Grid("move")[1], "move 156 137");
-  EXPECT_EQ(lines[1], "line 254 120 C8C8C8 w1 d0");
-  EXPECT_EQ(lines[9], "line 140 24 646464 w1 d0");  // 90 degrees, upwards
-}
-
-TEST_F(PolarDiagramTest, LabelsTheLevelsAndTheEdges) {
-  Build(Input(30));
-  EXPECT_THAT(Grid("text"),
-              ElementsAre("text 230 150 000000 f0 '-10'", "text 196 150 000000 f0 '-20'",
-                          "text 163 150 000000 f0 '-30'", "text 133 2 FF0000 f0 'Up'",
-                          "text 126 265 FF0000 f0 'Down'", "text 98 2 0000FF f0 'Left'",
-                          "text 84 265 0000FF f0 'Right'", "text 243 134 000000 f0 'Front'",
-                          "text 2 134 000000 f0 'Back'", "text 2 2 000000 f0 'Re on-axis'"));
+TEST_F(PolarDiagramTest, LabelsLieAboveTheCurvesOnTheBackground) {
+  Build(30);
+  EXPECT_THAT(
+      Lines(kLabels, "text"),
+      ElementsAre("text 230 150 000000 f0 '-10' opaque", "text 196 150 000000 f0 '-20' opaque",
+                  "text 163 150 000000 f0 '-30' opaque", "text 133 2 FF0000 f0 'Up' opaque",
+                  "text 126 265 FF0000 f0 'Down' opaque", "text 98 2 0000FF f0 'Left' opaque",
+                  "text 84 265 0000FF f0 'Right' opaque", "text 243 134 000000 f0 'Front' opaque",
+                  "text 2 134 000000 f0 'Back' opaque", "text 2 2 000000 f0 'Re on-axis' opaque"));
+  EXPECT_EQ(window.VisibleLayers(), 0b111u);
 
   // Every other 6-dB circle is labelled; the reference follows the option.
-  Build(Input(48, OptionsWith({Option::kPolarTics6Db, Option::kPolarReferenceMax})));
-  const std::vector<std::string> texts = Grid("text");
-  EXPECT_THAT(std::vector<std::string>(texts.begin(), texts.begin() + 4),
-              ElementsAre("text 235 150 000000 f0 '-12'", "text 211 150 000000 f0 '-24'",
-                          "text 187 150 000000 f0 '-36'", "text 163 150 000000 f0 '-48'"));
-  EXPECT_EQ(texts.back(), "text 2 2 000000 f0 'Re max Sensitivity'");
+  Build(48, OptionsWith({Option::kPolarTics6Db, Option::kPolarReferenceMax}));
+  const std::vector<std::string> texts = Lines(kLabels, "text");
+  ASSERT_THAT(texts, SizeIs(11));
+  EXPECT_EQ(texts[3], "text 163 150 000000 f0 '-48' opaque");
+  EXPECT_EQ(texts.back(), "text 2 2 000000 f0 'Re max Sensitivity' opaque");
+
+  Build(30, OptionSet(0), {.horizontal = false, .vertical = true, .grid = false, .labels = false});
+  EXPECT_TRUE(Lines(kGrid, "circle").empty());
+  EXPECT_TRUE(Lines(kLabels, "text").empty());
+  EXPECT_THAT(Lines(kCurves, "polyline"), SizeIs(1));
 }
 
-TEST_F(PolarDiagramTest, DisplaySwitchesLeaveTheirPartsOut) {
-  PolarInput input = Input(30);
-  input.display = {.horizontal = false, .vertical = true, .grid = false, .labels = false};
-  Build(input);
-  EXPECT_TRUE(Grid("circle").empty());
-  EXPECT_TRUE(Grid("text").empty());
-  EXPECT_THAT(Curves("polyline"), SizeIs(1));
-}
-
-TEST_F(PolarDiagramTest, CurveGoesDownTheFirstArcAndBackUpTheSecond) {
-  SetArcLevel(set, kBand, 9, -100);  // below the centre
-  Build(Input(30, OptionsWith({Option::kHeavyLines})));
-  const std::vector<Command>& layer = window.Layer(1);
-  const auto* curve = std::get_if<PolylineCommand>(&layer.at(1));
-  ASSERT_NE(curve, nullptr);
-  EXPECT_EQ(curve->pen, (Pen{kRed, 2, 0}));
-  EXPECT_FALSE(curve->closed);
-  const std::vector<PixelPoint>& p = curve->points;
-  ASSERT_THAT(p, SizeIs(37));
-  EXPECT_EQ(p[0], (PixelPoint{256, 140}));   // on axis at 0 dB
-  EXPECT_EQ(p[18], (PixelPoint{140, 140}));  // first arc's rear point, at the centre
-  EXPECT_EQ(p[19], (PixelPoint{26, 120}));   // second arc at +170 degrees
-  EXPECT_EQ(p[36], p[0]);
+// Arc 0 points up and arc 9 to the left: each plane's first arc belongs
+// where "Up" and "Left" stand, above the axis.
+TEST_F(PolarDiagramTest, FirstArcsLieAboveTheAxis) {
+  SetArcLevel(set, kBand, 9, -10);    // left
+  SetArcLevel(set, kBand, 0, -20);    // up
+  SetArcLevel(set, kBand, 27, -100);  // right, below the centre
+  Build(30, OptionsWith({Option::kHeavyLines}));
+  EXPECT_THAT(Lines(kCurves, "polyline"),
+              ElementsAre(testing::StartsWith("polyline 0000FF w2 d0 open 256,140 "),
+                          testing::StartsWith("polyline FF0000 w2 d0 open 256,140 ")));
+  const std::vector<PixelPoint> horizontal = Curve(0);
+  const std::vector<PixelPoint> vertical = Curve(1);
+  ASSERT_THAT(horizontal, SizeIs(37));
+  ASSERT_THAT(vertical, SizeIs(37));
+  const struct {
+    const std::vector<PixelPoint>& curve;
+    std::size_t index;
+    PixelPoint at;
+  } cases[] = {
+      {horizontal, 9, {140, 57}},    // +90 degrees, -10 dB
+      {horizontal, 18, {57, 140}},   // the rear, point 18 of arc 9
+      {horizontal, 27, {140, 140}},  // -90 degrees, at the centre
+      {vertical, 9, {140, 91}},      // +90 degrees, -20 dB
+      {vertical, 27, {140, 256}},    // -90 degrees, 0 dB
+      {vertical, 36, {256, 140}},    // closed on the axis
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.curve[c.index], c.at) << c.index;
 }
 
 TEST_F(PolarDiagramTest, MaxReferenceOffsetsTheLevels) {
@@ -129,19 +139,19 @@ TEST_F(PolarDiagramTest, MaxReferenceOffsetsTheLevels) {
   sensitivity[kBand] = 87;
   reference.maximum = 90;
   const OptionSet maxReference = OptionsWith({Option::kPolarReferenceMax});
-
-  Build(Input(30, maxReference));  // 3 dB below the most sensitive band
-  EXPECT_THAT(Curves("polyline")[0], ::testing::StartsWith("polyline 0000FF w1 d0 open 246,140 "));
+  Build(30, maxReference);  // 3 dB below the most sensitive band
+  EXPECT_THAT(Curve(0), testing::Contains(PixelPoint{246, 140}));
 
   set.info->type = model::SpeakerType::Powered;
-  Build(Input(30, maxReference));
-  EXPECT_THAT(Curves("polyline")[0], ::testing::StartsWith("polyline 0000FF w1 d0 open 256,140 "));
+  Build(30, maxReference);
+  EXPECT_EQ(Curve(0).at(0), (PixelPoint{256, 140}));
 
-  // Without the band's sensitivity nothing can be drawn relative to it.
+  // Without the band's sensitivity nothing can be referred to the maximum.
   set.info->type = model::SpeakerType::Passive;
   sensitivity[kBand] = model::kNoData;
-  Build(Input(30, maxReference));
-  EXPECT_THAT(CommandLines(window, 1), ElementsAre("origin 140 140 1 -1"));
+  Build(30, maxReference);
+  EXPECT_THAT(CommandLines(window, kCurves),
+              ElementsAre("origin 140 140 1 -1", "text 116 134 000000 f0 'No data' opaque"));
 }
 
 TEST_F(PolarDiagramTest, MarksTheHalfWidthsAndTheMaximum) {
@@ -149,27 +159,27 @@ TEST_F(PolarDiagramTest, MarksTheHalfWidthsAndTheMaximum) {
   set.data.Array(model::PerBand::HalfWidthH2)[kBand] = 40;
   set.data.Array(model::PerBand::HalfWidthV1)[kBand] = 60;
   set.data.Array(model::PerBand::HalfWidthV2)[kBand] = 90;
-  figures.horizontalMaxAngle[kBand] = 10;
-  figures.verticalMaxAngle[kBand] = -20;
-
-  Build(Input(30, OptionsWith({Option::kMarkMinus6Db})));
+  figures.horizontalMaxAngle[kBand] = 10;  // towards the second arc
+  figures.verticalMaxAngle[kBand] = -20;   // towards the first
+  Build(30, OptionsWith({Option::kMarkMinus6Db}));
   EXPECT_THAT(
-      Curves("circle"),
-      ElementsAre("circle 223 188 4 0000FF w1 d0 outline", "circle 214 78 4 0000FF w1 d0 outline",
-                  "circle 254 120 4 0000FF w1 d0 fill", "circle 188 223 4 FF0000 w1 d0 outline",
-                  "circle 140 44 4 FF0000 w1 d0 outline", "circle 249 180 4 FF0000 w1 d0 fill"));
+      Lines(kCurves, "circle"),
+      ElementsAre("circle 223 92 4 0000FF w1 d0 outline", "circle 214 202 4 0000FF w1 d0 outline",
+                  "circle 254 160 4 0000FF w1 d0 fill", "circle 188 57 4 FF0000 w1 d0 outline",
+                  "circle 140 236 4 FF0000 w1 d0 outline", "circle 249 100 4 FF0000 w1 d0 fill"));
 }
 
 TEST_F(PolarDiagramTest, DrawsNoCurvesOutsideTheBandsOrTheRange) {
   set.data.MaxBand() = 4;
-  Build(Input(30));
-  EXPECT_TRUE(Curves("polyline").empty());
+  Build(30);
+  EXPECT_TRUE(Lines(kCurves, "polyline").empty());
 
   set.data.MaxBand() = 9;
   for (const int range : {0, 121}) {
-    Build(Input(range));
-    EXPECT_THAT(CommandLines(window, 0), ElementsAre("origin 140 140 1 -1"));
-    EXPECT_THAT(CommandLines(window, 1), ElementsAre("origin 140 140 1 -1"));
+    Build(range);
+    for (const int layer : {kGrid, kCurves, kLabels}) {
+      EXPECT_THAT(CommandLines(window, layer), ElementsAre("origin 140 140 1 -1"));
+    }
   }
 }
 

@@ -14,9 +14,8 @@ TEST(ShadePaletteTest, RunsFromDarkBlueToRed) {
     Colour colour;  // 0x00BBGGRR
   };
   const std::vector<Case> cases = {
-      {235, 0x0000FF}, {172, 0x00FCFF}, {171, 0x00FFFF}, {108, 0xFCFF03},
-      {44, 0xFF0300},  {43, 0xFF0000},  {0, 0x530000},
-      {-1, 0x530000},  {236, 0x0000FF},  // held at the ends
+      {235, 0x0000FF}, {172, 0x00FCFF}, {171, 0x00FFFF}, {108, 0xFCFF03}, {44, 0xFF0300},
+      {43, 0xFF0000},  {0, 0x530000},   {-1, 0x530000},  {236, 0x0000FF},  // held at the ends
   };
   for (const Case& c : cases) EXPECT_EQ(palette.At(c.index), c.colour) << c.index;
 }
@@ -29,8 +28,8 @@ TEST(ShadePaletteTest, MapsLevelsWithinTheRange) {
   };
   const std::vector<Case> cases = {
       {-20, -40, 117},  // 117.5 truncated
-      {-40.5, -40, 0}, {0.5, -40, 235}, {-0.001, -40, 234}, {-10, -20, 117},
-      {-5, 0, 0},  // a range that is no range
+      {-40.5, -40, 0}, {0.5, -40, 235}, {-0.001, -40, 234},
+      {-10, -20, 117}, {-5, 0, 0},  // a range that is no range
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ShadePalette::IndexOfLevel(c.level, c.range), c.index) << c.level << " " << c.range;

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "view3d/painter_order.h"
+
+namespace zef::view3d {
+namespace {
+
+// Seen from z = -100 looking along +z, the screen a plain x, y scaling.
+constexpr Vec3 kEye{0, 0, -100};
+
+SortEntry Entry(std::array<Vec3, 3> corners, std::size_t source) {
+  SortEntry e;
+  if (!FacingPlane(corners, kEye, e.normal, e.planeConstant)) {
+    std::swap(corners[1], corners[2]);
+    EXPECT_TRUE(FacingPlane(corners, kEye, e.normal, e.planeConstant));
+  }
+  e.corners = corners;
+  e.minX = e.minY = e.nearest = INFINITY;
+  e.maxX = e.maxY = -INFINITY;
+  for (std::size_t k = 0; k < 3; ++k) {
+    const float x = 100 + 10 * corners[k].x;
+    const float y = 100 - 10 * corners[k].y;
+    e.screen[2 * k] = x, e.screen[2 * k + 1] = y;
+    e.minX = std::min(e.minX, x), e.maxX = std::max(e.maxX, x);
+    e.minY = std::min(e.minY, y), e.maxY = std::max(e.maxY, y);
+    const Vec3 d = corners[k] - kEye;
+    e.nearest = std::min(e.nearest, double{Dot(d, d)});
+    e.farthest = std::max(e.farthest, double{Dot(d, d)});
+  }
+  e.source = source;
+  return e;
+}
+
+std::array<Vec3, 3> Flat(float x, float y, float z, float size = 2) {
+  return {Vec3{x - size, y - size, z}, Vec3{x + size, y - size, z}, Vec3{x, y + size, z}};
+}
+
+struct OrderCase {
+  const char* name;
+  std::vector<std::array<Vec3, 3>> triangles;
+  std::vector<std::size_t> order;
+};
+
+TEST(PainterOrder, NearerCoveringTrianglesComeLater) {
+  const OrderCase cases[] = {
+      {"stacked, near given first", {Flat(0, 0, 10), Flat(0.5f, 0, 20)}, {1, 0}},
+      {"stacked three", {Flat(0, 0, 10), Flat(1, 0, 30), Flat(0, 1, 20)}, {1, 2, 0}},
+      {"apart on the screen keep the depth order", {Flat(-5, 0, 10), Flat(5, 0, 20)}, {1, 0}},
+      // A slanted triangle reaches farther back than a small one behind it
+      // yet covers it from the front.
+      {"slanted in front of a far small one",
+       {{Vec3{-2, -2, 5}, Vec3{2, -2, 5}, Vec3{0, 3, 45}}, Flat(0, 0, 30, 0.3f)},
+       {1, 0}},
+      {"large near one whose corners are all farther",
+       {Flat(0, 0, 10, 200), Flat(0, 0, 20, 0.3f)},
+       {1, 0}},
+      {"small one in front of a slanted far one",
+       {{Vec3{-2, -2, 5}, Vec3{2, -2, 5}, Vec3{0, 3, 45}}, Flat(0, 0, 3, 0.3f)},
+       {0, 1}},
+      {"sharing an edge keeps the depth order",
+       {{Vec3{0, 0, 10}, Vec3{2, 0, 10}, Vec3{0, 2, 12}},
+        {Vec3{2, 0, 10}, Vec3{2, 2, 20}, Vec3{0, 2, 12}}},
+       {1, 0}},
+      {"piercing pair keeps the depth order",
+       {{Vec3{-2, -2, 10}, Vec3{2, -2, 10}, Vec3{0, 2, 30}},
+        {Vec3{-2, 2, 10}, Vec3{2, 2, 10}, Vec3{0, -2, 31}}},
+       {1, 0}},
+  };
+  for (const OrderCase& c : cases) {
+    std::vector<SortEntry> entries;
+    for (std::size_t i = 0; i < c.triangles.size(); ++i)
+      entries.push_back(Entry(c.triangles[i], i));
+    EXPECT_EQ(PainterOrder(entries), c.order) << c.name;
+  }
+}
+
+TEST(PainterOrder, FacingIsSeenFromTheEye) {
+  Vec3 normal;
+  float constant = 0;
+  EXPECT_TRUE(
+      FacingPlane({Vec3{0, 0, 0}, Vec3{1, 0, 0}, Vec3{0, 1, 0}}, {0, 0, 5}, normal, constant));
+  EXPECT_EQ(normal, (Vec3{0, 0, 1}));
+  EXPECT_FALSE(
+      FacingPlane({Vec3{0, 0, 0}, Vec3{0, 1, 0}, Vec3{1, 0, 0}}, {0, 0, 5}, normal, constant));
+  EXPECT_FALSE(
+      FacingPlane({Vec3{0, 0, 0}, Vec3{1, 0, 0}, Vec3{2, 0, 0}}, {0, 0, 5}, normal, constant));
+}
+
+}  // namespace
+}  // namespace zef::view3d
