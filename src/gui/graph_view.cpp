@@ -12,6 +12,7 @@ GraphView::GraphView(const painter::QtFontMetrics& fonts, model::MessageSink& er
                      QWidget* parent)
     : QWidget(parent),
       fonts_(fonts),
+      errors_(errors),
       window_(std::make_unique<graphs::GraphWindow>(1, 1, fonts, errors)) {
   setMinimumSize(200, 150);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -19,7 +20,9 @@ GraphView::GraphView(const painter::QtFontMetrics& fonts, model::MessageSink& er
 }
 
 void GraphView::Rebuild() {
-  window_->SetSize(std::max(width(), 1), std::max(height(), 1));
+  // Views use different layers: a new window keeps none of the last view's.
+  window_ = std::make_unique<graphs::GraphWindow>(std::max(width(), 1), std::max(height(), 1),
+                                                  fonts_, errors_);
   if (builder_) builder_(*window_);
   update();
 }

@@ -22,7 +22,7 @@ class GraphView final : public QWidget {
 
   void SetBuilder(Builder builder) { builder_ = std::move(builder); }
   void SetMouseHandler(MouseHandler handler) { mouse_ = std::move(handler); }
-  // Asks the builder for the drawing again and repaints.
+  // Asks the builder for a new drawing, on an empty window, and repaints.
   void Rebuild();
   const graphs::GraphWindow& Window() const { return *window_; }
 
@@ -37,6 +37,7 @@ class GraphView final : public QWidget {
   void Forward(view3d::MouseAction action, const QMouseEvent& event);
 
   const painter::QtFontMetrics& fonts_;
+  model::MessageSink& errors_;
   std::unique_ptr<graphs::GraphWindow> window_;
   Builder builder_;
   MouseHandler mouse_;

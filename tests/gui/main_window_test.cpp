@@ -7,7 +7,11 @@
 #include <filesystem>
 
 #include "app/dialog_ids.h"
+#include "app/lower_graph.h"
 #include "app/options_file.h"
+#include "app/shell_views.h"
+#include "graphs/graph_fonts.h"
+#include "painter/graph_export.h"
 
 namespace zef::gui {
 namespace {
@@ -63,6 +67,22 @@ TEST_F(MainWindowTest, EveryViewDrawsSomething) {
     EXPECT_EQ(window->windowTitle().toStdString(),
               fs::path(sample).filename().string() + " - ZEF reader/viewer");
   }
+}
+
+TEST_F(MainWindowTest, AViewKeepsNothingOfTheViewBefore) {
+  auto window = Open("data/samples/two-way-zef1.txt");  // shows the polars first
+  window->Control(kSpectraRadio);
+  const graphs::GraphWindow& shown = window->LowerView().Window();
+  const app::Shell& shell = window->ShellForTests();
+  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
+  model::LineSink errors;
+  graphs::GraphWindow fresh(shown.Width(), shown.Height(), fonts, errors);
+  std::string error;
+  app::BuildLowerGraph(
+      app::LowerGraphRequest(shell.State(), shell.Options(), *shell.Holder().Loaded(),
+                             shown.Width(), shown.Height()),
+      shell.Holder(), false, fresh, error);
+  EXPECT_TRUE(painter::RenderImage(shown, fonts) == painter::RenderImage(fresh, fonts));
 }
 
 TEST_F(MainWindowTest, BandChoiceAndDragReachTheShell) {
