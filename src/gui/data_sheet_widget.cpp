@@ -179,9 +179,11 @@ QWidget* DataSheetWidget::EaGroup() {
   input->addWidget(maxInputLabel_);
   input->addWidget(Value(field::kMaxInput), 1);
   input->addWidget(maxInputUnit_);
+  input->addSpacing(8);
   input->addWidget(Caption("Gain:"));
   input->addWidget(Value(field::kMaxInputLevel), 1);
   input->addWidget(new QLabel("dB"));
+  input->addSpacing(8);
   input->addWidget(Caption("Equiv. amp. size:"));
   input->addWidget(Value(field::kEquivalentPower), 1);
   input->addWidget(new QLabel("W"));
