@@ -61,6 +61,14 @@ bool UpperGraph::Mouse(const view3d::MouseEvent& event, ShellState& state) {
   return result.cameraChanged;
 }
 
+view3d::HintChange UpperGraph::Hover(const view3d::MouseEvent& event) {
+  // The window keeps its text while the hint shows, so only the change matters.
+  const bool wasShown = hintShown_;
+  const view3d::HintChange change =
+      view3d::HoverHint(event, scene_.Width(), scene_.Height(), drag_, hintShown_);
+  return change == view3d::HintChange::kShow && wasShown ? view3d::HintChange::kNone : change;
+}
+
 void UpperGraph::Draw(graphs::GraphWindow& window, const model::DataSet& set,
                       const ShellState& state, graphs::OptionSet options) const {
   view3d::DrawScene(scene_.Projected(), window, kSceneLayer);

@@ -31,6 +31,9 @@ class UpperGraph {
   void ApplyCamera(const ShellState& state);
   // Turns, shifts or zooms the camera of the view shown; true when it moved.
   bool Mouse(const view3d::MouseEvent& event, ShellState& state);
+  // Whether a move with no button held starts showing the navigation hint on
+  // the readout line (the window saves its text then) or puts the text back.
+  view3d::HintChange Hover(const view3d::MouseEvent& event);
   // The projected picture, with the balloon's legend, into the window.
   void Draw(graphs::GraphWindow& window, const model::DataSet& set, const ShellState& state,
             graphs::OptionSet options) const;
@@ -42,6 +45,7 @@ class UpperGraph {
   graphs::ShadePalette palette_;
   cabinet::LazyDxf dxf_;
   view3d::DragState drag_;
+  bool hintShown_ = false;
 };
 
 }  // namespace zef::app

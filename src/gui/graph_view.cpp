@@ -60,4 +60,9 @@ void GraphView::mouseMoveEvent(QMouseEvent* event) {
   Forward(view3d::MouseAction::kMove, *event);
 }
 
+// Leaving the area is a move to outside it.
+void GraphView::leaveEvent(QEvent*) {
+  if (mouse_) mouse_({view3d::MouseAction::kMove, -1, -1, false});
+}
+
 }  // namespace zef::gui

@@ -32,6 +32,7 @@ class GraphView final : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void Forward(view3d::MouseAction action, const QMouseEvent& event);

@@ -103,11 +103,17 @@ QWidget* MainWindow::BuildUpperArea() {
   upper_ = new GraphView(*fonts_, debug_, area);
   upper_->SetBuilder([this](graphs::GraphWindow& window) { DrawUpper(window); });
   upper_->SetMouseHandler([this](const view3d::MouseEvent& event) {
-    if (shell_.Holder().Loaded() != nullptr && upperGraph_.Mouse(event, shell_.MutableState())) {
-      upper_->Rebuild();
+    if (shell_.Holder().Loaded() == nullptr) return;
+    if (upperGraph_.Mouse(event, shell_.MutableState())) upper_->Rebuild();
+    const view3d::HintChange hint = upperGraph_.Hover(event);
+    if (hint == view3d::HintChange::kShow) {
+      savedReadout_ = readout_->text();
+      readout_->setText(view3d::kNavigationHint);
+    } else if (hint == view3d::HintChange::kRestore) {
+      readout_->setText(savedReadout_);
     }
   });
-  upper_->setToolTip(view3d::kNavigationHint);
+  upper_->setMouseTracking(true);
   grid->addWidget(upper_, 1, 0);
   auto* side = new QVBoxLayout;
   side->addWidget(Button("F", kFrontView, "Front view"));

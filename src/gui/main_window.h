@@ -85,6 +85,7 @@ class MainWindow final : public QMainWindow {
   QComboBox* bandCombo_ = nullptr;
   QLabel* bandKind_ = nullptr;
   QLabel* readout_ = nullptr;
+  QString savedReadout_;  // the readout line's text under the navigation hint
   QScrollBar* arcBar_ = nullptr;
   QScrollBar* pointBar_ = nullptr;
   QLabel* statusFile_ = nullptr;

@@ -75,6 +75,14 @@ TEST_F(ViewsTest, UpperGraphTurnsWithTheMouseAndDrawsTheCabinet) {
   EXPECT_FALSE(upper.Mouse({view3d::MouseAction::kMove, 61, 100, false}, state));  // under 2 pixels
   EXPECT_EQ(state.balloonCamera.azimuth, 70.0f);
   upper.Mouse({view3d::MouseAction::kLeftUp, 61, 100, false}, state);
+  using view3d::HintChange;
+  const std::pair<int, HintChange> hovers[] = {{50, HintChange::kShow},
+                                               {60, HintChange::kNone},
+                                               {-1, HintChange::kRestore},
+                                               {-5, HintChange::kNone}};
+  for (const auto& [x, change] : hovers) {
+    EXPECT_EQ(upper.Hover({view3d::MouseAction::kMove, x, 50, false}), change) << x;
+  }
   shell_.ControlCommand(control::kCabinetRadio);
   EXPECT_FALSE(upper.Rebuild(*shell_.SetForDrawing(), shell_.State(), shell_.Options()));
   EXPECT_EQ(upper.PolygonCount(), 0u);  // the rectangular box is drawn in lines
