@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/color_map_readout.h"
 #include "app/dialog_ids.h"
 #include "graphs/graph_fonts.h"
 
@@ -149,6 +150,14 @@ QWidget* MainWindow::BuildLowerArea() {
   grid->addLayout(band, 1, 0, 1, 3);
   lower_ = new GraphView(*fonts_, debug_, area);
   lower_->SetBuilder([this](graphs::GraphWindow& window) { DrawLower(window); });
+  lower_->setMouseTracking(true);
+  lower_->SetMouseHandler([this](const view3d::MouseEvent& event) {
+    if (shell_.State().lower != app::LowerView::kColorMaps) return;
+    const std::string text =
+        app::ColorMapReadout(lower_->Window(), shell_.Holder(), shell_.Options(),
+                             shell_.DecimalComma(), event.x, event.y);
+    if (!text.empty()) readout_->setText(QString::fromStdString(text));
+  });
   grid->addWidget(lower_, 2, 0);
   pointBar_ = new QScrollBar(Qt::Vertical);
   grid->addWidget(pointBar_, 2, 1);

@@ -4,12 +4,15 @@
 #include <set>
 #include <string>
 
+#include "app/color_map_readout.h"
 #include "app/dialog_ids.h"
+#include "app/lower_graph.h"
 #include "app/main_menu.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
 #include "app/upper_graph.h"
 #include "fake_shell_platform.h"
+#include "graphs/fixed_font_metrics.h"
 #include "model/bands.h"
 #include "model/message_sink.h"
 #include "wav/wav_image.h"
@@ -61,6 +64,27 @@ TEST_F(ViewsTest, LowerGraphRequestFollowsTheState) {
   EXPECT_EQ(map.view, ExportView::kColourMap);
   EXPECT_EQ(map.range, -30);
   EXPECT_EQ(std::tuple(map.arc, map.width, map.height), std::tuple(40, 300, 200));
+}
+
+TEST_F(ViewsTest, ColorMapReadoutNamesBandAngleAndLevel) {
+  const graphs::FixedFontMetrics fonts;
+  model::LineSink errors;
+  graphs::GraphWindow window(600, 400, fonts, errors);
+  shell_.ControlCommand(control::kPolarsRadio + 1);
+  std::string error;
+  ASSERT_TRUE(BuildLowerGraph(
+      LowerGraphRequest(shell_.State(), shell_.Options(), *shell_.Holder().Loaded(), 600, 400),
+      shell_.Holder(), false, window, error));
+  // Band coordinate and angle of the lower (vertical) map; the upper map lies 200 higher.
+  const auto at = [&](double band, double angle, int shift) {
+    const graphs::PixelPoint p = window.WorldToDevice(band, angle);
+    return ColorMapReadout(window, shell_.Holder(), shell_.Options(), true, p.x, p.y - shift);
+  };
+  EXPECT_EQ(at(5.0, 32, 200).substr(0, 18), "125 Hz ; 30 Deg ; ");
+  EXPECT_EQ(at(5.0, -47, 0).substr(0, 18), "125 Hz ; -45 Deg ;");
+  EXPECT_EQ(at(1.0, 0, 0), "");  // band 3 (50 Hz) lies below the file's first band
+  EXPECT_EQ(at(27.6, 0, 0), "");
+  EXPECT_NE(at(27.4, 0, 0).find(","), std::string::npos);  // a decimal comma
 }
 
 TEST_F(ViewsTest, UpperGraphTurnsWithTheMouseAndDrawsTheCabinet) {
