@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/options_file.h"
 #include "binary/binary_writer.h"
 #include "model/fixed_text.h"
 #include "sample_sets.h"
@@ -114,6 +115,22 @@ bool PutSideFiles(const fs::path& folder, const std::vector<fuzz::NamedFile>& fi
 
 }  // namespace
 
+// An options file as the viewer saves it, and the same cut to the sizes of
+// the two earlier versions (with their version number).
+bool PutOptionsFiles(const fs::path& folder) {
+  app::StoredOptions options;
+  options.fontFace = "Liberation Sans";
+  std::vector<std::uint8_t> bytes = app::EncodeOptions(options);
+  bool ok = Put(folder / "version3.dat", std::as_bytes(std::span(bytes)));
+  for (const std::uint8_t version : {2, 1}) {
+    bytes[4] = version;
+    bytes.resize(version == 2 ? 24 : 20);
+    ok = ok && Put(folder / ("version" + std::to_string(version) + ".dat"),
+                   std::as_bytes(std::span(bytes)));
+  }
+  return ok;
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: zef-fuzz-seeds OUTDIR\n");
@@ -121,7 +138,7 @@ int main(int argc, char** argv) {
   }
   const fs::path folder = argv[1];
   std::error_code ec;
-  for (const char* target : {"text", "zf1", "zf2", "wav", "dxf"}) {
+  for (const char* target : {"text", "zf1", "zf2", "wav", "dxf", "options"}) {
     fs::remove_all(folder / target, ec);
     fs::create_directories(folder / target, ec);
     if (ec) {
@@ -136,5 +153,6 @@ int main(int argc, char** argv) {
   }
   ok = ok && PutSideFiles(folder / "wav", fuzz::SeedWaves());
   ok = ok && PutSideFiles(folder / "dxf", fuzz::SeedDrawings());
+  ok = ok && PutOptionsFiles(folder / "options");
   return ok ? 0 : 1;
 }

@@ -44,6 +44,7 @@ run zf1_reader zf1 131072
 run zf2_reader zf2 1048576
 run wav_reader wav 16384
 run dxf_reader dxf 65536 dxf.dict
+run options_file options 256
 
 echo "fuzz: $total executions in total"
 if [ -n "$failed" ]; then

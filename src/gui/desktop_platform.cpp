@@ -1,9 +1,10 @@
 #include "gui/desktop_platform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
-#include <QStringList>
 #include <QUrl>
 
 #include "app/message_text.h"
@@ -16,14 +17,21 @@ QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString BoxText(std::string_view text) {
+QString Box(std::string_view text) {
   return Q(app::MessageBoxText(text));
 }
 
 }  // namespace
 
+DesktopPlatform::DesktopPlatform(QWidget& owner, std::function<void(int)> onTimer) : owner_(owner) {
+  for (int id = 1; id < static_cast<int>(timers_.size()); ++id) {
+    timers_[id] = std::make_unique<QTimer>();
+    QObject::connect(timers_[id].get(), &QTimer::timeout, [onTimer, id] { onTimer(id); });
+  }
+}
+
 void DesktopPlatform::ShowMessage(std::string_view text) {
-  QMessageBox::critical(owner_, Q(app::kProgramTitle), BoxText(text));
+  QMessageBox::critical(&owner_, Q(app::kProgramTitle), Box(text));
 }
 
 void DesktopPlatform::ShowError(std::string_view text) {
@@ -35,8 +43,7 @@ bool DesktopPlatform::AskYesNo(std::string_view text) {
 }
 
 bool DesktopPlatform::AskYesNoCaptioned(std::string_view caption, std::string_view text) {
-  return QMessageBox::question(owner_, Q(caption), BoxText(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::question(&owner_, Q(caption), Box(text)) == QMessageBox::Yes;
 }
 
 bool DesktopPlatform::SetClipboard(const app::ClipboardPayload& payload) {
@@ -48,14 +55,49 @@ bool DesktopPlatform::OpenDocument(const std::filesystem::path& path) {
 }
 
 bool DesktopPlatform::OpenUrl(std::string_view url) {
-  return QDesktopServices::openUrl(QUrl(Q(url), QUrl::TolerantMode));
+  return QDesktopServices::openUrl(QUrl(Q(url)));
 }
 
 bool DesktopPlatform::StartDetached(const std::string& program,
                                     const std::vector<std::string>& args) {
-  QStringList arguments;
-  for (const auto& arg : args) arguments << Q(arg);
-  return QProcess::startDetached(Q(program), arguments);
+  QStringList list;
+  for (const std::string& arg : args) list << Q(arg);
+  return QProcess::startDetached(Q(program), list);
+}
+
+std::optional<std::string> DesktopPlatform::ChooseFile(app::FileDialogKind kind,
+                                                       std::string_view preset) {
+  const app::FileDialogText text = app::DialogText(kind);
+  QStringList filters;
+  for (const std::string_view filter : text.filters) filters << Q(filter);
+  const QString chosen =
+      QFileDialog::getOpenFileName(&owner_, Q(text.title), Q(preset), filters.join(";;"));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+void DesktopPlatform::StartTimer(int id, int intervalMs) {
+  if (id > 0 && id < static_cast<int>(timers_.size())) timers_[id]->start(intervalMs);
+}
+
+void DesktopPlatform::KillTimer(int id) {
+  if (id > 0 && id < static_cast<int>(timers_.size())) timers_[id]->stop();
+}
+
+bool DesktopPlatform::ControlHeld() const {
+  return QApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+void DesktopPlatform::Quit() {
+  QApplication::quit();
+}
+
+void DesktopPlatform::ShowBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 }  // namespace zef::gui

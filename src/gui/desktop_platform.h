@@ -1,19 +1,22 @@
 #pragma once
 
-#include <QPointer>
+#include <QTimer>
 #include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
 
-#include "app/platform.h"
+#include "app/shell_platform.h"
 
 namespace zef::gui {
 
-// The application's platform over Qt Widgets and the desktop's services:
-// boxes owned by `owner`, the system clipboard, the desktop's opener and
-// detached processes.
-class DesktopPlatform : public app::Platform {
+// The shell's window-system needs over Qt Widgets: boxes owned by the main
+// window, the desktop's file dialogs, the two blink timers, the clipboard,
+// the desktop's opener and detached processes.
+class DesktopPlatform : public app::ShellPlatform {
  public:
-  explicit DesktopPlatform(QWidget* owner = nullptr) : owner_(owner) {}
-  void SetOwner(QWidget* owner) { owner_ = owner; }
+  // `onTimer` gets the id of a timer that ticked.
+  DesktopPlatform(QWidget& owner, std::function<void(int)> onTimer);
 
   void ShowMessage(std::string_view text) override;
   void ShowError(std::string_view text) override;
@@ -23,9 +26,16 @@ class DesktopPlatform : public app::Platform {
   bool OpenDocument(const std::filesystem::path& path) override;
   bool OpenUrl(std::string_view url) override;
   bool StartDetached(const std::string& program, const std::vector<std::string>& args) override;
+  std::optional<std::string> ChooseFile(app::FileDialogKind kind, std::string_view preset) override;
+  void StartTimer(int id, int intervalMs) override;
+  void KillTimer(int id) override;
+  bool ControlHeld() const override;
+  void Quit() override;
+  void ShowBusy(bool busy) override;
 
  private:
-  QPointer<QWidget> owner_;
+  QWidget& owner_;
+  std::array<std::unique_ptr<QTimer>, 3> timers_;  // by id; 0 unused
 };
 
 }  // namespace zef::gui

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 
 #include "app/clipboard_tables.h"
@@ -21,7 +22,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: clipboard-hold FILE [table]\n");
     return 2;
   }
-  zef::gui::DesktopPlatform platform;
+  QWidget owner;
+  zef::gui::DesktopPlatform platform(owner, [](int) {});
   zef::model::NullSink errors;
   zef::app::ListWindowLines lines(zef::app::ListWindowLines::kErrorRules);
   zef::app::DataSetHolder holder;

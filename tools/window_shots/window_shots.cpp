@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
   const QString folder = QString::fromLocal8Bit(argv[1]);
   QWidget owner;
   owner.resize(200, 100);
-  zef::gui::DesktopPlatform platform(&owner);
+  zef::gui::DesktopPlatform platform(owner, [](int) {});
 
   // Questions are answered yes so the flow goes on to the window.
   struct Yes : zef::gui::DesktopPlatform {
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     void ShowMessage(std::string_view text) override {
       std::printf("box: %.*s\n", int(text.size()), text.data());
     }
-  } quiet(&owner);
+  } quiet(owner, [](int) {});
   auto errors = zef::gui::ListWindow::Errors(&owner, platform);
   zef::app::DataSetHolder holder;
   zef::app::OpenTextFile(argv[2], holder, {quiet, errors});

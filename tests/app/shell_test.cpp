@@ -1,0 +1,394 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/dialog_ids.h"
+#include "app/option_commands.h"
+#include "app/shell.h"
+#include "app/shell_views.h"
+#include "fake_shell_platform.h"
+#include "wav/wav_image.h"
+
+namespace zef::app {
+namespace {
+
+using namespace control;
+using testing::Box;
+
+constexpr char kZef1[] = "data/samples/two-way-zef1.txt";
+constexpr char kZef2[] = "data/samples/coax-zef2-v2.txt";
+
+// A shell over the scripted desktop, its configuration in a scratch folder.
+class ShellTest : public ::testing::Test {
+ protected:
+  Shell& Started(std::string_view file = {}) {
+    shell_.Start(file);
+    desktop_.log.clear();
+    desktop_.boxes.boxes.clear();
+    return shell_;
+  }
+  std::vector<Box>& Boxes() { return desktop_.boxes.boxes; }
+  const ShellState& State() const { return shell_.State(); }
+  std::pair<float, float> Angles() const {
+    return {State().Camera().azimuth, State().Camera().elevation};
+  }
+  void Press(std::initializer_list<int> ids) {
+    for (const int id : ids) shell_.ControlCommand(id);
+  }
+
+  wav::testing::TempDir dir_;
+  testing::FakeShellPlatform desktop_;
+  ListWindowLines errors_{ListWindowLines::kErrorRules};
+  Shell shell_{desktop_,
+               errors_,
+               {dir_.Path("config"), dir_.Path("program"), "/bin/zefview", "myedit"},
+               false};
+};
+
+TEST_F(ShellTest, StartUpMessagesAndCommandLine) {
+  struct Case {
+    std::string file;
+    std::vector<Box> boxes;
+    bool loaded;
+  };
+  const Box noOptions{'M', "Failed to load options, defaults set"};
+  const Case cases[] = {
+      {"", {noOptions}, false},
+      {"notes.doc", {noOptions, {'M', "** Not a ZEF text or binary file:##notes.doc"}}, false},
+      {"gone.TXT", {noOptions, {'M', "** File does not exist **"}}, false},
+      {kZef1, {noOptions}, true},
+  };
+  for (const Case& c : cases) {
+    testing::FakeShellPlatform desktop;
+    Shell shell(desktop, errors_, {dir_.Path("none"), dir_.Path("none"), "zefview", ""}, false);
+    shell.Start(c.file);
+    EXPECT_EQ(desktop.boxes.boxes, c.boxes) << c.file;
+    EXPECT_EQ(shell.State().fileLoaded, c.loaded) << c.file;
+  }
+}
+
+TEST_F(ShellTest, WithoutAFileTheControlsDoNothing) {
+  Started();
+  for (const int id : {12, 13, 14, 15, 16, 17, 23, 24, 56, 60, 181, 188, 231, 234, 235, 244, 245}) {
+    EXPECT_EQ(shell_.ControlCommand(id), kNoChange) << id;
+  }
+  const auto menu = shell_.Menu();
+  for (const int id : {11, 28, 29, 47, 48, 54}) EXPECT_FALSE(menu.at(id).enabled) << id;
+  EXPECT_EQ(shell_.MenuCommand(option_id::kDialog), kNoChange);
+  EXPECT_EQ(shell_.MenuCommand(option_id::kShade), kNoChange);  // the switch changes all the same
+  EXPECT_FALSE(shell_.Options().Get(graphs::Option::kShadeBalloon));
+}
+
+TEST_F(ShellTest, OpenResetsTheViewsAndStartsTheBlinkers) {
+  Started(kZef1);
+  Press({kCabinetRadio, kSpectraRadio, kUpperZoomIn, kEaSelectFirst + 3});
+  desktop_.chosen = {kZef2};
+  EXPECT_EQ(shell_.MenuCommand(10), kEverything);
+  EXPECT_EQ(desktop_.log, (std::vector<std::string>{"dialog 0 ", "start 1 1000"}));
+  EXPECT_EQ(State().upper, UpperView::kBalloon3D);
+  EXPECT_EQ(State().lower, LowerView::kPolars);
+  EXPECT_EQ(State().eaSelection, 1);
+  EXPECT_EQ(State().balloonRange, -30);  // the zoom is the user's
+  EXPECT_EQ(std::pair(State().bandWindowFirst, State().bandWindowLast), std::pair(4, 12));
+  EXPECT_EQ(shell_.Recent().Files(), (std::vector<std::string>{kZef2, kZef1}));
+  EXPECT_TRUE(shell_.Menu().at(11).enabled);
+  desktop_.chosen = {"missing.TXT"};
+  EXPECT_EQ(shell_.MenuCommand(10), kNoChange);
+  EXPECT_EQ(Boxes(), (std::vector<Box>{{'M', "** File does not exist **"}}));
+  EXPECT_EQ(shell_.CurrentFile(), "missing.TXT");
+  EXPECT_TRUE(State().fileLoaded);
+}
+
+TEST_F(ShellTest, ViewSwitchesKeepTheCameraAngles) {
+  Started(kZef1);
+  shell_.MutableState().balloonCamera.azimuth = 70;
+  Press({kCabinetRadio});
+  EXPECT_EQ(Angles(), std::pair(70.0f, 30.0f));
+  Press({kTopView, kBalloonRadio});
+  EXPECT_EQ(Angles(), std::pair(0.0f, 90.0f));
+  Press({kFrontView, kCabinetKindFirst + 4});
+  EXPECT_EQ(State().upper, UpperView::kCabinet3D);
+  EXPECT_EQ(State().cabinet, CabinetKind::kDxf);
+  EXPECT_EQ(Angles(), std::pair(90.0f, 0.0f));
+  Press({kSideView});
+  EXPECT_EQ(Angles(), std::pair(0.0f, 0.0f));
+  EXPECT_EQ(State().balloonCamera.azimuth, 90.0f);  // only the shown view's camera moved
+  EXPECT_EQ(State().cabinetCamera.distance, 5.0f);
+  desktop_.chosen = {kZef1};
+  shell_.MenuCommand(10);  // a read shows the balloon with the cabinet's angles
+  EXPECT_EQ(State().upper, UpperView::kBalloon3D);
+  EXPECT_EQ(Angles(), std::pair(0.0f, 0.0f));
+}
+
+TEST_F(ShellTest, ZoomStaysWithinItsLimits) {
+  struct Case {
+    std::vector<int> presses;
+    int balloonRange;
+    float distance;
+    int polarRange;
+  };
+  const Case cases[] = {
+      {{kUpperZoomOut}, -40, 300, 50},
+      {{kUpperZoomIn}, -30, 150, 50},
+      {{kUpperZoomIn, kUpperZoomIn, kUpperZoomIn}, -20, 100, 50},
+      {{kLowerZoomIn, kLowerZoomIn, kLowerZoomIn, kLowerZoomIn}, -40, 300, 20},
+      {{kLowerZoomIn, kLowerZoomOut, kLowerZoomOut}, -40, 300, 50},
+      {{kPolarsRadio + 1, kLowerZoomIn, kLowerZoomIn}, -20, 100, 50},  // colour maps: balloon range
+      {{kPolarsRadio + 2, kLowerZoomIn, kUpperZoomIn}, -30, 150, 50},  // EA data: hidden, no effect
+  };
+  for (const Case& c : cases) {
+    Started(kZef1);
+    for (const int id : c.presses) shell_.ControlCommand(id);
+    EXPECT_EQ(State().balloonRange, c.balloonRange) << c.presses.size();
+    EXPECT_EQ(State().balloonCamera.distance, c.distance) << c.presses.size();
+    EXPECT_EQ(State().polarRange, c.polarRange) << c.presses.size();
+  }
+}
+
+TEST(PolarRange, TicChangesAndButtonStates) {
+  const std::pair<int, int> to10[] = {{48, 50}, {24, 30}, {42, 40}, {30, 30}, {50, 50}};
+  for (const auto& [from, to] : to10) EXPECT_EQ(PolarRangeFor10DbTics(from), to) << from;
+  const std::pair<int, int> to6[] = {{50, 48}, {20, 18}, {30, 30}, {40, 36}};
+  for (const auto& [from, to] : to6) EXPECT_EQ(PolarRangeFor6DbTics(from), to) << from;
+  const graphs::OptionSet tens;
+  const graphs::OptionSet sixes(tens.Bits() | 1u << 8);
+  EXPECT_EQ(std::pair(PolarZoomInEnabled(20, tens), PolarZoomOutEnabled(20, tens)),
+            std::pair(false, true));
+  EXPECT_EQ(std::pair(PolarZoomInEnabled(50, tens), PolarZoomOutEnabled(50, tens)),
+            std::pair(true, false));
+  EXPECT_EQ(std::pair(PolarZoomInEnabled(24, sixes), PolarZoomOutEnabled(24, sixes)),
+            std::pair(false, true));
+  EXPECT_EQ(std::pair(PolarZoomInEnabled(48, sixes), PolarZoomOutEnabled(48, sixes)),
+            std::pair(true, false));
+}
+
+TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
+  struct Case {
+    int id;
+    LowerView lower;
+    Changes changes;
+    int polarRange;
+  };
+  const Case cases[] = {
+      {option_id::kTics6Db, LowerView::kPolars, kUpperChanged | kLowerChanged | kControlsChanged,
+       48},
+      {option_id::kTics10Db, LowerView::kEaData, kUpperChanged | kControlsChanged, 50},
+      {option_id::kShade, LowerView::kColorMaps, kUpperChanged | kLowerChanged | kControlsChanged,
+       50},
+      {option_id::kSymmetry, LowerView::kEaData, kUpperChanged | kControlsChanged, 50},
+      {option_id::kDi, LowerView::kPolars, kSheetChanged, 50},
+      {option_id::kFixedScales, LowerView::kPolars, kNoChange, 50},
+      {option_id::kFixedScales, LowerView::kEaData, kLowerChanged, 50},
+      {option_id::kHeavyCurves, LowerView::kBalloonSpectra, kLowerChanged, 50},
+      {option_id::kSteppedCurves, LowerView::kColorMaps, kLowerChanged, 50},
+      {option_id::kDxfFaces, LowerView::kPolars, kNoChange, 50},
+  };
+  for (const Case& c : cases) {
+    Started(kZef1);
+    shell_.ControlCommand(kPolarsRadio + static_cast<int>(c.lower));
+    EXPECT_EQ(shell_.MenuCommand(c.id), c.changes) << c.id;
+    EXPECT_EQ(State().polarRange, c.polarRange) << c.id;
+  }
+}
+
+TEST_F(ShellTest, ControlsShownForEachView) {
+  struct Case {
+    std::vector<int> presses;
+    bool upperZoom, lowerZoom, lowerIn, lowerOut, bars, combo;
+  };
+  const Case cases[] = {
+      {{}, true, true, true, false, false, true},
+      {{kPolarsRadio + 1}, true, true, true, false, false, true},
+      {{kPolarsRadio + 1, kUpperZoomIn, kUpperZoomIn}, true, true, false, true, false, true},
+      {{kPolarsRadio + 2}, true, false, true, false, false, true},
+      {{kPolarsRadio + 3}, true, false, true, false, true, true},
+      {{kCabinetRadio, kPolarsRadio + 3}, false, false, true, false, true, false},
+      {{kCabinetRadio}, false, true, true, false, false, true},
+  };
+  for (const Case& c : cases) {
+    Started(kZef2);
+    for (const int id : c.presses) shell_.ControlCommand(id);
+    const DialogControls got = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
+    const std::vector<bool> shown = {got.upperZoomShown,   got.lowerZoomShown,
+                                     got.lowerZoomIn,      got.lowerZoomOut,
+                                     got.spectraBarsShown, got.bandComboEnabled};
+    EXPECT_EQ(shown,
+              (std::vector<bool>{c.upperZoom, c.lowerZoom, c.lowerIn, c.lowerOut, c.bars, c.combo}))
+        << c.presses.size();
+  }
+  const DialogControls zef2 = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
+  EXPECT_EQ(zef2.columnLabels.front(), "63");
+  EXPECT_EQ(std::pair(zef2.arcMaximum, zef2.pointMaximum), std::pair(71, 36));
+  EXPECT_EQ(std::pair(zef2.bandsDown, zef2.bandsUp), std::pair(false, true));
+}
+
+TEST_F(ShellTest, QAndDiToggle) {
+  Started(kZef1);
+  shell_.MenuCommand(option_id::kQ);  // Q was shown: now DI
+  EXPECT_TRUE(shell_.Options().Get(graphs::Option::kShowDi));
+  EXPECT_EQ(shell_.Sheet().Row(SheetRowId::AxialQ).label, "Axial DI:");
+  shell_.MenuCommand(option_id::kDi);
+  EXPECT_EQ(shell_.Sheet().Row(SheetRowId::AxialQ).label, "Axial Q:");
+}
+
+TEST_F(ShellTest, BandWindowScrollsWithinTheBandRange) {
+  Started(kZef2);  // bands 4 to 29
+  const std::vector<std::pair<int, std::pair<int, int>>> steps = {
+      {kBandsDown, {4, 12}}, {kBandsUp, {5, 13}}, {kBandsDown, {4, 12}}};
+  for (const auto& [id, window] : steps) {
+    shell_.ControlCommand(id);
+    EXPECT_EQ(std::pair(State().bandWindowFirst, State().bandWindowLast), window) << id;
+  }
+  for (int i = 0; i < 30; ++i) shell_.ControlCommand(kBandsUp);
+  EXPECT_EQ(std::pair(State().bandWindowFirst, State().bandWindowLast), std::pair(21, 29));
+  Started(kZef1);
+  EXPECT_EQ(shell_.ControlCommand(kBandsUp), kNoChange);
+  EXPECT_EQ(shell_.ControlCommand(kBandCombo, 2), kUpperChanged | kLowerChanged);
+  EXPECT_EQ(State().selectedBand, 3);
+  EXPECT_EQ(shell_.ControlCommand(kBandCombo, 20), kNoChange);
+}
+
+TEST_F(ShellTest, SpectraDirectionScrolls) {
+  Started(kZef2);
+  struct Step {
+    int id;
+    ScrollAction action;
+    int thumb;
+    SpectraDirection after;
+  };
+  const Step steps[] = {
+      {kSpectraHorizontal, ScrollAction::kPageUp, 0, {18, 0}},
+      {kSpectraHorizontal, ScrollAction::kLineUp, 0, {19, 0}},
+      {kSpectraHorizontal, ScrollAction::kPageDown, 0, {18, 0}},
+      {kSpectraHorizontal, ScrollAction::kThumb, 54, {54, 0}},
+      {kSpectraHorizontal, ScrollAction::kPageUp, 0, {0, 0}},  // wraps
+      {kSpectraHorizontal, ScrollAction::kLineDown, 0, {0, 0}},
+      {kSpectraVertical, ScrollAction::kLineDown, 0, {0, 1}},  // shown inverted
+      {kSpectraVertical, ScrollAction::kThumb, 0, {0, 36}},
+      {kSpectraVertical, ScrollAction::kLineDown, 0, {0, 36}},
+  };
+  for (const Step& s : steps) {
+    shell_.Scroll(s.id, s.action, s.thumb);
+    EXPECT_EQ(State().spectra[1].arc, s.after.arc);
+    EXPECT_EQ(State().spectra[1].point, s.after.point);
+  }
+}
+
+TEST_F(ShellTest, BlinkersEndInLowerCaseAfterSevenTicks) {
+  Started(kZef2);
+  ShellState& state = shell_.MutableState();
+  state.warningBlink = {true, 0, false};
+  std::vector<std::string> info;
+  std::vector<std::string> axial;
+  for (int tick = 0; tick < 8; ++tick) {
+    shell_.TimerTick(kInfoBlinkTimer);
+    shell_.TimerTick(kWarningBlinkTimer);
+    info.push_back(shell_.Blinks().infoButton);
+    axial.push_back(shell_.Blinks().axialLabel);
+  }
+  const std::string l = "Show info file", u = "SHOW INFO FILE";
+  EXPECT_EQ(info, (std::vector<std::string>{l, u, l, u, l, u, l, l}));
+  EXPECT_EQ(axial, (std::vector<std::string>{"Axial Q:", "AXIAL Q:", "Axial Q:", "AXIAL Q:",
+                                             "Axial Q:", "AXIAL Q:", "Axial Q:", "Axial Q:"}));
+  EXPECT_EQ(desktop_.log, (std::vector<std::string>{"kill 1", "kill 2", "kill 1", "kill 2"}));
+}
+
+TEST_F(ShellTest, MenuStatesFollowTheOptionsAndTheFile) {
+  Started(kZef1);
+  auto menu = shell_.Menu();
+  EXPECT_EQ(menu.at(30), (MenuItemState{true, true}));
+  EXPECT_EQ(menu.at(31), (MenuItemState{true, false}));
+  EXPECT_EQ(menu.at(40), (MenuItemState{true, false}));
+  EXPECT_EQ(menu.at(52), (MenuItemState{true, true}));
+  EXPECT_TRUE(menu.at(54).enabled);
+  EXPECT_FALSE(menu.at(28).enabled);  // read from a text file
+  shell_.MenuCommand(option_id::kShade);
+  shell_.MenuCommand(option_id::kTics6Db);
+  menu = shell_.Menu();
+  EXPECT_EQ(menu.at(40), (MenuItemState{false, false}));
+  EXPECT_EQ(menu.at(41), (MenuItemState{false, false}));
+  EXPECT_EQ(menu.at(35), (MenuItemState{true, true}));
+  EXPECT_EQ(shell_.MenuCommand(option_id::kDialog), kOptionsDialogOpened);
+  EXPECT_FALSE(shell_.Menu().at(32).enabled);  // the dialog has the options meanwhile
+  EXPECT_EQ(shell_.StatusHelp(54), "Display a floating dialog with all options on this menu");
+  EXPECT_EQ(shell_.StatusHelp(14), "");
+}
+
+TEST_F(ShellTest, SaveAsDefaultRestartsOnlyForNewFonts) {
+  Started(kZef1);
+  shell_.MenuCommand(option_id::kSymmetry);
+  shell_.OptionsDialogCommand(33);
+  EXPECT_TRUE(desktop_.log.empty());
+  StoredOptions saved;
+  ASSERT_TRUE(LoadOptionsFile(shell_.OptionsFile(), saved));
+  EXPECT_EQ(saved.options.Bits(), 0x235u);
+  shell_.SetDialogFont("Liberation Serif", 12);
+  shell_.OptionsDialogCommand(33);
+  const std::string absolute = std::filesystem::absolute(kZef1).string();
+  EXPECT_EQ(desktop_.log, (std::vector<std::string>{"run /bin/zefview " + absolute, "quit"}));
+  testing::FakeShellPlatform next;
+  Shell restarted(next, errors_, {dir_.Path("config"), dir_.Path("program"), "z", ""}, false);
+  restarted.Start({});
+  EXPECT_TRUE(next.boxes.boxes.empty());
+  EXPECT_EQ(restarted.Stored().fontFace, "Liberation Serif");
+}
+
+TEST_F(ShellTest, DesktopCommands) {
+  Started();
+  shell_.MenuCommand(60);
+  const std::string help = dir_.Path("program").string() + "/ZEF.PDF";
+  EXPECT_EQ(Boxes(), (std::vector<Box>{{'M', help + "####does no exist"}}));
+  desktop_.chosen = {"a.TXT"};
+  desktop_.desktopOpens = false;
+  shell_.MenuCommand(12);
+  EXPECT_EQ(Boxes().back(), (Box{'M', "Failed to load a.TXT"}));
+  desktop_.control = true;
+  desktop_.chosen = {kZef1};  // Ctrl without a loaded file reads it here
+  shell_.MenuCommand(13);
+  shell_.MenuCommand(16);
+  EXPECT_EQ(desktop_.log.at(1), "run myedit " + std::filesystem::absolute("a.TXT").string());
+  EXPECT_EQ(std::vector(desktop_.log.end() - 2, desktop_.log.end()),
+            (std::vector<std::string>{"dialog 2 ", "quit"}));
+}
+
+TEST(FileNames, KindsAndCommandLine) {
+  const std::pair<const char*, DataFileKind> kinds[] = {
+      {"a.zf2", DataFileKind::kBinary},         {"C:\\old.zf1\\new.txt", DataFileKind::kBinary},
+      {"x/My Data/a.TXT", DataFileKind::kText}, {"b.tab", DataFileKind::kText},
+      {"c.doc", DataFileKind::kOther},          {"", DataFileKind::kOther},
+  };
+  for (const auto& [name, kind] : kinds) EXPECT_EQ(DataFileKindOf(name), kind) << name;
+  const std::vector<std::string_view> args = {"-style", "C:\\x.a b.TXT", "more"};
+  EXPECT_EQ(CommandLineFile(args), "C:\\x.a b.TXT");
+}
+
+TEST(FileNames, RecentFilesAndWindowPlace) {
+  wav::testing::TempDir dir;
+  RecentFiles recent(dir.Path("cfg") / "recent");
+  for (int i = 0; i < 10; ++i) recent.Add("f" + std::to_string(i));
+  recent.Add("f5");
+  RecentFiles again(dir.Path("cfg") / "recent");
+  again.Load();
+  EXPECT_EQ(again.Files(),
+            (std::vector<std::string>{"f5", "f9", "f8", "f7", "f6", "f4", "f3", "f2"}));
+  WindowPlace place;
+  ASSERT_TRUE(SaveWindowPlace(dir.Path("cfg") / "window", {10, -5, 800, 600}));
+  ASSERT_TRUE(LoadWindowPlace(dir.Path("cfg") / "window", place));
+  EXPECT_EQ(place, (WindowPlace{10, -5, 800, 600}));
+  const WindowPlace screen{0, 20, 1024, 580};
+  const std::pair<WindowPlace, WindowPlace> fits[] = {
+      {{10, 30, 800, 500}, {10, 30, 800, 500}},
+      {{10, 30, 1200, 780}, {0, 20, 1024, 580}},
+      {{900, -50, 400, 300}, {624, 20, 400, 300}},
+      {{-90, 500, 300, 200}, {0, 400, 300, 200}},
+  };
+  for (const auto& [from, to] : fits) EXPECT_EQ(FitToScreen(from, screen), to) << from.x;
+  for (const char* damaged : {"1 2 0 600", "1 2 3", "a b c d", "1 2 999999 600"}) {
+    dir.Write("bad", damaged);
+    EXPECT_FALSE(LoadWindowPlace(dir.Path("bad"), place)) << damaged;
+  }
+}
+
+}  // namespace
+}  // namespace zef::app

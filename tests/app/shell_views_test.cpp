@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "app/color_map_readout.h"
+#include "app/dialog_ids.h"
+#include "app/lower_graph.h"
+#include "app/main_menu.h"
+#include "app/shell.h"
+#include "app/shell_views.h"
+#include "app/upper_graph.h"
+#include "fake_shell_platform.h"
+#include "graphs/fixed_font_metrics.h"
+#include "model/bands.h"
+#include "model/message_sink.h"
+#include "wav/wav_image.h"
+
+namespace zef::app {
+namespace {
+
+TEST(MainMenu, CommandsShortcutsAndHelp) {
+  std::map<int, std::string> shortcuts;
+  std::set<int> ids;
+  for (const MenuEntry& entry : MenuBar()) {
+    if (entry.kind != MenuEntry::kCommand) continue;
+    EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
+    if (!entry.shortcut.empty()) shortcuts[entry.id] = entry.shortcut;
+    EXPECT_FALSE(MenuHelp(entry.id).empty()) << entry.id;
+  }
+  EXPECT_EQ(shortcuts, (std::map<int, std::string>{{10, "Ctrl+O"},
+                                                   {11, "Ctrl+R"},
+                                                   {13, "Ctrl+B"},
+                                                   {29, "Ctrl+Y"},
+                                                   {54, "Ctrl+D"},
+                                                   {60, "F1"}}));
+  for (const int removed : {15, 26, 27, 42, 43, 46}) EXPECT_FALSE(ids.contains(removed)) << removed;
+  EXPECT_EQ(ids.size(), 36u);
+}
+
+class ViewsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { shell_.Start("data/samples/coax-zef2-v2.txt"); }
+
+  wav::testing::TempDir dir_;
+  testing::FakeShellPlatform desktop_;
+  ListWindowLines errors_{ListWindowLines::kErrorRules};
+  Shell shell_{desktop_, errors_, {dir_.Path("c"), dir_.Path("p"), "zefview", ""}, false};
+};
+
+TEST_F(ViewsTest, LowerGraphRequestFollowsTheState) {
+  const model::DataSet& set = *shell_.Holder().Loaded();
+  for (int band = 4; band <= 29; ++band) {
+    shell_.ControlCommand(control::kBandCombo, band - 4);
+    const ExportRequest request =
+        LowerGraphRequest(shell_.State(), shell_.Options(), set, 300, 200);
+    EXPECT_EQ(model::FindBand(set.kind, request.band), band) << request.band;
+  }
+  shell_.ControlCommand(control::kPolarsRadio + 1);
+  shell_.ControlCommand(control::kUpperZoomIn);
+  shell_.Scroll(control::kSpectraHorizontal, ScrollAction::kThumb, 40);
+  const ExportRequest map = LowerGraphRequest(shell_.State(), shell_.Options(), set, 300, 200);
+  EXPECT_EQ(map.view, ExportView::kColourMap);
+  EXPECT_EQ(map.range, -30);
+  EXPECT_EQ(std::tuple(map.arc, map.width, map.height), std::tuple(40, 300, 200));
+}
+
+TEST_F(ViewsTest, ColorMapReadoutNamesBandAngleAndLevel) {
+  const graphs::FixedFontMetrics fonts;
+  model::LineSink errors;
+  graphs::GraphWindow window(600, 400, fonts, errors);
+  shell_.ControlCommand(control::kPolarsRadio + 1);
+  std::string error;
+  ASSERT_TRUE(BuildLowerGraph(
+      LowerGraphRequest(shell_.State(), shell_.Options(), *shell_.Holder().Loaded(), 600, 400),
+      shell_.Holder(), false, window, error));
+  // Band coordinate and angle of the lower (vertical) map; the upper map lies 200 higher.
+  const auto at = [&](double band, double angle, int shift) {
+    const graphs::PixelPoint p = window.WorldToDevice(band, angle);
+    return ColorMapReadout(window, shell_.Holder(), shell_.Options(), true, p.x, p.y - shift);
+  };
+  EXPECT_EQ(at(5.0, 32, 200).substr(0, 18), "125 Hz ; 30 Deg ; ");
+  EXPECT_EQ(at(5.0, -47, 0).substr(0, 18), "125 Hz ; -45 Deg ;");
+  EXPECT_EQ(at(1.0, 0, 0), "");  // band 3 (50 Hz) lies below the file's first band
+  EXPECT_EQ(at(27.6, 0, 0), "");
+  EXPECT_NE(at(27.4, 0, 0).find(","), std::string::npos);  // a decimal comma
+}
+
+TEST_F(ViewsTest, UpperGraphTurnsWithTheMouseAndDrawsTheCabinet) {
+  model::LineSink debug;
+  UpperGraph upper(debug);
+  upper.SetSize(400, 300);
+  EXPECT_FALSE(upper.Rebuild(*shell_.SetForDrawing(), shell_.State(), shell_.Options()));
+  EXPECT_GT(upper.PolygonCount(), 0u);
+  ShellState& state = shell_.MutableState();
+  upper.Mouse({view3d::MouseAction::kLeftDown, 100, 100, false}, state);
+  EXPECT_TRUE(upper.Mouse({view3d::MouseAction::kMove, 60, 100, false}, state));
+  EXPECT_FALSE(upper.Mouse({view3d::MouseAction::kMove, 61, 100, false}, state));  // under 2 pixels
+  EXPECT_EQ(state.balloonCamera.azimuth, 70.0f);
+  upper.Mouse({view3d::MouseAction::kLeftUp, 61, 100, false}, state);
+  using view3d::HintChange;
+  const std::pair<int, HintChange> hovers[] = {{50, HintChange::kShow},
+                                               {60, HintChange::kNone},
+                                               {-1, HintChange::kRestore},
+                                               {-5, HintChange::kNone}};
+  for (const auto& [x, change] : hovers) {
+    EXPECT_EQ(upper.Hover({view3d::MouseAction::kMove, x, 50, false}), change) << x;
+  }
+  shell_.ControlCommand(control::kCabinetRadio);
+  EXPECT_FALSE(upper.Rebuild(*shell_.SetForDrawing(), shell_.State(), shell_.Options()));
+  EXPECT_EQ(upper.PolygonCount(), 0u);  // the rectangular box is drawn in lines
+  EXPECT_EQ(shell_.State().cabinetCamera.azimuth, 70.0f);
+}
+
+}  // namespace
+}  // namespace zef::app

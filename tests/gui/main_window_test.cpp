@@ -1,0 +1,101 @@
+#include "gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <filesystem>
+
+#include "app/dialog_ids.h"
+#include "app/lower_graph.h"
+#include "app/options_file.h"
+#include "app/shell_views.h"
+#include "graphs/graph_fonts.h"
+#include "painter/graph_export.h"
+
+namespace zef::gui {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace app::control;
+
+// A main window on a sample, its configuration (with saved options, so no
+// box waits for an answer) in a folder of its own.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest()
+      : dir_(fs::temp_directory_path() /
+             (std::string("zef_window_") +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    fs::create_directories(dir_);
+    app::SaveOptionsFile(dir_ / app::kOptionsFileName, {});
+  }
+  ~MainWindowTest() override { fs::remove_all(dir_); }
+
+  std::unique_ptr<MainWindow> Open(const char* file) {
+    auto window = std::make_unique<MainWindow>(StartUp{{dir_, dir_, "zefview", ""}, file, false});
+    window->resize(1024, 600);
+    window->show();
+    QApplication::processEvents();
+    return window;
+  }
+
+  fs::path dir_;
+};
+
+void Drag(QWidget& widget, QPoint from, QPoint to) {
+  QMouseEvent press(QEvent::MouseButtonPress, from, widget.mapToGlobal(from), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, to, widget.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, to, widget.mapToGlobal(to), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  for (QMouseEvent* event : {&press, &move, &release}) QApplication::sendEvent(&widget, event);
+}
+
+TEST_F(MainWindowTest, EveryViewDrawsSomething) {
+  for (const char* sample : {"data/samples/two-way-zef1.txt", "data/samples/coax-zef2-v2.txt"}) {
+    auto window = Open(sample);
+    const std::vector<int> views = {kCabinetRadio,      kCabinetKindFirst + 3, kBalloonRadio,
+                                    kPolarsRadio + 1,   kPolarsRadio + 2,      kPolarsRadio + 3,
+                                    kEaSelectFirst + 5, kPolarsRadio};
+    for (const int id : views) {
+      window->Control(id);
+      EXPECT_NE(window->UpperView().Window().LayersInUse(), 0u) << sample << " " << id;
+      EXPECT_NE(window->LowerView().Window().LayersInUse(), 0u) << sample << " " << id;
+    }
+    EXPECT_EQ(window->windowTitle().toStdString(),
+              fs::path(sample).filename().string() + " - ZEF reader/viewer");
+  }
+}
+
+TEST_F(MainWindowTest, AViewKeepsNothingOfTheViewBefore) {
+  auto window = Open("data/samples/two-way-zef1.txt");  // shows the polars first
+  window->Control(kSpectraRadio);
+  const graphs::GraphWindow& shown = window->LowerView().Window();
+  const app::Shell& shell = window->ShellForTests();
+  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
+  model::LineSink errors;
+  graphs::GraphWindow fresh(shown.Width(), shown.Height(), fonts, errors);
+  std::string error;
+  app::BuildLowerGraph(
+      app::LowerGraphRequest(shell.State(), shell.Options(), *shell.Holder().Loaded(),
+                             shown.Width(), shown.Height()),
+      shell.Holder(), false, fresh, error);
+  EXPECT_TRUE(painter::RenderImage(shown, fonts) == painter::RenderImage(fresh, fonts));
+}
+
+TEST_F(MainWindowTest, BandChoiceAndDragReachTheShell) {
+  auto window = Open("data/samples/two-way-zef1.txt");
+  window->Control(kBandCombo, 2);
+  EXPECT_EQ(window->ShellForTests().State().selectedBand, 3);
+  Drag(window->UpperView(), {100, 100}, {150, 90});  // 50 left of the turn: azimuth - 50
+  const app::ViewCamera& camera = window->ShellForTests().State().balloonCamera;
+  EXPECT_EQ(camera.azimuth, 340.0f);
+  EXPECT_EQ(camera.elevation, 20.0f);
+  window->Control(kCabinetRadio);  // the cabinet takes the angles over
+  EXPECT_EQ(window->ShellForTests().State().cabinetCamera.azimuth, 340.0f);
+}
+
+}  // namespace
+}  // namespace zef::gui
