@@ -4,7 +4,7 @@
 
 #include "cabinet/cabinet_kind.h"
 #include "graphs/option_set.h"
-#include "view3d/perspective.h"
+#include "view3d/camera_projection.h"
 
 namespace zef::app {
 

@@ -3,7 +3,7 @@
 #include "graphs/graph_window.h"
 #include "graphs/option_set.h"
 #include "model/data_set.h"
-#include "view3d/perspective.h"
+#include "view3d/camera_projection.h"
 #include "view3d/scene.h"
 
 namespace zef::phase {

@@ -6,7 +6,7 @@
 #include "model/data_set.h"
 #include "phase/phase_balloon.h"
 #include "phase/phase_curves.h"
-#include "view3d/perspective.h"
+#include "view3d/camera_projection.h"
 
 namespace zef::phase {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphs/canvas.h"
-#include "view3d/perspective.h"
+#include "view3d/camera_projection.h"
 
 namespace zef::view3d {
 

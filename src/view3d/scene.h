@@ -9,7 +9,7 @@
 
 #include "graphs/canvas.h"
 #include "model/message_sink.h"
-#include "view3d/perspective.h"
+#include "view3d/camera_projection.h"
 
 namespace zef::view3d {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "view3d/perspective.h"
+#include "view3d/camera_projection.h"
 
 namespace zef::view3d {
 namespace {

@@ -1,4 +1,4 @@
-#include "view3d/perspective.h"
+#include "view3d/camera_projection.h"
 
 #include <cmath>
 
