@@ -42,7 +42,9 @@ bool DrawCabinetPicture(const ExportRequest& request, DataSetHolder& holder,
   }
   if (!holder.Dxf().DialogText().empty()) notes.WriteLine("dxf: " + holder.Dxf().DialogText());
   scene.SetVisibleObjects(0x3);
-  scene.SetCamera({CabinetCamera(), view3d::Projection::kParallel});
+  scene.SetCamera({RequestCamera(request, CabinetCamera()), request.perspective
+                                                                ? view3d::Projection::kPerspective
+                                                                : view3d::Projection::kParallel});
   view3d::DrawScene(scene.Projected(), window, kSceneLayer);
   window.SetVisibleLayers(window.VisibleLayers() | (1u << kSceneLayer));
   return true;
@@ -54,7 +56,7 @@ bool DrawPhaseBalloon(const ExportRequest& request, const DataSetHolder& holder,
   const std::optional<int> band = RequestedBand(request, holder, error);
   if (!band) return false;
   phase::DrawPhaseBalloonPicture(window, set, *band, request.unwrap, request.options,
-                                 phase::PhaseCamera(), notes);
+                                 RequestCamera(request, phase::PhaseCamera()), notes);
   return true;
 }
 

@@ -213,9 +213,9 @@ class Parser {
       request_.distance = 0;
       return Number(arg, 1, 100000, *request_.distance);
     }
-    if (arg == "--parallel") {
+    if (arg == "--parallel" || arg == "--perspective") {
       cameraGiven_ = true;
-      request_.parallel = true;
+      request_.perspective = arg == "--perspective";
       return true;
     }
     if (arg == "--size") return Size();
@@ -250,9 +250,10 @@ class Parser {
     if (directionGiven_ && view != ExportView::kSpectra && view != ExportView::kBalloon) {
       return Error("--arc and --point apply to the spectra and balloon views only");
     }
-    if (cameraGiven_ && view != ExportView::kBalloon) {
+    if (cameraGiven_ && !HasCamera(view)) {
       return Error(
-          "--azimuth, --elevation, --distance and --parallel apply to the balloon view only");
+          "--azimuth, --elevation, --distance, --parallel and --perspective apply to the balloon, "
+          "cabinet and phase-balloon views only");
     }
     if (!request_.band.empty() && !InfoOf(view).showsBand) {
       return Error("--band applies to the " + BandViewNames() + " only");
@@ -321,6 +322,18 @@ const ExportViewInfo& InfoOf(ExportView view) {
   return kExportViews[0];
 }
 
+bool HasCamera(ExportView view) {
+  return view == ExportView::kBalloon || view == ExportView::kCabinet ||
+         view == ExportView::kPhaseBalloon;
+}
+
+view3d::ViewCamera RequestCamera(const ExportRequest& request, view3d::ViewCamera startUp) {
+  startUp.azimuth = static_cast<float>(request.azimuth);
+  startUp.elevation = static_cast<float>(request.elevation);
+  if (request.distance) startUp.distance = static_cast<float>(*request.distance);
+  return startUp;
+}
+
 double ExportScale(const ExportRequest& request) {
   if (request.scale) return *request.scale;
   const double byWidth = static_cast<double>(request.width) / ExportRequest::kDefaultWidth;
@@ -351,9 +364,11 @@ std::string ExportUsage() {
          "  --no-option NAME    switch a display option off\n"
          "  --range N           polar range in dB (20..50 by 10, 24..48 by 6 with 6db-tics)\n"
          "                      or colour-map and balloon range (20, 30 or 40 dB)\n"
-         "  --azimuth A --elevation E   balloon view direction in degrees (default 60 30)\n"
-         "  --distance D        balloon camera distance (default 5 x the range's view size)\n"
-         "  --parallel          balloon in parallel projection instead of perspective\n"
+         "  --azimuth A --elevation E   3D view direction in degrees (default 30 30, as\n"
+         "                      the viewer starts; 90 0 front, 0 0 side, 0 90 top)\n"
+         "  --distance D        3D camera distance (balloon default 5 x the range's view size)\n"
+         "  --parallel          3D views in parallel projection, as the viewer (default)\n"
+         "  --perspective       3D views in perspective instead\n"
          "  --cabinet KIND      cabinet view: " +
          NameList(kCabinetNames) +
          "\n"

@@ -9,6 +9,7 @@
 #include "graphs/metafile_footer.h"
 #include "graphs/option_set.h"
 #include "phase/phase_curves.h"
+#include "view3d/camera_projection.h"
 
 namespace zef::app {
 
@@ -89,11 +90,12 @@ struct ExportRequest {
   int height = kDefaultHeight;
   graphs::OptionSet options;
   std::optional<int> range;  // dB; polar 20..50, colour map and balloon -40, -30 or -20
-  // The balloon's camera; no distance: 5 x the view size of the range.
-  int azimuth = 60;
+  // The 3D views' camera, by default the viewer's at start-up; no distance:
+  // the view's own (the balloon: 5 x the view size of the range).
+  int azimuth = 30;
   int elevation = 30;
   std::optional<int> distance;
-  bool parallel = false;
+  bool perspective = false;                     // the viewer draws in parallel projection
   std::optional<cabinet::CabinetKind> cabinet;  // none: the lowest the file has
   phase::CurveMode phaseMode = phase::CurveMode::kSensitivity;
   bool unwrap = false;          // the phase balloon's arcs
@@ -102,6 +104,12 @@ struct ExportRequest {
   std::string output;
   std::string file;
 };
+
+// Whether a view is a 3D picture turned by the camera options.
+bool HasCamera(ExportView view);
+
+// The camera of a 3D view: `startUp` turned and moved as the request asks.
+view3d::ViewCamera RequestCamera(const ExportRequest& request, view3d::ViewCamera startUp);
 
 struct ParsedExport {
   std::optional<ExportRequest> request;

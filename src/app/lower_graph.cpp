@@ -33,12 +33,10 @@ view3d::BalloonViewState BalloonState(const ExportRequest& request, int band) {
   state.band = band;
   state.range = request.range.value_or(-40);
   state.options = request.options;
-  state.camera.view = view3d::BalloonCamera(state.range, static_cast<float>(request.azimuth),
-                                            static_cast<float>(request.elevation));
+  state.camera.view = RequestCamera(request, view3d::BalloonCamera(state.range, 30, 30));
   if (request.directionGiven) state.marker = view3d::GridDirection{request.arc, request.point};
-  if (request.distance) state.camera.view.distance = static_cast<float>(*request.distance);
   state.camera.mode =
-      request.parallel ? view3d::Projection::kParallel : view3d::Projection::kPerspective;
+      request.perspective ? view3d::Projection::kPerspective : view3d::Projection::kParallel;
   return state;
 }
 

@@ -43,14 +43,14 @@ TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
   EXPECT_TRUE(spectra.request->directionGiven);
 
   const ParsedExport balloon =
-      Parse({"balloon", "--azimuth", "90", "--elevation", "-15", "--distance", "400", "--parallel",
-             "--range", "20", "-o", "b.png", "f"});
+      Parse({"balloon", "--azimuth", "90", "--elevation", "-15", "--distance", "400",
+             "--perspective", "--range", "20", "-o", "b.png", "f"});
   ASSERT_TRUE(balloon.request) << balloon.error;
   EXPECT_FALSE(balloon.request->directionGiven);
   EXPECT_EQ(balloon.request->azimuth, 90);
   EXPECT_EQ(balloon.request->elevation, -15);
   EXPECT_EQ(balloon.request->distance, 400);
-  EXPECT_TRUE(balloon.request->parallel);
+  EXPECT_TRUE(balloon.request->perspective);
   EXPECT_EQ(balloon.request->range, -20);
 
   // A colour-map range is a level below the reference, given either way.
@@ -96,7 +96,8 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
        "--range applies to the polar, colormap and balloon views only"},
       {{"balloon", "--range", "-10", "-o", "x.png", "f"}, "Balloon range must be 20, 30 or 40"},
       {{"polar", "--parallel", "-o", "x.png", "f"},
-       "--azimuth, --elevation, --distance and --parallel apply to the balloon view only"},
+       "--azimuth, --elevation, --distance, --parallel and --perspective apply to the balloon, "
+       "cabinet and phase-balloon views only"},
       {{"balloon", "--elevation", "91"}, "--elevation must be a whole number from -90 to 90"},
       {{"balloon", "--distance", "0"}, "--distance must be a whole number from 1 to 100000"},
       {{"polar", "--option", "6db-tics", "--range", "50", "-o", "x.png", "f"},
