@@ -39,7 +39,8 @@ Shell::Shell(ShellPlatform& platform, ListWindowLines& errors, ShellPaths paths,
 Changes Shell::Start(std::string_view commandLineFile) {
   std::filesystem::path file = OptionsFile();
   if (!Exists(file)) file = paths_.programDir / kOptionsFileName;
-  if (!LoadOptionsFile(file, stored_)) platform_.ShowMessage(kOptionsLoadFailed);
+  // A first start has no options file yet: the defaults are what it asks for.
+  if (Exists(file) && !LoadOptionsFile(file, stored_)) platform_.ShowMessage(kOptionsLoadFailed);
   startFonts_ = stored_;
   state_ = InitialShellState(stored_.options);
   recent_.Load();

@@ -52,12 +52,13 @@ TEST_F(ShellTest, StartUpMessagesAndCommandLine) {
     std::vector<Box> boxes;
     bool loaded;
   };
-  const Box noOptions{'M', "Failed to load options, defaults set"};
+  // A first start has no options file: nothing failed, so nothing is said.
+  const Box damagedOptions{'M', "Failed to load options, defaults set"};
   const Case cases[] = {
-      {"", {noOptions}, false},
-      {"notes.doc", {noOptions, {'M', "** Not a ZEF text or binary file:##notes.doc"}}, false},
-      {"gone.TXT", {noOptions, {'M', "** File does not exist **"}}, false},
-      {kZef1, {noOptions}, true},
+      {"", {}, false},
+      {"notes.doc", {{'M', "** Not a ZEF text or binary file:##notes.doc"}}, false},
+      {"gone.TXT", {{'M', "** File does not exist **"}}, false},
+      {kZef1, {}, true},
   };
   for (const Case& c : cases) {
     testing::FakeShellPlatform desktop;
@@ -66,6 +67,11 @@ TEST_F(ShellTest, StartUpMessagesAndCommandLine) {
     EXPECT_EQ(desktop.boxes.boxes, c.boxes) << c.file;
     EXPECT_EQ(shell.State().fileLoaded, c.loaded) << c.file;
   }
+  dir_.Write("damaged/ZEFOptions.DAT", "not an options file");
+  testing::FakeShellPlatform desktop;
+  Shell shell(desktop, errors_, {dir_.Path("damaged"), dir_.Path("none"), "zefview", ""}, false);
+  shell.Start("");
+  EXPECT_EQ(desktop.boxes.boxes, std::vector<Box>{damagedOptions});
 }
 
 TEST_F(ShellTest, WithoutAFileTheControlsDoNothing) {
