@@ -22,8 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using wav::testing::TempDir;
 
-const fs::path kSamples =
-    fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "samples";
+// The tests run in the project folder.
+const fs::path kSamples = "data/samples";
 
 // A read that must be clean; the file date is fixed so that two reads compare equal.
 std::unique_ptr<model::DataSet> ReadClean(const std::string& text, const fs::path& source) {
@@ -38,7 +38,6 @@ std::unique_ptr<model::DataSet> ReadCleanFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return ReadClean(std::string(std::istreambuf_iterator<char>(in), {}), path);
 }
-
 
 std::unique_ptr<model::DataSet> MinimalSet() {
   return ReadClean(testing::MinimalZef1(), "/nonexistent/test.txt");
