@@ -276,8 +276,10 @@ TEST(CabinetEnd, EndTagOfTheKind) {
       // A ZEF2 file of version 1 has no reference point.
       {kSystem + "<CABINET-MR>\t0\t0\t0\n<ZEF2END>\n", ErrorAt(3, "<ZEF2END> expected"),
        kReadFailed, FormatKind::Zef2},
-      // Cut short where a cabinet line or the end tag could stand: kept, with errors.
-      {kSystem + kBox, ErrorAt(4, "end of file"), kReadWithErrors},
+      // Ending where a cabinet line or the end tag could stand keeps the result so far.
+      {kSystem + kBox, ErrorAt(4, "end of file"), kReadClean},
+      {kSystem + kBox + "<CABINET-MR>\t0\t0\t0\n", ErrorAt(5, "end of file"), kReadClean,
+       FormatKind::Zef2, 2},
       {kSystem + kBox + "junk\t1\n<ZEF1END>\n", ErrorAt(4, "<CABINET> expected"), kReadWithErrors},
   };
   for (const Case& c : cases) ExpectRun(c);

@@ -150,11 +150,11 @@ TEST(Sensitivity, RealisticRangeAndDefault) {
 
 TEST(Impedance, AllowedRangeMeanAndLowestFigures) {
   const Messages outOfRange = ErrorAt(4, "<IMPEDANCE> data out of allowed range (0.0 ..100000.0)");
-  ExpectRefused(&EaLines::impedance, "<IMPEDANCE>",
-                {{"0\t8", outOfRange},
-                 {"8\t100000.5", outOfRange},
-                 {"<NODATA>\t<nodata>",
-                  ErrorAt(4, "<nodata> can't be used for all values in <IMPEDANCE>")}});
+  ExpectRefused(
+      &EaLines::impedance, "<IMPEDANCE>",
+      {{"0\t8", outOfRange},
+       {"8\t100000.5", outOfRange},
+       {"<NODATA>\t<nodata>", ErrorAt(4, "<nodata> can't be used for all values in <IMPEDANCE>")}});
 
   // Only bands up to 7 (ZEF1) or 23 (ZEF2) count for the reduced figure; <NODATA> counts nowhere.
   const std::tuple<FormatKind, int, int, std::string, float, float, float> cases[] = {

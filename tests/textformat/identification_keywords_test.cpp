@@ -26,11 +26,14 @@ const Lines kIdentification = {
     "<VERSION>\t1",         "<MODELNAME>\tZ-12",     "<INFOFILE>\t",
     "<MANUFACTURER>\tAcme", "<WEB-SITE>\tacme.test", "<DESCRIPTION>\t'Two-way box'",
     "<COLORS>\tblack",      "<MOUNTING>\tflying",    "<WEIGHT>\t12,5"};
-const Lines kMeasurement = {
-    "<MEASUREMENT-CONTACT>\tLab",         "<MEASUREMENT-EMAIL>\tlab@acme.test",
-    "<MEASUREMENT-DATE>\t2005-apr-7",     "<MEASUREMENT-NOTE>\tgated",
-    "<MEASUREMENT-ENVIRONMENT>\tanechoic", "<MEASUREMENT-DISTANCE>\t4",
-    "<MEASUREMENT-INPUTVOLTAGE>\t2.83\t2.83\t<nodata>", "<TYPE>\t<PASSIVE>"};
+const Lines kMeasurement = {"<MEASUREMENT-CONTACT>\tLab",
+                            "<MEASUREMENT-EMAIL>\tlab@acme.test",
+                            "<MEASUREMENT-DATE>\t2005-apr-7",
+                            "<MEASUREMENT-NOTE>\tgated",
+                            "<MEASUREMENT-ENVIRONMENT>\tanechoic",
+                            "<MEASUREMENT-DISTANCE>\t4",
+                            "<MEASUREMENT-INPUTVOLTAGE>\t2.83\t2.83\t<nodata>",
+                            "<TYPE>\t<PASSIVE>"};
 
 // The lines as a text, those of the same keywords as `replacements` replaced by them.
 std::string With(const Lines& lines, const Lines& replacements) {
@@ -71,7 +74,9 @@ GroupRun RunMeasurement(const Lines& replacements) {
                              for (float& v : set.data.Array(model::PerBand::InputVoltage)) v = 9;
                            });
 }
-GroupRun MeasurementWith(const std::string& line) { return RunMeasurement({line}); }
+GroupRun MeasurementWith(const std::string& line) {
+  return RunMeasurement({line});
+}
 
 // Lines of a block and the messages each must fail the read with.
 void ExpectRefused(const std::function<GroupRun(const std::string&)>& run,
@@ -100,10 +105,10 @@ TEST(IdentificationKeywords, CleanBlocksFillEveryField) {
   const GroupRun measure = RunMeasurement({});
   EXPECT_EQ(measure.result, kReadClean) << ::testing::PrintToString(measure.messages);
   const model::InfoRecord& m = *measure.set->info;
-  EXPECT_EQ((Texts{TextOf(m.measurementContact), TextOf(m.measurementEmail),
-                   TextOf(m.measurementDate), TextOf(m.measurementNote),
-                   TextOf(m.measurementEnvironment)}),
-            (Texts{"Lab", "lab@acme.test", "2005-APR-07", "gated", "anechoic"}));
+  EXPECT_EQ(
+      (Texts{TextOf(m.measurementContact), TextOf(m.measurementEmail), TextOf(m.measurementDate),
+             TextOf(m.measurementNote), TextOf(m.measurementEnvironment)}),
+      (Texts{"Lab", "lab@acme.test", "2005-APR-07", "gated", "anechoic"}));
   EXPECT_EQ(m.measurementDistance, 4.0f);
   EXPECT_EQ(m.type, model::SpeakerType::Passive);
   EXPECT_EQ(m.presenceFlags, 0x04u | 0x08u | 0x10u | 0x20u);
