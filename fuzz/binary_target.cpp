@@ -4,6 +4,7 @@
 
 #include "binary/binary_reader.h"
 #include "binary/byte_stream.h"
+#include "record_splice.h"
 #include "model/message_sink.h"
 
 namespace zef::fuzz {
@@ -53,9 +54,8 @@ void ReadOnce(model::FormatKind kind, std::span<const std::byte> image) {
 }  // namespace
 
 void FuzzBinary(model::FormatKind kind, Bytes input) {
-  ReadOnce(kind, std::as_bytes(input));
-  const std::vector<std::byte> resealed = Resealed(input, kind);
-  if (!resealed.empty()) ReadOnce(kind, resealed);
+  const std::vector<std::byte> image = SpliceRecords(std::as_bytes(input), kind);
+  if (!image.empty()) ReadOnce(kind, image);
 }
 
 }  // namespace zef::fuzz

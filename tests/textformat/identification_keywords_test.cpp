@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -17,6 +17,7 @@ using model::FormatKind;
 using model::TextOf;
 using testing::ErrorAt;
 using testing::ErrorsAt;
+using testing::ExpectRefused;
 using testing::GroupRun;
 using Lines = std::vector<std::string>;
 using Texts = std::vector<std::string_view>;
@@ -76,17 +77,6 @@ GroupRun RunMeasurement(const Lines& replacements) {
 }
 GroupRun MeasurementWith(const std::string& line) {
   return RunMeasurement({line});
-}
-
-// Lines of a block and the messages each must fail the read with.
-void ExpectRefused(const std::function<GroupRun(const std::string&)>& run,
-                   const std::vector<std::pair<std::string, Lines>>& refusals) {
-  for (const auto& [line, messages] : refusals) {
-    const GroupRun result = run(line);
-    EXPECT_FALSE(result.ok) << line;
-    EXPECT_EQ(result.result, kReadFailed) << line;
-    EXPECT_EQ(result.messages, messages) << line;
-  }
 }
 
 TEST(IdentificationKeywords, CleanBlocksFillEveryField) {
@@ -179,6 +169,7 @@ TEST(IdentificationKeywords, InfoFileIsLoadedBesideTheDataFile) {
   folder.Write("sub/Sheet.pdf", "%PDF-1.4");
   folder.Write("max.txt", std::string(204800, 'x'));
   folder.Write("big.txt", std::string(204801, 'x'));
+  ASSERT_EQ(::mkfifo(folder.Path("pipe.txt").c_str(), 0600), 0);
   std::string absolute = folder.Path("sub/Sheet.pdf").string();
   for (char& c : absolute) c = c == '/' ? '\\' : c;
   const auto run = [&](const std::string& value) {
@@ -200,7 +191,8 @@ TEST(IdentificationKeywords, InfoFileIsLoadedBesideTheDataFile) {
   ExpectRefused(run, {{"info.doc", ErrorAt(4, "<INFOFILE> file type not supported.")},
                       {"info.txt.bak", ErrorAt(4, "<INFOFILE> file type not supported.")},
                       {"missing.txt", ErrorAt(4, "<INFOFILE> failed to read file.")},
-                      {"big.txt", ErrorAt(4, "<INFOFILE> size is > 200kB")}});
+                      {"big.txt", ErrorAt(4, "<INFOFILE> size is > 200kB")},
+                      {"pipe.txt", ErrorAt(4, "<INFOFILE> is not a regular file")}});
 }
 
 // An optional text sets its bit only when it holds something visible, else clears it.
