@@ -4,8 +4,8 @@
 
 #include "binary/binary_reader.h"
 #include "binary/byte_stream.h"
-#include "record_splice.h"
 #include "model/message_sink.h"
+#include "record_splice.h"
 
 namespace zef::fuzz {
 namespace {
@@ -54,8 +54,8 @@ void ReadOnce(model::FormatKind kind, std::span<const std::byte> image) {
 }  // namespace
 
 void FuzzBinary(model::FormatKind kind, Bytes input) {
-  const std::vector<std::byte> image = SpliceRecords(std::as_bytes(input), kind);
-  if (!image.empty()) ReadOnce(kind, image);
+  static std::vector<std::byte> image;
+  if (SpliceRecords(std::as_bytes(input), kind, image)) ReadOnce(kind, image);
 }
 
 }  // namespace zef::fuzz

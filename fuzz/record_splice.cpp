@@ -1,7 +1,7 @@
 #include "record_splice.h"
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "binary/checksums.h"
@@ -32,7 +32,8 @@ RecordPlaces PlacesOf(std::span<const std::byte> head, model::FormatKind kind) {
   std::memcpy(&header, head.data(), sizeof header);
   std::memcpy(&info, head.data() + kInfoOffset, sizeof info);
   RecordPlaces places;
-  places.dataSize = model::DataRecord(kind).Bytes().size();
+  places.dataSize = kind == model::FormatKind::Zef1 ? sizeof(model::Zef1DataRecord)
+                                                    : sizeof(model::Zef2DataRecord);
   if (kind == model::FormatKind::Zef2 && header.version == 2) {
     places.systemPartSize = sizeof(model::SystemPartRecord);
     if (info.presenceFlags & model::presence::kPhaseData) {
@@ -46,10 +47,19 @@ void Append(std::vector<std::byte>& out, std::span<const std::byte> bytes) {
   out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
-const model::DataRecord& FixedData(model::FormatKind kind) {
-  static const model::DataRecord zef1(model::FormatKind::Zef1);
-  static const model::DataRecord zef2(model::FormatKind::Zef2);
-  return kind == model::FormatKind::Zef1 ? zef1 : zef2;
+// The data checksum of the fixed record: a zero record's, made once per kind and
+// modulus, plus the bytes of the band range the input gives.
+std::uint32_t FixedDataChecksum(model::FormatKind kind, std::uint32_t version,
+                                std::span<const std::byte> bandRange) {
+  static const auto zeroSum = [](model::FormatKind k, std::uint32_t v) {
+    return binary::DataChecksum(v, model::DataRecord(k).Bytes());
+  };
+  static const std::uint32_t sums[2][2] = {
+      {zeroSum(model::FormatKind::Zef1, 1), zeroSum(model::FormatKind::Zef1, 2)},
+      {zeroSum(model::FormatKind::Zef2, 1), zeroSum(model::FormatKind::Zef2, 2)}};
+  std::uint32_t sum = sums[kind == model::FormatKind::Zef2][version != 1];
+  for (const std::byte b : bandRange) sum += std::to_integer<std::uint8_t>(b);
+  return sum;
 }
 
 }  // namespace
@@ -67,17 +77,16 @@ std::vector<std::byte> CutRecords(std::span<const std::byte> image, model::Forma
   return out;
 }
 
-std::vector<std::byte> SpliceRecords(std::span<const std::byte> input, model::FormatKind kind) {
+bool SpliceRecords(std::span<const std::byte> input, model::FormatKind kind,
+                   std::vector<std::byte>& image) {
   const std::size_t bandRangeEnd = kDataOffset + kBandRangeBytes;
-  if (input.size() < bandRangeEnd) return {};
+  image.clear();
+  if (input.size() < bandRangeEnd) return false;
   const RecordPlaces places = PlacesOf(input, kind);
-  model::DataRecord data = FixedData(kind);
-  std::memcpy(data.Bytes().data(), input.data() + kDataOffset, kBandRangeBytes);
+  const std::span<const std::byte> bandRange = input.subspan(kDataOffset, kBandRangeBytes);
   const std::size_t systemPartSize = std::min(places.systemPartSize, input.size() - bandRangeEnd);
-  std::vector<std::byte> image;
-  image.reserve(input.size() + places.dataSize + places.phaseSize);
-  Append(image, input.first(kDataOffset));
-  Append(image, data.Bytes());
+  Append(image, input.first(kDataOffset + kBandRangeBytes));
+  image.resize(image.size() + places.dataSize - kBandRangeBytes);  // a zero record
   Append(image, input.subspan(bandRangeEnd, systemPartSize));
   if (places.phaseSize > 0) image.resize(image.size() + places.phaseSize);  // a zero phase block
   Append(image, input.subspan(bandRangeEnd + systemPartSize));
@@ -88,11 +97,12 @@ std::vector<std::byte> SpliceRecords(std::span<const std::byte> input, model::Fo
   std::memcpy(&info, image.data() + kInfoOffset, sizeof info);
   // A marked header keeps the checksums it gave, so the checks are reached too.
   if (header.reserved2[0] != kKeepChecksums) {
-    header.dataChecksum = binary::FileDataChecksum(header.version, info, data);
+    header.dataChecksum = binary::DataChecksum(header.version, std::as_bytes(std::span(&info, 1))) +
+                          FixedDataChecksum(kind, header.version, bandRange);
     header.textChecksum = binary::TextChecksum(info);
   }
   std::memcpy(image.data(), &header, sizeof header);
-  return image;
+  return true;
 }
 
 }  // namespace zef::fuzz

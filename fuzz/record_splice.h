@@ -17,9 +17,11 @@ namespace zef::fuzz {
 // Empty when the image is too short to hold them.
 std::vector<std::byte> CutRecords(std::span<const std::byte> image, model::FormatKind kind);
 
-// The binary an input stands for: fixed record images put back and both
-// checksums made right (unless the first reserved header byte is 0x5A). Empty when the input is too short for header, info
-// record and band range.
-std::vector<std::byte> SpliceRecords(std::span<const std::byte> input, model::FormatKind kind);
+// The binary an input stands for, into `image` (reused from input to input):
+// fixed record images put back and both checksums made right (unless the first
+// reserved header byte is 0x5A). False when the input is too short for header,
+// info record and band range.
+bool SpliceRecords(std::span<const std::byte> input, model::FormatKind kind,
+                   std::vector<std::byte>& image);
 
 }  // namespace zef::fuzz
