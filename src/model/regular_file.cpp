@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace zef::model {
 
 RegularFile OpenRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
@@ -34,12 +36,18 @@ RegularFile OpenRegularFile(const std::filesystem::path& path, std::uint64_t max
 }
 
 OpenStatus ReadUpTo(std::FILE* file, std::uint64_t maxBytes, std::vector<std::uint8_t>& bytes) {
-  // The size was checked at open, but a file may grow while it is read.
-  const std::size_t at = bytes.size();
-  bytes.resize(at + static_cast<std::size_t>(maxBytes));
-  const std::size_t got =
-      std::fread(bytes.data() + at, 1, static_cast<std::size_t>(maxBytes), file);
-  bytes.resize(at + got);
+  // In chunks, so that a small file costs no buffer of the largest size; the
+  // size was checked at open, but a file may grow while it is read.
+  constexpr std::uint64_t kChunk = 64 * 1024;
+  for (std::uint64_t left = maxBytes; left > 0;) {
+    const auto wanted = static_cast<std::size_t>(std::min(left, kChunk));
+    const std::size_t at = bytes.size();
+    bytes.resize(at + wanted);
+    const std::size_t got = std::fread(bytes.data() + at, 1, wanted, file);
+    bytes.resize(at + got);
+    if (got < wanted) break;
+    left -= got;
+  }
   return std::ferror(file) ? OpenStatus::ShortRead : OpenStatus::Ok;
 }
 
@@ -48,6 +56,7 @@ OpenStatus ReadRegularFile(const std::filesystem::path& path, std::uint64_t maxB
   RegularFile opened = OpenRegularFile(path, maxBytes);
   bytes.clear();
   if (opened.status != OpenStatus::Ok) return opened.status;
+  bytes.reserve(static_cast<std::size_t>(opened.size));
   if (ReadUpTo(opened.file.get(), opened.size, bytes) != OpenStatus::Ok ||
       bytes.size() != opened.size) {
     bytes.clear();

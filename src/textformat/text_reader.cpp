@@ -106,6 +106,7 @@ TextReadResult ReadTextFile(const fs::path& path, model::MessageSink& errors,
   // Line 1 is judged on the first bytes, so a file that is no data file is
   // refused without reading it whole.
   std::vector<std::uint8_t> bytes;
+  bytes.reserve(static_cast<std::size_t>(opened.size));
   model::OpenStatus status = model::ReadUpTo(opened.file.get(), kFirstLineProbe, bytes);
   std::string tag;
   const auto probe = LineScanner(AsText(bytes)).ReadFirstLine(tag);
