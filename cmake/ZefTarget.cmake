@@ -16,13 +16,15 @@ function(zef_target_options target)
   endif()
 endfunction()
 
-# zef_library(name SOURCES ... DEPENDS ...): one static library per source folder,
-# included as "folder/file.h" from the src/ root.
+# zef_library(name SOURCES ... PUBLIC ... PRIVATE ...): one static library per
+# source folder, included as "folder/file.h" from the src/ root. PUBLIC lists
+# what the folder's headers include, PRIVATE what only its sources do (DEPENDS
+# is read as PUBLIC). tests/layers checks both lists against the includes.
 function(zef_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PUBLIC;PRIVATE" ${ARGN})
   add_library(zef_${name} STATIC ${ARG_SOURCES})
   target_include_directories(zef_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(zef_${name} PUBLIC ${ARG_DEPENDS})
+  target_link_libraries(zef_${name} PUBLIC ${ARG_DEPENDS} ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
   zef_target_options(zef_${name})
 endfunction()
 

@@ -5,6 +5,7 @@
 #include "binary/binary_reader.h"
 #include "binary/byte_stream.h"
 #include "model/message_sink.h"
+#include "record_splice.h"
 
 namespace zef::fuzz {
 namespace {
@@ -53,9 +54,8 @@ void ReadOnce(model::FormatKind kind, std::span<const std::byte> image) {
 }  // namespace
 
 void FuzzBinary(model::FormatKind kind, Bytes input) {
-  ReadOnce(kind, std::as_bytes(input));
-  const std::vector<std::byte> resealed = Resealed(input, kind);
-  if (!resealed.empty()) ReadOnce(kind, resealed);
+  static std::vector<std::byte> image;
+  if (SpliceRecords(std::as_bytes(input), kind, image)) ReadOnce(kind, image);
 }
 
 }  // namespace zef::fuzz

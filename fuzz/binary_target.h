@@ -5,9 +5,8 @@
 
 namespace zef::fuzz {
 
-// One input for a distribution binary reader of the kind: read as it is, then
-// with its checksums made right so that the sections behind the records are
-// reached too.
+// One input for a distribution binary reader of the kind: a binary without its
+// record images (record_splice.h), read with fixed ones put back.
 void FuzzBinary(model::FormatKind kind, Bytes input);
 
 }  // namespace zef::fuzz

@@ -12,18 +12,11 @@
 
 #include "binary/binary_reader.h"
 #include "binary/binary_writer.h"
-#include "binary/checksums.h"
 #include "model/info_record.h"
 
 namespace zef::fuzz {
 namespace fs = std::filesystem;
 namespace {
-
-constexpr std::size_t kInfoOffset = sizeof(binary::BinaryHeader);
-constexpr std::size_t kDataOffset = kInfoOffset + sizeof(model::InfoRecord);
-constexpr std::size_t kDataChecksumOffset = offsetof(binary::BinaryHeader, dataChecksum);
-constexpr std::size_t kTextChecksumOffset = offsetof(binary::BinaryHeader, textChecksum);
-constexpr std::size_t kVersionOffset = offsetof(binary::BinaryHeader, version);
 
 std::string Pattern(std::string_view name) {
   return (fs::temp_directory_path() / ("zef-fuzz-" + std::string(name) + "XXXXXX")).string();
@@ -130,24 +123,6 @@ bool SameBits(const model::NodeList<model::Face>& a, const model::NodeList<model
 bool SameBits(const model::FilterDescriptor& a, const model::FilterDescriptor& b) {
   return a.kind == b.kind && a.sampleRate == b.sampleRate && SameVectorBits(a.real, b.real) &&
          SameVectorBits(a.imag, b.imag) && SameVectorBits(a.taps, b.taps);
-}
-
-std::vector<std::byte> Resealed(Bytes input, model::FormatKind kind) {
-  model::DataRecord data(kind);
-  const std::size_t recordsEnd = kDataOffset + data.Bytes().size();
-  if (input.size() < recordsEnd) return {};
-  std::vector<std::byte> image(input.size());
-  std::memcpy(image.data(), input.data(), input.size());
-  model::InfoRecord info;
-  std::memcpy(&info, image.data() + kInfoOffset, sizeof info);
-  std::memcpy(data.Bytes().data(), image.data() + kDataOffset, data.Bytes().size());
-  std::uint32_t version = 0;
-  std::memcpy(&version, image.data() + kVersionOffset, sizeof version);
-  const std::uint32_t sums[2] = {binary::FileDataChecksum(version, info, data),
-                                 binary::TextChecksum(info)};
-  std::memcpy(image.data() + kDataChecksumOffset, &sums[0], sizeof sums[0]);
-  std::memcpy(image.data() + kTextChecksumOffset, &sums[1], sizeof sums[1]);
-  return image;
 }
 
 std::uint32_t LowestBand(model::FormatKind kind) {

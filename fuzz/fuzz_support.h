@@ -52,10 +52,6 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-// The input with both header checksums recomputed, so mutations reach the
-// sections behind the records; empty when the input is too short to hold them.
-std::vector<std::byte> Resealed(Bytes input, model::FormatKind kind);
-
 // Bit-for-bit equality: values read from any input may be NaN, which never
 // equals itself.
 bool SameBits(const model::NodeList<model::Edge>& a, const model::NodeList<model::Edge>& b);

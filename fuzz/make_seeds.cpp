@@ -11,6 +11,7 @@
 #include "app/options_file.h"
 #include "binary/binary_writer.h"
 #include "model/fixed_text.h"
+#include "record_splice.h"
 #include "sample_sets.h"
 #include "side_format_seeds.h"
 #include "textformat/text_writer.h"
@@ -73,7 +74,7 @@ model::DataSet WithFilter(const model::DataSet& set, model::FilterKind kind) {
 
 bool PutBinary(const fs::path& folder, const std::string& name, const model::DataSet& set) {
   const fs::path kindFolder = folder / (set.kind == model::FormatKind::Zef1 ? "zf1" : "zf2");
-  return Put(kindFolder / name, binary::BuildBinaryImage(set));
+  return Put(kindFolder / name, fuzz::CutRecords(binary::BuildBinaryImage(set), set.kind));
 }
 
 bool PutSample(const fs::path& folder, const samplegen::Sample& sample) {

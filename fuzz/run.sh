@@ -1,11 +1,14 @@
 #!/bin/sh
-# fuzz/run.sh [SECONDS]: builds the fuzz preset, makes the seed corpora and
-# runs every fuzz target for SECONDS (default 60). Fails when any target finds
-# a crash, a leak, a timeout or a broken invariant; the input that did it is
-# kept under build/fuzz/artifacts.
+# fuzz/run.sh [SECONDS] [TARGET...]: builds the fuzz preset, makes the seed
+# corpora and runs each fuzz target of fuzz/targets.txt (or only those named)
+# for SECONDS (default 60) each. Fails when any target finds a crash, a leak,
+# a timeout or a broken invariant; the input that did it is kept under
+# build/fuzz/artifacts. The corpora grow under build/fuzz/corpus from run to run.
 set -e
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+[ $# -gt 0 ] && shift
+wanted="$*"
 
 cmake --preset fuzz
 cmake --build --preset fuzz
@@ -26,7 +29,7 @@ run() {
   [ -n "$4" ] && dict="-dict=fuzz/$4"
   # shellcheck disable=SC2086
   if "$build/fuzz/${name}_fuzz" "$corpus" "$seeds/$2" -max_total_time="$seconds" \
-      -max_len="$3" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -max_len="$3" -len_control=0 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$name-" $dict >"$log" 2>&1; then
     result="ok"
   else
@@ -35,16 +38,17 @@ run() {
     tail -n 40 "$log"
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
+  edges=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1)
   total=$((total + ${runs:-0}))
-  echo "fuzz $name: $result, ${runs:-0} executions in ${seconds} s"
+  echo "fuzz $name: $result, ${runs:-0} executions in ${seconds} s (${rate:-0}/s), $edges"
 }
 
-run text_reader text 262144 text.dict
-run zf1_reader zf1 131072
-run zf2_reader zf2 1048576
-run wav_reader wav 16384
-run dxf_reader dxf 65536 dxf.dict
-run options_file options 256
+while read -r name folder maxlen dict; do
+  case "$name" in '' | '#'*) continue ;; esac
+  if [ -n "$wanted" ] && ! echo " $wanted " | grep -q " $name "; then continue; fi
+  run "$name" "$folder" "$maxlen" "$dict"
+done <fuzz/targets.txt
 
 echo "fuzz: $total executions in total"
 if [ -n "$failed" ]; then

@@ -16,14 +16,6 @@ ReadOutcome ReadBinaryDataFile(const std::filesystem::path& path, model::Message
   return out;
 }
 
-ReadOutcome ReadDataFile(const std::filesystem::path& path, model::MessageSink& errors,
-                         const textformat::ReadOptions& options) {
-  if (binary::BinaryNameKind(path.string()) != binary::BinaryName::None) {
-    return ReadBinaryDataFile(path, errors);
-  }
-  return ReadTextDataFile(path, errors, options);
-}
-
 ReadOutcome ReadTextDataFile(const std::filesystem::path& path, model::MessageSink& errors,
                              const textformat::ReadOptions& options) {
   textformat::TextReadResult read = textformat::ReadTextFile(path, errors, options);

@@ -12,16 +12,11 @@
 namespace zef::app {
 
 struct ReadOutcome {
-  int result = textformat::kReadFailed;        // 0 clean, 1 read with errors, 2 nothing read
-  std::unique_ptr<model::DataSet> set;         // null when nothing was read
-  std::optional<binary::BinaryHeader> header;  // set when a binary was loaded
+  int result = textformat::kReadFailed;              // 0 clean, 1 read with errors, 2 nothing read
+  std::unique_ptr<model::DataSet> set;               // null when nothing was read
+  std::optional<binary::BinaryHeader> header;        // set when a binary was loaded
   model::FormatKind kind = model::FormatKind::Zef1;  // as a text's first line named it
 };
-
-// Reads a data file with the reader its name asks for: a distribution binary
-// when ".ZF1" or ".ZF2" stands anywhere in the path, else a text file.
-ReadOutcome ReadDataFile(const std::filesystem::path& path, model::MessageSink& errors,
-                         const textformat::ReadOptions& options);
 
 // Reads a text file, whatever its name.
 ReadOutcome ReadTextDataFile(const std::filesystem::path& path, model::MessageSink& errors,

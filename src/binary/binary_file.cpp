@@ -28,8 +28,8 @@ BinaryReadResult ReadKindFile(const fs::path& chosen, model::MessageSink& errors
   const fs::path name = WithExtension(chosen, extension);
   const fs::path found = FindIgnoringCase(name);
   FileInput in(found);
-  if (!in.IsOpen()) {
-    ReportOpenFailure(errors, name.string());
+  if (in.Status() != model::OpenStatus::Ok) {
+    ReportOpenFailure(errors, name.string(), in.Status());
     return {};
   }
   BinaryReadResult result = read(in, errors);

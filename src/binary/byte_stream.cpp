@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include <sys/stat.h>
+#include <cstdio>
+#include <utility>
 
 namespace zef::binary {
 
@@ -18,13 +19,11 @@ void MemoryInput::Skip(std::uint64_t count) {
   position_ += static_cast<std::size_t>(std::min<std::uint64_t>(count, Remaining()));
 }
 
-FileInput::FileInput(const std::filesystem::path& path) : file_(std::fopen(path.c_str(), "rb")) {
-  struct stat info {};
-  // A folder opens on Linux but is no file to read.
-  if (file_ && (::fstat(::fileno(file_.get()), &info) != 0 || !S_ISREG(info.st_mode))) {
-    file_.reset();
-  }
-  if (file_) size_ = static_cast<std::uint64_t>(info.st_size);
+FileInput::FileInput(const std::filesystem::path& path) {
+  model::RegularFile opened = model::OpenRegularFile(path, kMaxBinaryFileSize);
+  status_ = opened.status;
+  file_ = std::move(opened.file);
+  size_ = opened.size;
 }
 
 std::size_t FileInput::Read(std::span<std::byte> out) {

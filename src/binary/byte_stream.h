@@ -2,12 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <span>
 #include <type_traits>
 #include <vector>
+
+#include "model/regular_file.h"
 
 namespace zef::binary {
 
@@ -43,22 +43,23 @@ class MemoryInput final : public Input {
   std::size_t position_ = 0;
 };
 
+// Far above any binary the text files can give (data, phase block, embedded
+// files and the cabinet lists of a large drawing).
+inline constexpr std::uint64_t kMaxBinaryFileSize = 64 * 1024 * 1024;
+
 class FileInput final : public Input {
  public:
   explicit FileInput(const std::filesystem::path& path);
-  // False when the path names no regular file that can be read.
-  bool IsOpen() const { return file_ != nullptr; }
+  // Ok when the path names a regular file of at most kMaxBinaryFileSize bytes.
+  model::OpenStatus Status() const { return status_; }
 
   std::size_t Read(std::span<std::byte> out) override;
   void Skip(std::uint64_t count) override;
   std::uint64_t Remaining() const override { return position_ < size_ ? size_ - position_ : 0; }
 
  private:
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-
-  std::unique_ptr<std::FILE, Closer> file_;
+  model::OpenStatus status_;
+  model::FilePtr file_;
   std::uint64_t size_ = 0;
   std::uint64_t position_ = 0;
 };

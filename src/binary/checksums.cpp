@@ -49,8 +49,11 @@ std::uint32_t TextChecksum(const model::InfoRecord& info) {
 
 std::uint32_t DataChecksum(std::uint32_t version, std::span<const std::byte> bytes) {
   // The index terms have a closed form, so only the bytes need a pass.
+  // A plain indexed loop: it vectorises, and stays fast in unoptimised builds.
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  const std::size_t size = bytes.size();
   std::uint32_t sum = 0;
-  for (const std::byte b : bytes) sum += std::to_integer<std::uint8_t>(b);
+  for (std::size_t i = 0; i < size; ++i) sum += data[i];
   const std::uint64_t modulus = version == 1 ? 7 : 6;
   return sum + static_cast<std::uint32_t>(IndexTerms(bytes.size(), modulus));
 }

@@ -1,6 +1,9 @@
 #include "binary/messages.h"
 
 #include <array>
+#include <string>
+
+#include "binary/byte_stream.h"
 
 namespace zef::binary {
 namespace {
@@ -43,11 +46,15 @@ void ReportFault(model::MessageSink& errors, Fault fault) {
   errors.WriteLine(MessageOf(fault));
 }
 
-void ReportOpenFailure(model::MessageSink& errors, std::string_view name) {
+void ReportOpenFailure(model::MessageSink& errors, std::string_view name, model::OpenStatus why) {
   errors.WriteLine("Failed to open file:");
   errors.WriteString("(");
   errors.WriteString(name);
   errors.WriteLine(")");
+  if (why == model::OpenStatus::NotRegular) errors.WriteLine("not a regular file");
+  if (why == model::OpenStatus::TooLarge) {
+    errors.WriteLine("larger than " + std::to_string(kMaxBinaryFileSize) + " bytes");
+  }
 }
 
 void ReportNotBinary(model::MessageSink& errors, std::string_view name) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/message_sink.h"
+#include "model/regular_file.h"
 
 namespace zef::binary {
 
@@ -34,8 +35,10 @@ inline constexpr std::size_t kMessageBufferSize = 101;
 
 // "File error:" and the message, one line.
 void ReportFault(model::MessageSink& errors, Fault fault);
-// "Failed to open file:" and, on the next line, the name in parentheses.
-void ReportOpenFailure(model::MessageSink& errors, std::string_view name);
+// "Failed to open file:" and, on the next line, the name in parentheses; then
+// why, when the file is no regular file or too large to be a binary.
+void ReportOpenFailure(model::MessageSink& errors, std::string_view name,
+                       model::OpenStatus why = model::OpenStatus::OpenFailed);
 // "** Not a ZEF binary file: " and the name.
 void ReportNotBinary(model::MessageSink& errors, std::string_view name);
 

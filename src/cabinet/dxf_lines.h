@@ -1,10 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <istream>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace zef::cabinet {
 
@@ -26,25 +23,6 @@ class MemoryLines final : public LineSource {
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
-};
-
-// Lines of a drawing read from a stream in chunks, so a file is never held
-// whole. Of an overlong line only enough is kept to tell that it is too long.
-class StreamLines final : public LineSource {
- public:
-  static constexpr std::size_t kKeptLength = 257;  // longest line with its CR, plus one
-
-  explicit StreamLines(std::istream& in);
-  bool Next(std::string_view& line) override;
-
- private:
-  bool Fill();
-
-  std::istream& in_;
-  std::vector<char> chunk_;
-  std::size_t pos_ = 0;
-  std::size_t end_ = 0;
-  std::string line_;
 };
 
 }  // namespace zef::cabinet

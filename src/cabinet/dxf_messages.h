@@ -6,6 +6,8 @@
 namespace zef::cabinet::message {
 
 inline constexpr std::string_view kFailedToOpen = "Failed to open ";
+inline constexpr std::string_view kNotRegular = ": not a regular file";
+inline constexpr std::string_view kTooLarge = ": larger than 512000 bytes";
 inline constexpr std::string_view kNoSection = "Neither BLOCKS nor ENTITIES section found";
 inline constexpr std::string_view kMissingData = "missing data";
 inline constexpr std::string_view kBadSkippedEntity = "Bad skipped entity";

@@ -1,10 +1,12 @@
 #include "cabinet/dxf_reader.h"
 
+#include <cstdint>
 #include <exception>
-#include <fstream>
+#include <vector>
 
 #include "cabinet/dxf_messages.h"
 #include "cabinet/entity_readers.h"
+#include "model/regular_file.h"
 
 namespace zef::cabinet {
 namespace {
@@ -80,16 +82,17 @@ DxfResult ParseDxf(std::string_view text, const DxfOptions& options, model::Mess
 
 DxfResult ParseDxfFile(const std::filesystem::path& path, const DxfOptions& options,
                        model::MessageSink* progress, DxfLists& lists, model::MessageSink* debug) {
-  std::error_code ec;
-  std::ifstream in;
-  if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-  if (!in.is_open()) {
+  std::vector<std::uint8_t> bytes;
+  const model::OpenStatus status = model::ReadRegularFile(path, model::kMaxDxfFileSize, bytes);
+  if (status != model::OpenStatus::Ok) {
     DxfResult failed;
     failed.message = std::string(message::kFailedToOpen) + path.string();
+    if (status == model::OpenStatus::NotRegular) failed.message += message::kNotRegular;
+    if (status == model::OpenStatus::TooLarge) failed.message += message::kTooLarge;
     return failed;
   }
-  StreamLines lines(in);
-  return Parse(lines, options, progress, lists, debug);
+  return ParseDxf({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, options, progress,
+                  lists, debug);
 }
 
 }  // namespace zef::cabinet

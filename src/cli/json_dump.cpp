@@ -229,8 +229,11 @@ void WriteDataSetMembers(JsonWriter& json, const model::DataSet& set, const Dump
   json.EndObject();
   WritePerBand(json, set.data);
   WriteLevels(json, set.data);
-  WritePhase(json, set.phase.get());
-  WriteFilter(json, set.filter.get());
+  // A text reader makes the blocks for every version-2 ZEF2 file; without
+  // phase data they hold nothing, and a binary of the same set has none.
+  const bool phaseData = set.HasPhaseData();
+  WritePhase(json, phaseData ? set.phase.get() : nullptr);
+  WriteFilter(json, phaseData ? set.filter.get() : nullptr);
   WriteSystem(json, set);
   WriteCabinet(json, set.cabinet);
 }

@@ -45,9 +45,18 @@ class NodeList {
 };
 
 // Axis codes: which source axis, with which sign, a cabinet direction lies on.
-enum AxisCode : std::uint32_t { kMinusX = 0, kPlusX = 1, kMinusY = 2, kPlusY = 3, kMinusZ = 4, kPlusZ = 5 };
+enum AxisCode : std::uint32_t {
+  kMinusX = 0,
+  kPlusX = 1,
+  kMinusY = 2,
+  kPlusY = 3,
+  kMinusZ = 4,
+  kPlusZ = 5
+};
 inline constexpr const char* kAxisCodeNames[6] = {"<-X>", "<+X>", "<-Y>", "<+Y>", "<-Z>", "<+Z>"};
-inline bool SameAxis(std::uint32_t a, std::uint32_t b) { return a / 2 == b / 2; }
+inline bool SameAxis(std::uint32_t a, std::uint32_t b) {
+  return a / 2 == b / 2;
+}
 
 // DXF length units, by unit code, in metres.
 inline constexpr float kUnitLength[6] = {0.001f, 0.01f, 0.1f, 1.0f, 0.3048f / 12.0f, 0.3048f};
@@ -71,6 +80,9 @@ class GeometryTransform {
 enum class EmbeddedKind : std::uint32_t { None = 0, Text = 1, Pdf = 2, Dxf = 3 };
 
 // A file carried inside a data set (information file, DXF drawing).
+// The largest cabinet drawing a data file may name.
+inline constexpr std::uint64_t kMaxDxfFileSize = 512000;
+
 struct EmbeddedFile {
   EmbeddedKind kind = EmbeddedKind::None;
   std::vector<std::uint8_t> bytes;

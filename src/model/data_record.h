@@ -54,6 +54,9 @@ class DataRecord {
   explicit DataRecord(FormatKind kind);  // zero-filled
   DataRecord(const DataRecord& other);
   DataRecord& operator=(const DataRecord& other);
+  // Moves hand the record over without copying it; the views move with it.
+  DataRecord(DataRecord&& other) noexcept = default;
+  DataRecord& operator=(DataRecord&& other) noexcept = default;
   ~DataRecord();
 
   FormatKind Kind() const { return kind_; }

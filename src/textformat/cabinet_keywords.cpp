@@ -59,6 +59,7 @@ AfterSystem ReadCabinetSystem(Reader& r) {
     case Reader::Probe::Other:
       r.NonFatal(kSystemKeyword, " expected");
       return AfterSystem::KeywordRead;
+    case Reader::Probe::Ended:
     case Reader::Probe::Failed:
       r.MarkErrors();
       return AfterSystem::Stop;
@@ -102,6 +103,8 @@ bool FinishCabinetPart(Reader& r) {
         return true;
       case Reader::Probe::Other:
         return r.Fatal(endTag, " expected");
+      case Reader::Probe::Ended:
+        return true;
       case Reader::Probe::Failed:
         r.MarkErrors();
         return true;
@@ -112,9 +115,9 @@ bool FinishCabinetPart(Reader& r) {
 
 }  // namespace
 
-// A text that stops (or turns into a line without a keyword) where a further
-// cabinet line or the end tag could stand still installs what it gave, but
-// with result 1, since the file is cut short or malformed.
+// A text that simply ends where a further cabinet line or the end tag could
+// stand installs what it gave with the result reached so far: older files have
+// no end tag. A line there that is no keyword line is malformed: result 1.
 bool ReadCabinet(Reader& r) {
   Reader::Probe probe = Reader::Probe::Failed;
   switch (ReadCabinetSystem(r)) {
@@ -132,6 +135,7 @@ bool ReadCabinet(Reader& r) {
   for (; probe == Reader::Probe::Match; probe = r.TryKeyword(kCabinetKeyword)) {
     if (!r.ReadValues(kCabinetKeyword) || !ReadCabinetShape(r)) return false;
   }
+  if (probe == Reader::Probe::Ended) return true;
   if (probe == Reader::Probe::Failed) {
     r.MarkErrors();
     return true;

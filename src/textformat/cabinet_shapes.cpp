@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/regular_file.h"
 #include "textformat/companion_file.h"
 
 namespace zef::textformat {
@@ -16,7 +17,6 @@ namespace {
 
 using model::Point3;
 
-constexpr std::uintmax_t kMaxDxfSize = 512000;
 constexpr std::string_view kEdgeValues = "Cabinet edge";
 constexpr std::string_view kFaceValues = "Cabinet face";
 constexpr std::string_view kOriginValues = "Cabinet origin";
@@ -182,14 +182,16 @@ bool LoadDxf(Reader& r) {
   const std::filesystem::path path = ResolveCompanion(r.SourcePath(), r.Value());
   cabinet.dxfPath = path.string();
   std::vector<std::uint8_t> bytes;
-  switch (LoadCompanion(path, kMaxDxfSize, bytes)) {
-    case LoadStatus::Ok:
+  switch (model::ReadRegularFile(path, model::kMaxDxfFileSize, bytes)) {
+    case model::OpenStatus::Ok:
       break;
-    case LoadStatus::OpenFailed:
+    case model::OpenStatus::OpenFailed:
       return Fatal(r, " <DXF> failed to read file.");
-    case LoadStatus::TooLarge:
+    case model::OpenStatus::NotRegular:
+      return Fatal(r, " <DXF> is not a regular file");
+    case model::OpenStatus::TooLarge:
       return Fatal(r, " <DXF> size is > 500kB");
-    case LoadStatus::ShortRead:
+    case model::OpenStatus::ShortRead:
       return Fatal(r, " read size error");
   }
   cabinet.dxfFile.kind = model::EmbeddedKind::Dxf;

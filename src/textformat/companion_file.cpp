@@ -1,6 +1,5 @@
 #include "textformat/companion_file.h"
 
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -39,24 +38,6 @@ fs::path ResolveCompanion(const fs::path& dataFile, std::string_view name) {
     resolved = fs::exists(exact, ec) ? exact : FindIgnoringCase(resolved, part);
   }
   return resolved;
-}
-
-LoadStatus LoadCompanion(const fs::path& file, std::uintmax_t maxSize,
-                         std::vector<std::uint8_t>& bytes) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) return LoadStatus::OpenFailed;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return LoadStatus::OpenFailed;
-  const std::uintmax_t size = fs::file_size(file, ec);
-  if (ec) return LoadStatus::OpenFailed;
-  if (size > maxSize) return LoadStatus::TooLarge;
-  bytes.resize(static_cast<std::size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-  if (static_cast<std::uintmax_t>(in.gcount()) != size) {
-    bytes.clear();
-    return LoadStatus::ShortRead;
-  }
-  return LoadStatus::Ok;
 }
 
 }  // namespace zef::textformat

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string_view>
-#include <vector>
 
 namespace zef::textformat {
 
@@ -13,11 +11,5 @@ namespace zef::textformat {
 // Windows name their companions in any case).
 std::filesystem::path ResolveCompanion(const std::filesystem::path& dataFile,
                                        std::string_view name);
-
-enum class LoadStatus { Ok, OpenFailed, TooLarge, ShortRead };
-
-// Reads a whole file of at most maxSize bytes.
-LoadStatus LoadCompanion(const std::filesystem::path& file, std::uintmax_t maxSize,
-                         std::vector<std::uint8_t>& bytes);
 
 }  // namespace zef::textformat

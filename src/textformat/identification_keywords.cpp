@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/regular_file.h"
 #include "textformat/companion_file.h"
 #include "textformat/keyword_groups.h"
 #include "textformat/measurement_date.h"
@@ -121,14 +122,17 @@ bool ReadInfoFile(Reader& r) {
     return r.Fatal(kKeyword, " file type not supported.");
   }
   std::vector<std::uint8_t> bytes;
-  switch (LoadCompanion(ResolveCompanion(r.SourcePath(), nameText), kMaxInfoFileSize, bytes)) {
-    case LoadStatus::Ok:
+  switch (
+      model::ReadRegularFile(ResolveCompanion(r.SourcePath(), nameText), kMaxInfoFileSize, bytes)) {
+    case model::OpenStatus::Ok:
       break;
-    case LoadStatus::OpenFailed:
+    case model::OpenStatus::OpenFailed:
       return r.Fatal(kKeyword, " failed to read file.");
-    case LoadStatus::TooLarge:
+    case model::OpenStatus::NotRegular:
+      return r.Fatal(kKeyword, " is not a regular file");
+    case model::OpenStatus::TooLarge:
       return r.Fatal(kKeyword, " size is > 200kB");
-    case LoadStatus::ShortRead:
+    case model::OpenStatus::ShortRead:
       return r.Fatal(kKeyword, " read size error");
   }
   slot.kind = kind;

@@ -44,7 +44,7 @@ Reader::Probe Reader::TryKeyword(std::string_view keyword) {
   const LineScanner::Status status = scanner_.ReadKeyword();
   if (status != LineScanner::Status::Ok) {
     ReportScanStatus(status, keyword);
-    return Probe::Failed;
+    return status == LineScanner::Status::EndOfFile ? Probe::Ended : Probe::Failed;
   }
   return scanner_.Keyword() == keyword ? Probe::Match : Probe::Other;
 }

@@ -58,9 +58,9 @@ class Reader {
   // Reads the next keyword line and requires it to be `keyword`.
   bool ExpectKeyword(std::string_view keyword);
   // Reads the next keyword line without complaint when it is another keyword.
-  // Failed: end of text or a line that is no keyword line, reported but the
-  // result left as it was (the caller decides).
-  enum class Probe { Match, Other, Failed };
+  // Ended (the text ended) and Failed (a line that is no keyword line) are
+  // reported but leave the result as it was: the caller decides.
+  enum class Probe { Match, Other, Ended, Failed };
   Probe TryKeyword(std::string_view keyword);
   const std::string& Keyword() const { return scanner_.Keyword(); }
   // Leaves the keyword line just read for the next keyword read.
@@ -74,9 +74,9 @@ class Reader {
   bool ReadDataLine();
 
   // ---- Tokens of the current line; the cursor stands before the first value.
-  bool NextValue();                    // steps to the next value; false when there is none
+  bool NextValue();  // steps to the next value; false when there is none
   bool HasNextValue() const { return cursor_ + 1 < ValueCount(); }
-  std::string_view Value() const;      // the value under the cursor
+  std::string_view Value() const;  // the value under the cursor
   bool ValueIs(std::string_view text) const { return model::EqualsIgnoringCase(Value(), text); }
   std::size_t ValueCount() const { return scanner_.Values().size(); }
   std::size_t RemainingValues() const { return ValueCount() - (cursor_ + 1); }
@@ -115,9 +115,11 @@ class Reader {
   // Reads `count` values into array[0..count) the same way.
   bool ReadValuesInto(std::string_view keyword, std::span<float> array, int first, int last);
   // lo < v <= hi for every value not missing; fatal message when not.
-  bool CheckAllowedRange(std::string_view keyword, std::span<const float> array, float lo, float hi);
+  bool CheckAllowedRange(std::string_view keyword, std::span<const float> array, float lo,
+                         float hi);
   // lo <= v <= hi for every band in range, missing values included.
-  bool CheckRealisticRange(std::string_view keyword, std::span<const float> array, float lo, float hi);
+  bool CheckRealisticRange(std::string_view keyword, std::span<const float> array, float lo,
+                           float hi);
   // The four-line warning at the first zero among the 30 entries.
   void WarnZeroValues(std::string_view keyword, std::span<const float> array);
 

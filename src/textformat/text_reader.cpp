@@ -1,17 +1,26 @@
 #include "textformat/text_reader.h"
 
 #include <chrono>
+#include <cstdint>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <system_error>
+#include <vector>
 
 #include "model/date_text.h"
+#include "model/regular_file.h"
 #include "textformat/keyword_groups.h"
 
 namespace zef::textformat {
 namespace fs = std::filesystem;
 namespace {
+
+// Far above the largest data set (about 1.1 MB) even with many comment lines.
+constexpr std::uint64_t kMaxTextFileSize = 16 * 1024 * 1024;
+constexpr std::uint64_t kFirstLineProbe = 4096;
+
+std::string_view AsText(const std::vector<std::uint8_t>& bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
 
 bool ReadKeywordSequence(Reader& r) {
   r.Scanner().SetLineNumber(1);
@@ -79,18 +88,39 @@ TextReadResult ReadText(std::string_view text, const fs::path& sourcePath,
 TextReadResult ReadTextFile(const fs::path& path, model::MessageSink& errors,
                             const ReadOptions& options) {
   const std::string fileDate = FileDateText(path);
-  std::ifstream in(path, std::ios::binary);
-  std::error_code ec;
-  if (!in || fs::is_directory(path, ec)) {
-    errors.WriteLine("Failed to open file");
-    return {};
+  model::RegularFile opened = model::OpenRegularFile(path, kMaxTextFileSize);
+  switch (opened.status) {
+    case model::OpenStatus::Ok:
+      break;
+    case model::OpenStatus::NotRegular:
+      errors.WriteLine("Failed to open file: not a regular file");
+      return {};
+    case model::OpenStatus::TooLarge:
+      errors.WriteLine("Failed to open file: larger than " + std::to_string(kMaxTextFileSize) +
+                       " bytes");
+      return {};
+    default:
+      errors.WriteLine("Failed to open file");
+      return {};
   }
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
+  // Line 1 is judged on the first bytes, so a file that is no data file is
+  // refused without reading it whole.
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(static_cast<std::size_t>(opened.size));
+  model::OpenStatus status = model::ReadUpTo(opened.file.get(), kFirstLineProbe, bytes);
+  std::string tag;
+  const auto probe = LineScanner(AsText(bytes)).ReadFirstLine(tag);
+  const bool refused =
+      probe == LineScanner::FirstLine::NoTag || probe == LineScanner::FirstLine::NotCrLf;
+  if (status == model::OpenStatus::Ok && !refused && bytes.size() == kFirstLineProbe) {
+    status = model::ReadUpTo(opened.file.get(), kMaxTextFileSize - kFirstLineProbe, bytes);
+  }
+  if (status != model::OpenStatus::Ok) {
     errors.WriteLine("read error");
     return {};
   }
-  return ReadText(text, fs::absolute(path, ec), fileDate, errors, options);
+  std::error_code ec;
+  return ReadText(AsText(bytes), fs::absolute(path, ec), fileDate, errors, options);
 }
 
 }  // namespace zef::textformat

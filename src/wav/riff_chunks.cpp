@@ -17,18 +17,6 @@ std::uint32_t LittleEndian32(const unsigned char* bytes) {
 
 }  // namespace
 
-FilePtr OpenForRead(const std::filesystem::path& path, std::uint64_t& fileSize) {
-  // Folders and devices may open but have no usable size; a pipe would block.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return nullptr;
-  FilePtr file(std::fopen(path.c_str(), "rb"));
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return nullptr;
-  const long end = std::ftell(file.get());
-  if (end < 0) return nullptr;
-  fileSize = static_cast<std::uint64_t>(end);
-  return file;
-}
-
 bool SeekTo(std::FILE* file, std::uint64_t offset) {
   return offset <= static_cast<std::uint64_t>(std::numeric_limits<long>::max()) &&
          std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;

@@ -2,16 +2,12 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <optional>
 
 namespace zef::wav {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+// Far beyond any FIR filter; a RIFF form could claim 4 GB.
+inline constexpr std::uint64_t kMaxWavFileSize = 64 * 1024 * 1024;
 
 // A chunk found inside the WAVE form. Offsets are from the start of the file.
 struct Chunk {
@@ -20,9 +16,6 @@ struct Chunk {
   std::uint64_t available = 0;  // body bytes the form really holds, at most declaredSize
   std::uint64_t next = 0;       // where the following chunk header starts
 };
-
-// Opens a file for binary reading; null when it cannot be opened or sized.
-FilePtr OpenForRead(const std::filesystem::path& path, std::uint64_t& fileSize);
 
 // Checks the "RIFF" size "WAVE" header; gives the end of the form, never past the file.
 std::optional<std::uint64_t> ReadWaveForm(std::FILE* file, std::uint64_t fileSize);

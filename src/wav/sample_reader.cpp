@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "wav/wav_layout.h"
 #include "wav/wav_reader.h"
@@ -71,12 +73,12 @@ int SampleReader::Open(SampleKind kind, const std::filesystem::path& file) {
   buffer_.assign(kBufferSize, 0);
   position_ = 0;
   fill_ = 0;
-  file_ = layout.file.release();
+  file_ = std::move(layout.file);
   return kReaderOpened;
 }
 
 bool SampleReader::Read(float& value) {
-  if (file_ == nullptr) return false;
+  if (!file_) return false;
   if (fill_ - position_ < containerBytes_ && !Refill()) return false;
   // A sample narrower than its container sits in the container's top bytes.
   value = Decode(kind_, buffer_.data() + position_ + containerBytes_ - WidthOf(kind_));
@@ -85,8 +87,7 @@ bool SampleReader::Read(float& value) {
 }
 
 void SampleReader::Close() {
-  if (file_ != nullptr) std::fclose(file_);
-  file_ = nullptr;
+  file_.reset();
   bytesLeft_ = 0;
   position_ = 0;
   fill_ = 0;
@@ -94,7 +95,7 @@ void SampleReader::Close() {
 
 bool SampleReader::Refill() {
   const std::size_t wanted = std::min<std::size_t>(buffer_.size(), bytesLeft_);
-  const std::size_t got = wanted == 0 ? 0 : std::fread(buffer_.data(), 1, wanted, file_);
+  const std::size_t got = wanted == 0 ? 0 : std::fread(buffer_.data(), 1, wanted, file_.get());
   // After a short read the rest of the data cannot be trusted to line up.
   bytesLeft_ = got == wanted ? bytesLeft_ - static_cast<std::uint32_t>(wanted) : 0;
   position_ = 0;

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace zef::wav {
 namespace {
@@ -82,9 +83,12 @@ std::uint32_t SampleCount(const WavLayout& layout, std::uint32_t dataSize) {
 }  // namespace
 
 int OpenLayout(const std::filesystem::path& path, WavLayout& layout) {
-  std::uint64_t fileSize = 0;
-  layout.file = OpenForRead(path, fileSize);
-  if (!layout.file) return kOpenFailed;
+  model::RegularFile opened = model::OpenRegularFile(path, kMaxWavFileSize);
+  if (opened.status == model::OpenStatus::NotRegular) return kNotRegular;
+  if (opened.status == model::OpenStatus::TooLarge) return kTooLarge;
+  if (opened.status != model::OpenStatus::Ok) return kOpenFailed;
+  layout.file = std::move(opened.file);
+  const std::uint64_t fileSize = opened.size;
 
   const auto formEnd = ReadWaveForm(layout.file.get(), fileSize);
   if (!formEnd) return kNotRiffWave;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "model/regular_file.h"
 #include "wav/riff_chunks.h"
 #include "wav/wav_reader.h"
 
@@ -21,6 +22,8 @@ enum CheckCode : int {
   kUnsupportedBits = 8,
   kNotPcm = 9,
   kNotFloat = 10,
+  kNotRegular = 11,
+  kTooLarge = 12,
 };
 
 // The sample readers give a check code c as kReaderCodeShift - c.
@@ -28,7 +31,7 @@ constexpr int kReaderCodeShift = -6;
 
 // A WAVE file opened and checked as far as its format record.
 struct WavLayout {
-  FilePtr file;
+  model::FilePtr file;
   std::uint64_t formEnd = 0;
   std::uint64_t afterFormat = 0;  // where the search for the samples starts
   FormatRecord format{};

@@ -7,7 +7,7 @@
 namespace zef::wav {
 namespace {
 
-constexpr std::array<const char*, 11> kCheckMessages = {
+constexpr std::array<const char*, 13> kCheckMessages = {
     nullptr,
     "Error opening WAV",
     "Not a RIFF WAVE WAV",
@@ -19,6 +19,8 @@ constexpr std::array<const char*, 11> kCheckMessages = {
     "Not a 16,24 or 32-bit WAV",
     "Not a PCM data WAV",
     "Not an IEEE 32-bit float data WAV",
+    "WAV is not a regular file",
+    "WAV is larger than 67108864 bytes",
 };
 
 constexpr std::array<const char*, 5> kFileMessages = {

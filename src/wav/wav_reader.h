@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "model/regular_file.h"
 
 namespace zef::wav {
 
@@ -34,10 +35,10 @@ struct HeaderInfo {
   std::uint32_t bytesPerSample = 0;
 };
 
-// Checks a WAV file and reports its layout: 0, or an error code 1 to 8.
+// Checks a WAV file and reports its layout: 0, or an error code 1 to 8, 11 or 12.
 int ReadHeader(const std::filesystem::path& file, FormatRecord& format, HeaderInfo& info);
 
-// The message of an error code: 1..10 from the checks, or the negative codes of
+// The message of an error code: 1..12 from the checks, or the negative codes of
 // the sample readers (-1..-5 file level, -6 - code for the check codes).
 std::string ErrorMessage(int code);
 
@@ -67,7 +68,7 @@ class SampleReader {
  private:
   bool Refill();
 
-  std::FILE* file_ = nullptr;
+  model::FilePtr file_;
   SampleKind kind_ = SampleKind::Int16;
   std::uint32_t channels_ = 0;
   std::uint32_t sampleCount_ = 0;

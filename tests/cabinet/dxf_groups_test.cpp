@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,16 +22,9 @@ ReadGroups ReadAll(LineSource& source) {
   return out;
 }
 
-// Both sources must read a text alike.
 ReadGroups ReadBoth(const std::string& text) {
   MemoryLines memory(text);
-  ReadGroups fromMemory = ReadAll(memory);
-  std::istringstream in(text);
-  StreamLines stream(in);
-  const ReadGroups fromStream = ReadAll(stream);
-  EXPECT_EQ(fromMemory.groups, fromStream.groups);
-  EXPECT_EQ(fromMemory.lines, fromStream.lines);
-  return fromMemory;
+  return ReadAll(memory);
 }
 
 using Groups = std::vector<std::pair<int, std::string>>;
@@ -64,18 +56,6 @@ TEST(DxfGroups, FailuresAndLineCounter) {
   const ReadGroups badCode = ReadBoth("0\nA\nX\nB\n0\nC\n");
   EXPECT_EQ(badCode.lines, 4u);
   EXPECT_EQ(ReadBoth("0\nA\n0\n").lines, 3u);
-}
-
-TEST(DxfGroups, StreamKeepsOnlyTheStartOfAHugeLine) {
-  std::istringstream in("1\n" + std::string(1 << 20, 'x') + "\nlast\n");
-  StreamLines stream(in);
-  std::string_view line;
-  ASSERT_TRUE(stream.Next(line));
-  ASSERT_TRUE(stream.Next(line));
-  EXPECT_EQ(line.size(), StreamLines::kKeptLength);
-  ASSERT_TRUE(stream.Next(line));
-  EXPECT_EQ(line, "last");
-  EXPECT_FALSE(stream.Next(line));
 }
 
 }  // namespace

@@ -87,6 +87,10 @@ TEST(JsonDump, PhaseFilterAndSystemOfAVersionTwoSet) {
   set.filter->kind = model::FilterKind::FirWav;
   set.filter->taps = {0.5f, -0.25f};
   set.filter->sampleRate = 48000;
+  // Blocks without phase data are shown as a binary of the same set has them: absent.
+  EXPECT_NE(DataSetJson(set, {0, true}, false).find(R"("phase":null,"filter":null,)"),
+            std::string::npos);
+  set.info->presenceFlags |= model::presence::kPhaseData;
   const std::string json = DataSetJson(set, {0, true}, false);
   EXPECT_NE(json.find(R"(,3.1415927]},"filter":{"kind":2,"real":[],"imag":[],"taps":[0.5,-0.25],)"
                       R"("rate":48000},"system":{"mr":[0.125,0,0],"mrText":"baffle","part":1,)"

@@ -17,6 +17,8 @@ using model::FormatKind;
 using model::Symmetry;
 using testing::ErrorAt;
 using testing::ErrorsAt;
+using testing::ExpectFailed;
+using testing::ExpectRefused;
 using testing::GroupRun;
 using testing::SetBands;
 
@@ -74,17 +76,14 @@ GroupRun ReadBalloonText(FormatKind kind, const std::string& text,
       });
 }
 
+GroupRun Zef1Balloon(const std::string& lines) {
+  return ReadBalloonText(FormatKind::Zef1, lines);
+}
+
 void WithPhaseData(model::DataSet& set) {
   set.version = 2;
   set.info->presenceFlags |= model::presence::kPhaseData;
   set.phase = std::make_unique<model::PhaseBlock>();
-}
-
-void ExpectFailed(const GroupRun& run, const std::vector<std::string>& messages,
-                  const std::string& context = "") {
-  EXPECT_FALSE(run.ok) << context;
-  EXPECT_EQ(run.result, kReadFailed) << context;
-  EXPECT_EQ(run.messages, messages) << context;
 }
 
 // Each symmetry in both orders: which line lands in which arc, completed arcs included.
@@ -156,12 +155,12 @@ TEST(BalloonKeywords, HalfSphereReadsTheFrontHalfAndFillsTheRear) {
     EXPECT_EQ(arc[9], 9.0f * run.set->data.OnAxis(kZef1Band1000, a));
     EXPECT_EQ(std::vector<float>(arc.begin() + 10, arc.begin() + 19), std::vector<float>(9, -50));
   }
-  ExpectFailed(ReadBalloonText(FormatKind::Zef1, head + MarkedArcs(9, 10) + MarkedArcs(1, 9)),
-               ErrorsAt(kFirstArcLine + 9, {"missing arc value", "Balloon data error band 1000"}));
-  ExpectFailed(ReadBalloonText(FormatKind::Zef1, "<RADIATION>\t\n"),
-               ErrorAt(2, "<RADIATION> value expected"));
-  ExpectFailed(ReadBalloonText(FormatKind::Zef1, "<RADIATION>\t<SPHERE>\n"),
-               ErrorAt(2, "<RADIATION> illegal value"));
+  ExpectRefused(
+      Zef1Balloon,
+      {{head + MarkedArcs(9, 10) + MarkedArcs(1, 9),
+        ErrorsAt(kFirstArcLine + 9, {"missing arc value", "Balloon data error band 1000"})},
+       {"<RADIATION>\t\n", ErrorAt(2, "<RADIATION> value expected")},
+       {"<RADIATION>\t<SPHERE>\n", ErrorAt(2, "<RADIATION> illegal value")}});
 }
 
 TEST(BalloonKeywords, ArcValueRules) {
@@ -169,12 +168,12 @@ TEST(BalloonKeywords, ArcValueRules) {
   // Values beyond the rear point are ignored.
   EXPECT_EQ(ReadBalloonText(FormatKind::Zef1, head + MarkedArcs(10, 25)).result, kReadClean);
   // Blank lines, lines that begin with a TAB and comments are passed over.
-  ExpectFailed(ReadBalloonText(FormatKind::Zef1,
-                               head + "\n\t3\n# note\n" + MarkedArcs(9, 19) + MarkedArcs(1, 18)),
-               ErrorsAt(kFirstArcLine + 12, {"missing arc value", "Balloon data error band 1000"}));
-  ExpectFailed(
-      ReadBalloonText(FormatKind::Zef1, head + "0\t<NODATA>\n"),
-      ErrorsAt(kFirstArcLine, {"Valid float expected: <NODATA>", "Balloon data error band 1000"}));
+  ExpectRefused(
+      Zef1Balloon,
+      {{head + "\n\t3\n# note\n" + MarkedArcs(9, 19) + MarkedArcs(1, 18),
+        ErrorsAt(kFirstArcLine + 12, {"missing arc value", "Balloon data error band 1000"})},
+       {head + "0\t<NODATA>\n", ErrorsAt(kFirstArcLine, {"Valid float expected: <NODATA>",
+                                                         "Balloon data error band 1000"})}});
 }
 
 // A reversed sign negates the levels before the on-axis separation; <ABSOLUTE>
@@ -203,8 +202,7 @@ TEST(BalloonKeywords, BandLineMustNameTheBand) {
   const std::string arcs = MarkedArcs(10, 19);
   for (const std::string band :
        {"<BAND>\t2000\n", "<BAND>\t\n", "<BAND>\n", "<PHASE>\t1000\n", ""}) {
-    ExpectFailed(ReadBalloonText(FormatKind::Zef1, head + band + arcs),
-                 ErrorAt(6, "Expecting <BAND>1000"), band);
+    ExpectFailed(Zef1Balloon(head + band + arcs), ErrorAt(6, "Expecting <BAND>1000"), band);
   }
   EXPECT_TRUE(ReadBalloonText(FormatKind::Zef1, head + "<band>\t1k\n" + arcs).ok);
   // ZEF2 names the band by its long label; the second band is checked too.

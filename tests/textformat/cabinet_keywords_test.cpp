@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <tuple>
@@ -228,6 +229,7 @@ TEST(CabinetDxf, FileLoadedUnitAndOriginStored) {
   const wav::testing::TempDir folder;
   folder.Write("cab.dxf", std::string(512000, 'x'));
   folder.Write("big.dxf", std::string(512001, 'x'));
+  ASSERT_EQ(::mkfifo(folder.Path("pipe.dxf").c_str(), 0600), 0);
   const std::string source = folder.Path("data.txt");
   const auto run = RunCabinet(
       kSystem + "<CABINET>\t<DXF>\tCAB.DXF\t<UNIT>\t<CM>\t<ORIGIN>\t10\t20\t<NODATA>\n<ZEF1END>\n",
@@ -258,6 +260,7 @@ TEST(CabinetDxf, FileLoadedUnitAndOriginStored) {
   const std::pair<std::string, std::string> refused[] = {
       {"big.dxf\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0", "<CABINET> <DXF> size is > 500kB"},
       {"none.dxf\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0", "<CABINET> <DXF> failed to read file."},
+      {"pipe.dxf\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0", "<CABINET> <DXF> is not a regular file"},
       {"cab.dwg\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0", "<CABINET> <DXF> file type not supported."},
       {"cab.dxf\t<UNITS>\t<MM>", "<CABINET> <DXF> <UNIT> missing"},
       {"cab.dxf\t<UNIT>\t<YARD>", "<CABINET> illegal <DXF> <UNIT>"},
@@ -276,8 +279,10 @@ TEST(CabinetEnd, EndTagOfTheKind) {
       // A ZEF2 file of version 1 has no reference point.
       {kSystem + "<CABINET-MR>\t0\t0\t0\n<ZEF2END>\n", ErrorAt(3, "<ZEF2END> expected"),
        kReadFailed, FormatKind::Zef2},
-      // Cut short where a cabinet line or the end tag could stand: kept, with errors.
-      {kSystem + kBox, ErrorAt(4, "end of file"), kReadWithErrors},
+      // Ending where a cabinet line or the end tag could stand keeps the result so far.
+      {kSystem + kBox, ErrorAt(4, "end of file"), kReadClean},
+      {kSystem + kBox + "<CABINET-MR>\t0\t0\t0\n", ErrorAt(5, "end of file"), kReadClean,
+       FormatKind::Zef2, 2},
       {kSystem + kBox + "junk\t1\n<ZEF1END>\n", ErrorAt(4, "<CABINET> expected"), kReadWithErrors},
   };
   for (const Case& c : cases) ExpectRun(c);

@@ -16,15 +16,11 @@ using model::PerBand;
 using model::TextOf;
 using testing::ErrorAt;
 using testing::ErrorsAt;
+using testing::ExpectFailed;
+using testing::ExpectRefused;
 using testing::GroupRun;
-using Messages = std::vector<std::string>;
+using testing::Messages;
 using Prepare = std::function<void(model::DataSet&)>;
-
-void ExpectFailed(const GroupRun& run, const Messages& messages, const std::string& context) {
-  EXPECT_FALSE(run.ok) << context;
-  EXPECT_EQ(run.result, kReadFailed) << context;
-  EXPECT_EQ(run.messages, messages) << context;
-}
 
 // The lines of a passive set from <SENSITIVITY> (line 2) to <TOTMAXINPUT> (line 6).
 struct EaLines {
@@ -54,14 +50,13 @@ GroupRun RunEa(const EaLines& lines, const Prepare& prepare = {},
       });
 }
 
-// Lines of the passive block that fail the read: the values after `keyword`, and the messages.
-void ExpectRefused(std::string EaLines::*line, const std::string& keyword,
-                   const std::vector<std::pair<std::string, Messages>>& refused) {
-  for (const auto& [values, messages] : refused) {
+// Runs the passive block with the values after `keyword` on its line.
+auto EaWith(std::string EaLines::*line, const std::string& keyword) {
+  return [=](const std::string& values) {
     EaLines lines;
     lines.*line = keyword + "\t" + values;
-    ExpectFailed(RunEa(lines), messages, values);
-  }
+    return RunEa(lines);
+  };
 }
 
 std::string Thirty(const std::string& value) {
@@ -139,7 +134,7 @@ TEST(Sensitivity, RealisticRangeAndDefault) {
             (std::vector<float>{0, 90, 90, 0}));
 
   const Messages unrealistic = ErrorAt(2, "<SENSITIVITY> some unrealstic data");
-  ExpectRefused(&EaLines::sensitivity, "<SENSITIVITY>",
+  ExpectRefused(EaWith(&EaLines::sensitivity, "<SENSITIVITY>"),
                 {{"90\t160.1", unrealistic},
                  {"-0.1\t90", unrealistic},
                  {"90", ErrorAt(2, "<SENSITIVITY> data field missing")},
@@ -150,11 +145,11 @@ TEST(Sensitivity, RealisticRangeAndDefault) {
 
 TEST(Impedance, AllowedRangeMeanAndLowestFigures) {
   const Messages outOfRange = ErrorAt(4, "<IMPEDANCE> data out of allowed range (0.0 ..100000.0)");
-  ExpectRefused(&EaLines::impedance, "<IMPEDANCE>",
-                {{"0\t8", outOfRange},
-                 {"8\t100000.5", outOfRange},
-                 {"<NODATA>\t<nodata>",
-                  ErrorAt(4, "<nodata> can't be used for all values in <IMPEDANCE>")}});
+  ExpectRefused(
+      EaWith(&EaLines::impedance, "<IMPEDANCE>"),
+      {{"0\t8", outOfRange},
+       {"8\t100000.5", outOfRange},
+       {"<NODATA>\t<nodata>", ErrorAt(4, "<nodata> can't be used for all values in <IMPEDANCE>")}});
 
   // Only bands up to 7 (ZEF1) or 23 (ZEF2) count for the reduced figure; <NODATA> counts nowhere.
   const std::tuple<FormatKind, int, int, std::string, float, float, float> cases[] = {
@@ -211,7 +206,7 @@ TEST(MaxInput, KindValueMethodAndInformationText) {
 
   const std::string head = "<POWER>\t100\t<METHOD>\t";
   ExpectRefused(
-      &EaLines::maxInput, "<TOTMAXINPUT>",
+      EaWith(&EaLines::maxInput, "<TOTMAXINPUT>"),
       {{"<CURRENT>\t1", ErrorAt(6, "<TOTMAXINPUT> <VOLTAGE> or <POWER> expected")},
        {"<POWER>\t0\t<METHOD>\t<AES2-1984>", ErrorAt(6, "<TOTMAXINPUT><POWER> must be > 0 W")},
        {"<VOLTAGE>\t0.0000009\t<METHOD>", ErrorAt(6, "<TOTMAXINPUT><VOLTAGE> must be > 0 Vrms")},

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -13,8 +14,9 @@ namespace {
 using model::FilterKind;
 using testing::ErrorAt;
 using testing::ErrorsAt;
+using testing::ExpectRefused;
 using testing::GroupRun;
-using Messages = std::vector<std::string>;
+using testing::Messages;
 namespace wave = wav::testing;
 
 // <FILTER> on line 2 of a ZEF2 set with bands 50 to 80 Hz.
@@ -24,12 +26,6 @@ GroupRun RunFilter(const std::string& lines, const std::string& dataFile = "/non
       [](model::DataSet& set) { testing::SetBands(set, 3, 5); }, {}, dataFile);
 }
 
-void ExpectFailed(const GroupRun& run, const Messages& messages, const std::string& context) {
-  EXPECT_FALSE(run.ok) << context;
-  EXPECT_EQ(run.result, kReadFailed) << context;
-  EXPECT_EQ(run.messages, messages) << context;
-}
-
 TEST(FilterLine, KindsAndRefusedValues) {
   for (const auto& [values, kind] :
        {std::pair{"<NO>", FilterKind::None}, std::pair{"<pending>", FilterKind::Pending}}) {
@@ -37,15 +33,11 @@ TEST(FilterLine, KindsAndRefusedValues) {
     ASSERT_TRUE(run.ok && run.set->filter) << values;
     EXPECT_EQ(run.set->filter->kind, kind) << values;
   }
-  const std::pair<std::string, std::string> refused[] = {
-      {"", "<FILTER> type expected"},
-      {"<YES>", "<TYPE> expected"},
-      {"<YES>\t<TYPE>", "<TYPE> value expected"},
-      {"<YES>\t<TYPE>\t<IIR>", "<FILTER> illegal value"},
-  };
-  for (const auto& [values, message] : refused) {
-    ExpectFailed(RunFilter("<FILTER>\t" + values + "\n"), ErrorAt(2, message), values);
-  }
+  ExpectRefused([](const std::string& values) { return RunFilter("<FILTER>\t" + values + "\n"); },
+                {{"", ErrorAt(2, "<FILTER> type expected")},
+                 {"<YES>", ErrorAt(2, "<TYPE> expected")},
+                 {"<YES>\t<TYPE>", ErrorAt(2, "<TYPE> value expected")},
+                 {"<YES>\t<TYPE>\t<IIR>", ErrorAt(2, "<FILTER> illegal value")}});
 }
 
 TEST(FilterLine, ComplexResponseByBandRestZero) {
@@ -61,10 +53,9 @@ TEST(FilterLine, ComplexResponseByBandRestZero) {
   EXPECT_EQ(run.set->filter->real, real);
   EXPECT_EQ(run.set->filter->imag, std::vector<float>(30, 0.0f));
 
-  ExpectFailed(RunFilter(head + "<FILTER-REAL>\t1\t2\n"),
-               ErrorAt(3, "<FILTER-REAL> data field missing"), "short");
-  ExpectFailed(RunFilter(head + "<FILTER-REAL>\t\n<IMPEDANCE>\t8\n"),
-               ErrorAt(4, "<FILTER-IMAG> expected"), "no imaginary line");
+  ExpectRefused([&](const std::string& lines) { return RunFilter(head + lines); },
+                {{"<FILTER-REAL>\t1\t2\n", ErrorAt(3, "<FILTER-REAL> data field missing")},
+                 {"<FILTER-REAL>\t\n<IMPEDANCE>\t8\n", ErrorAt(4, "<FILTER-IMAG> expected")}});
 }
 
 TEST(FirWav, TapsAreSamplesOverTheScaleFactor) {
@@ -98,24 +89,28 @@ TEST(FirWav, RefusedLinesAndFiles) {
     messages.insert(messages.begin(), reason);  // written without line number
     return messages;
   };
-  const std::pair<std::string, Messages> refused[] = {
-      {"", ErrorAt(3, "<FIR-WAV> value expected")},
-      {"fir.aiff\t<SCALEFACTOR>\t1", ErrorAt(3, "<FIR-WAV> file type not supported.")},
-      {"stereo.wav", ErrorAt(3, "<SCALEFACTOR> expected")},
-      {"stereo.wav\t<SCALEFACTOR>", ErrorAt(3, "<SCALEFACTOR> value expected")},
-      {"stereo.wav\t<SCALEFACTOR>\t0", ErrorAt(3, "<SCALEFACTOR> value error")},
-      {"stereo.wav\t<SCALEFACTOR>\tbig",
-       ErrorsAt(3, {"Valid float expected: big", "<SCALEFACTOR> value error"})},
-      {"missing.wav\t<SCALEFACTOR>\t1", formatError("FIR WAV format error: Error opening WAV")},
-      {"eight.wav\t<SCALEFACTOR>\t1",
-       formatError("FIR WAV format error: Not a 16,24 or 32-bit WAV")},
-      {"stereo.wav\t<SCALEFACTOR>\t1", formatError("FIR WAV is not mono")},
+  ASSERT_EQ(::mkfifo(folder.Path("pipe.wav").c_str(), 0600), 0);
+  const auto run = [&](const std::string& values) {
+    return RunFilter("<FILTER>\t<YES>\t<TYPE>\t<FIR-WAV>\n<FIR-WAV>\t" + values + "\n",
+                     folder.Path("speaker.txt"));
   };
-  for (const auto& [values, messages] : refused) {
-    ExpectFailed(RunFilter("<FILTER>\t<YES>\t<TYPE>\t<FIR-WAV>\n<FIR-WAV>\t" + values + "\n",
-                           folder.Path("speaker.txt")),
-                 messages, values);
-  }
+  ExpectRefused(
+      run,
+      {
+          {"", ErrorAt(3, "<FIR-WAV> value expected")},
+          {"fir.aiff\t<SCALEFACTOR>\t1", ErrorAt(3, "<FIR-WAV> file type not supported.")},
+          {"stereo.wav", ErrorAt(3, "<SCALEFACTOR> expected")},
+          {"stereo.wav\t<SCALEFACTOR>", ErrorAt(3, "<SCALEFACTOR> value expected")},
+          {"stereo.wav\t<SCALEFACTOR>\t0", ErrorAt(3, "<SCALEFACTOR> value error")},
+          {"stereo.wav\t<SCALEFACTOR>\tbig",
+           ErrorsAt(3, {"Valid float expected: big", "<SCALEFACTOR> value error"})},
+          {"missing.wav\t<SCALEFACTOR>\t1", formatError("FIR WAV format error: Error opening WAV")},
+          {"eight.wav\t<SCALEFACTOR>\t1",
+           formatError("FIR WAV format error: Not a 16,24 or 32-bit WAV")},
+          {"stereo.wav\t<SCALEFACTOR>\t1", formatError("FIR WAV is not mono")},
+          {"pipe.wav\t<SCALEFACTOR>\t1",
+           formatError("FIR WAV format error: WAV is not a regular file")},
+      });
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -17,6 +17,7 @@ using model::FormatKind;
 using model::TextOf;
 using testing::ErrorAt;
 using testing::ErrorsAt;
+using testing::ExpectRefused;
 using testing::GroupRun;
 using Lines = std::vector<std::string>;
 using Texts = std::vector<std::string_view>;
@@ -26,11 +27,14 @@ const Lines kIdentification = {
     "<VERSION>\t1",         "<MODELNAME>\tZ-12",     "<INFOFILE>\t",
     "<MANUFACTURER>\tAcme", "<WEB-SITE>\tacme.test", "<DESCRIPTION>\t'Two-way box'",
     "<COLORS>\tblack",      "<MOUNTING>\tflying",    "<WEIGHT>\t12,5"};
-const Lines kMeasurement = {
-    "<MEASUREMENT-CONTACT>\tLab",         "<MEASUREMENT-EMAIL>\tlab@acme.test",
-    "<MEASUREMENT-DATE>\t2005-apr-7",     "<MEASUREMENT-NOTE>\tgated",
-    "<MEASUREMENT-ENVIRONMENT>\tanechoic", "<MEASUREMENT-DISTANCE>\t4",
-    "<MEASUREMENT-INPUTVOLTAGE>\t2.83\t2.83\t<nodata>", "<TYPE>\t<PASSIVE>"};
+const Lines kMeasurement = {"<MEASUREMENT-CONTACT>\tLab",
+                            "<MEASUREMENT-EMAIL>\tlab@acme.test",
+                            "<MEASUREMENT-DATE>\t2005-apr-7",
+                            "<MEASUREMENT-NOTE>\tgated",
+                            "<MEASUREMENT-ENVIRONMENT>\tanechoic",
+                            "<MEASUREMENT-DISTANCE>\t4",
+                            "<MEASUREMENT-INPUTVOLTAGE>\t2.83\t2.83\t<nodata>",
+                            "<TYPE>\t<PASSIVE>"};
 
 // The lines as a text, those of the same keywords as `replacements` replaced by them.
 std::string With(const Lines& lines, const Lines& replacements) {
@@ -71,17 +75,8 @@ GroupRun RunMeasurement(const Lines& replacements) {
                              for (float& v : set.data.Array(model::PerBand::InputVoltage)) v = 9;
                            });
 }
-GroupRun MeasurementWith(const std::string& line) { return RunMeasurement({line}); }
-
-// Lines of a block and the messages each must fail the read with.
-void ExpectRefused(const std::function<GroupRun(const std::string&)>& run,
-                   const std::vector<std::pair<std::string, Lines>>& refusals) {
-  for (const auto& [line, messages] : refusals) {
-    const GroupRun result = run(line);
-    EXPECT_FALSE(result.ok) << line;
-    EXPECT_EQ(result.result, kReadFailed) << line;
-    EXPECT_EQ(result.messages, messages) << line;
-  }
+GroupRun MeasurementWith(const std::string& line) {
+  return RunMeasurement({line});
 }
 
 TEST(IdentificationKeywords, CleanBlocksFillEveryField) {
@@ -100,10 +95,10 @@ TEST(IdentificationKeywords, CleanBlocksFillEveryField) {
   const GroupRun measure = RunMeasurement({});
   EXPECT_EQ(measure.result, kReadClean) << ::testing::PrintToString(measure.messages);
   const model::InfoRecord& m = *measure.set->info;
-  EXPECT_EQ((Texts{TextOf(m.measurementContact), TextOf(m.measurementEmail),
-                   TextOf(m.measurementDate), TextOf(m.measurementNote),
-                   TextOf(m.measurementEnvironment)}),
-            (Texts{"Lab", "lab@acme.test", "2005-APR-07", "gated", "anechoic"}));
+  EXPECT_EQ(
+      (Texts{TextOf(m.measurementContact), TextOf(m.measurementEmail), TextOf(m.measurementDate),
+             TextOf(m.measurementNote), TextOf(m.measurementEnvironment)}),
+      (Texts{"Lab", "lab@acme.test", "2005-APR-07", "gated", "anechoic"}));
   EXPECT_EQ(m.measurementDistance, 4.0f);
   EXPECT_EQ(m.type, model::SpeakerType::Passive);
   EXPECT_EQ(m.presenceFlags, 0x04u | 0x08u | 0x10u | 0x20u);
@@ -174,6 +169,7 @@ TEST(IdentificationKeywords, InfoFileIsLoadedBesideTheDataFile) {
   folder.Write("sub/Sheet.pdf", "%PDF-1.4");
   folder.Write("max.txt", std::string(204800, 'x'));
   folder.Write("big.txt", std::string(204801, 'x'));
+  ASSERT_EQ(::mkfifo(folder.Path("pipe.txt").c_str(), 0600), 0);
   std::string absolute = folder.Path("sub/Sheet.pdf").string();
   for (char& c : absolute) c = c == '/' ? '\\' : c;
   const auto run = [&](const std::string& value) {
@@ -195,7 +191,8 @@ TEST(IdentificationKeywords, InfoFileIsLoadedBesideTheDataFile) {
   ExpectRefused(run, {{"info.doc", ErrorAt(4, "<INFOFILE> file type not supported.")},
                       {"info.txt.bak", ErrorAt(4, "<INFOFILE> file type not supported.")},
                       {"missing.txt", ErrorAt(4, "<INFOFILE> failed to read file.")},
-                      {"big.txt", ErrorAt(4, "<INFOFILE> size is > 200kB")}});
+                      {"big.txt", ErrorAt(4, "<INFOFILE> size is > 200kB")},
+                      {"pipe.txt", ErrorAt(4, "<INFOFILE> is not a regular file")}});
 }
 
 // An optional text sets its bit only when it holds something visible, else clears it.

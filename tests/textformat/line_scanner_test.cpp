@@ -51,9 +51,9 @@ TEST(LineScanner, ValueFieldRules) {
       {"<K>\r\n", Status::NoValues, {}},
       {"<K>\t\r\n", Status::Ok, {}},
       {"<K> ignored\tx\r\n", Status::Ok, {"x"}},
-      {"<K>\t1\t\t2\r\n", Status::Ok, {"1"}},          // an empty field ends the line
-      {"<K>\t1\t # note\t2\r\n", Status::Ok, {"1"}},   // so does a comment
-      {"<K>\t1\t2", Status::EndOfFile, {}},            // no CR before the end
+      {"<K>\t1\t\t2\r\n", Status::Ok, {"1"}},         // an empty field ends the line
+      {"<K>\t1\t # note\t2\r\n", Status::Ok, {"1"}},  // so does a comment
+      {"<K>\t1\t2", Status::EndOfFile, {}},           // no CR before the end
   };
   for (const Case& c : cases) {
     LineScanner s(c.line);

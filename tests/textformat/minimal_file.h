@@ -12,7 +12,9 @@ inline std::string MinimalZef1(std::string_view weight = "12.5", std::string_vie
   std::string text =
       "<ZEF1>\n<VERSION>\t1\n<MODELNAME>\tTest box\n<INFOFILE>\t\n<MANUFACTURER>\tAcme\n"
       "<WEB-SITE>\twww.example.com\n<DESCRIPTION>\tA test\n<COLORS>\tblack\n<MOUNTING>\t\n"
-      "<WEIGHT>\t" + std::string(weight) + "\n"
+      "<WEIGHT>\t" +
+      std::string(weight) +
+      "\n"
       "<MINBAND>\t1k\n<MAXBAND>\t2000\n"
       "<MEASUREMENT-CONTACT>\tLab\n<MEASUREMENT-EMAIL>\tlab@example.com\n"
       "<MEASUREMENT-DATE>\t2024-jan-5\n<MEASUREMENT-NOTE>\t\n<MEASUREMENT-ENVIRONMENT>\t\n"

@@ -24,10 +24,10 @@ inline std::string Crlf(std::string_view text) {
 }
 
 struct GroupRun {
-  bool ok = false;                     // what the group returned
-  int result = 0;                      // the reader's result code
-  std::vector<std::string> messages;   // the error list
-  std::unique_ptr<model::DataSet> set; // the set as the group left it
+  bool ok = false;                      // what the group returned
+  int result = 0;                       // the reader's result code
+  std::vector<std::string> messages;    // the error list
+  std::unique_ptr<model::DataSet> set;  // the set as the group left it
 };
 
 // Runs one keyword group on `lines` (LF line ends, CR added here), which stand
@@ -72,6 +72,22 @@ inline std::vector<std::string> ErrorsAt(int line, std::initializer_list<std::st
     all.insert(all.end(), one.begin(), one.end());
   }
   return all;
+}
+
+using Messages = std::vector<std::string>;
+
+// "These lines fail with exactly these messages": the group stops, result 2.
+inline void ExpectFailed(const GroupRun& run, const Messages& messages,
+                         const std::string& context = {}) {
+  EXPECT_FALSE(run.ok) << context;
+  EXPECT_EQ(run.result, kReadFailed) << context;
+  EXPECT_EQ(run.messages, messages) << context;
+}
+
+// One line per case: what `run` is given, and the messages the group fails with.
+template <typename Run>
+void ExpectRefused(const Run& run, const std::vector<std::pair<std::string, Messages>>& cases) {
+  for (const auto& [input, messages] : cases) ExpectFailed(run(input), messages, input);
 }
 
 }  // namespace zef::textformat::testing

@@ -22,8 +22,8 @@ testing::GroupRun Convert1(std::string_view value, Convert convert) {
 
 TEST(ReaderConversions, RealsAcceptDecimalCommaAndBarePoint) {
   const std::pair<std::string_view, float> good[] = {
-      {"1.5", 1.5f}, {"1,5", 1.5f}, {".5", 0.5f}, {"-.5", -0.5f}, {",25", 0.25f},
-      {"-,25", -0.25f}, {"+2", 2.0f}, {"1e3", 1000.0f}, {"0", 0.0f}};
+      {"1.5", 1.5f},    {"1,5", 1.5f}, {".5", 0.5f},     {"-.5", -0.5f}, {",25", 0.25f},
+      {"-,25", -0.25f}, {"+2", 2.0f},  {"1e3", 1000.0f}, {"0", 0.0f}};
   for (const auto& [text, expected] : good) {
     float v = -1;
     const auto run = Convert1(text, [&](Reader& r) { return r.ToReal(v); });
@@ -64,11 +64,8 @@ TEST(ReaderConversions, WholeNumbers) {
 
 TEST(ReaderConversions, TextsLoseOuterQuotesAndConvertBreaks) {
   const std::tuple<std::string_view, bool, std::string_view> cases[] = {
-      {"\"  quoted  \"", false, "quoted"},
-      {"'single'", false, "single"},
-      {"it's", false, "it's"},
-      {"a<br>b<BR>c", true, "a\r\nb\r\nc"},
-      {"a<br>b", false, "a<br>b"},
+      {"\"  quoted  \"", false, "quoted"},  {"'single'", false, "single"}, {"it's", false, "it's"},
+      {"a<br>b<BR>c", true, "a\r\nb\r\nc"}, {"a<br>b", false, "a<br>b"},
   };
   for (const auto& [text, breaks, expected] : cases) {
     char field[256];
@@ -162,9 +159,8 @@ TEST(ReaderLines, KeywordMessagesAndResults) {
   run = RunGroup(FormatKind::Zef1, "\n", [](Reader& r) { return r.ExpectKeyword("<K>"); });
   EXPECT_EQ(run.messages, ErrorAt(3, "end of file"));
 
-  run = RunGroup(FormatKind::Zef1, "text\n", [](Reader& r) {
-    return r.TryKeyword("<CABINET>") == Reader::Probe::Failed;
-  });
+  run = RunGroup(FormatKind::Zef1, "text\n",
+                 [](Reader& r) { return r.TryKeyword("<CABINET>") == Reader::Probe::Failed; });
   EXPECT_TRUE(run.ok);
   EXPECT_EQ(run.messages, ErrorAt(2, "<CABINET> expected"));
   EXPECT_EQ(run.result, kReadClean);  // the caller decides

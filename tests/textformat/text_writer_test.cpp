@@ -38,7 +38,6 @@ std::unique_ptr<model::DataSet> ReadCleanFile(const fs::path& path) {
   return ReadClean(std::string(std::istreambuf_iterator<char>(in), {}), path);
 }
 
-
 std::unique_ptr<model::DataSet> MinimalSet() {
   return ReadClean(testing::MinimalZef1(), "/nonexistent/test.txt");
 }

@@ -93,15 +93,17 @@ TEST(WavHeader, RefusesMalformedFilesWithTheirCode) {
   TempDir dir;
   HeaderResult result;
   EXPECT_EQ(ReadHeader(dir.Path("missing.wav"), result.format, result.info), 1);
-  EXPECT_EQ(ReadHeader(dir.Path(""), result.format, result.info), 1);  // the folder itself
+  EXPECT_EQ(ReadHeader(dir.Path(""), result.format, result.info), 11);  // the folder itself
 }
 
 TEST(WavHeader, WalksPastOtherChunksToTheFirstData) {
   Bytes longFormat = FormatBody({.channels = 2});
   longFormat.resize(51, 0x55);  // a vendor extension past the record, odd sized
-  const std::vector<ChunkImage> chunks = {
-      {"JUNK", Bytes(3, 1)}, {"fmt ", longFormat}, {"LIST", Bytes(5, 'x')}, {"data", kTenBytes},
-      {"data", Bytes(40, 0)}};
+  const std::vector<ChunkImage> chunks = {{"JUNK", Bytes(3, 1)},
+                                          {"fmt ", longFormat},
+                                          {"LIST", Bytes(5, 'x')},
+                                          {"data", kTenBytes},
+                                          {"data", Bytes(40, 0)}};
   const HeaderResult result = ReadImage(WaveImage(chunks));
   ASSERT_EQ(result.code, 0);
   EXPECT_EQ(result.info.channels, 2u);
@@ -113,9 +115,11 @@ TEST(WavHeader, NeverCountsMoreSamplesThanTheFileHolds) {
   Bytes cut = SimpleWave({}, Bytes(100, 0));
   cut.resize(cut.size() - 90);
   const auto extensible = [](std::uint16_t channels, std::uint16_t blockAlign) {
-    return FormatFields{
-        .tag = kTagExtensible, .channels = channels, .bits = 32, .blockAlign = blockAlign,
-        .validBits = 24};
+    return FormatFields{.tag = kTagExtensible,
+                        .channels = channels,
+                        .bits = 32,
+                        .blockAlign = blockAlign,
+                        .validBits = 24};
   };
   const std::vector<std::tuple<const char*, Bytes, std::uint32_t>> cases = {
       {"data cut short", cut, 5},
@@ -134,19 +138,26 @@ TEST(WavHeader, NeverCountsMoreSamplesThanTheFileHolds) {
 }
 
 TEST(WavErrorMessage, GivesTheTextOfEveryCode) {
-  const std::string checks[] = {
-      "Error opening WAV", "Not a RIFF WAVE WAV", "No 'fmt ' chunk in WAV",
-      "WAVFORMATEX size error in WAV", "Not PCM or IEEE 32-bit float data WAV",
-      "No 'data' chunk in WAV", "Not a mono or stereo WAV", "Not a 16,24 or 32-bit WAV",
-      "Not a PCM data WAV", "Not an IEEE 32-bit float data WAV"};
-  for (int code = 1; code <= 10; ++code) {
+  const std::string checks[] = {"Error opening WAV",
+                                "Not a RIFF WAVE WAV",
+                                "No 'fmt ' chunk in WAV",
+                                "WAVFORMATEX size error in WAV",
+                                "Not PCM or IEEE 32-bit float data WAV",
+                                "No 'data' chunk in WAV",
+                                "Not a mono or stereo WAV",
+                                "Not a 16,24 or 32-bit WAV",
+                                "Not a PCM data WAV",
+                                "Not an IEEE 32-bit float data WAV",
+                                "WAV is not a regular file",
+                                "WAV is larger than 67108864 bytes"};
+  for (int code = 1; code <= 12; ++code) {
     EXPECT_EQ(ErrorMessage(code), checks[code - 1]) << code;
     EXPECT_EQ(ErrorMessage(-6 - code), checks[code - 1]) << code;  // as a sample reader gives it
   }
   const std::string files[] = {"Invalid file handle", "Open file for read failed",
                                "Open file for read-write failed", "Create file for read failed"};
   for (int code = -1; code >= -4; --code) EXPECT_EQ(ErrorMessage(code), files[-code - 1]);
-  for (const int code : {-5, -6, -17, 0, 11}) EXPECT_EQ(ErrorMessage(code), "error not defined");
+  for (const int code : {-5, -6, -19, 0, 13}) EXPECT_EQ(ErrorMessage(code), "error not defined");
 }
 
 }  // namespace
