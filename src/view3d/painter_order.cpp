@@ -119,29 +119,22 @@ Constraints FindConstraints(const std::vector<SortEntry>& entries, const ScreenG
 }
 
 // Indices of `entries` far to near by the farthest corner, equal ones in
-// the caller's order, each with its source.
-struct DepthKey {
-  double depth;  // negated: the farthest first
-  std::size_t index;
-  std::size_t source;
-};
-
-std::vector<DepthKey> FarToNear(const std::vector<SortEntry>& entries) {
-  std::vector<DepthKey> keys;
+// the caller's order.
+std::vector<std::size_t> FarToNear(const std::vector<SortEntry>& entries) {
+  std::vector<std::pair<double, std::size_t>> keys;
   keys.reserve(entries.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    keys.push_back({-entries[i].farthest, i, entries[i].source});
-  }
-  std::sort(keys.begin(), keys.end(), [](const DepthKey& a, const DepthKey& b) {
-    return a.depth < b.depth || (a.depth == b.depth && a.index < b.index);
-  });
-  return keys;
+  for (std::size_t i = 0; i < entries.size(); ++i) keys.emplace_back(-entries[i].farthest, i);
+  std::sort(keys.begin(), keys.end());
+  std::vector<std::size_t> order;
+  order.reserve(keys.size());
+  for (const auto& key : keys) order.push_back(key.second);
+  return order;
 }
 
 // Far to near wherever the constraints leave a choice; a cycle is broken at
 // its farthest triangle. Positions are far to near.
-std::vector<std::size_t> Resolve(Constraints& constraints, const std::vector<DepthKey>& keys) {
-  const std::size_t count = keys.size();
+std::vector<std::size_t> Resolve(Constraints& constraints, const std::vector<std::size_t>& sorted) {
+  const std::size_t count = sorted.size();
   std::vector<std::size_t> order;
   order.reserve(count);
   std::vector<int>& pending = constraints.pending;
@@ -161,7 +154,7 @@ std::vector<std::size_t> Resolve(Constraints& constraints, const std::vector<Dep
     ready.pop();
     if (done[next]) continue;
     done[next] = true;
-    order.push_back(keys[next].source);
+    order.push_back(sorted[next]);
     for (std::size_t k = constraints.start[next]; k < constraints.start[next + 1]; ++k) {
       const std::size_t later = constraints.after[k];
       if (!done[later] && --pending[later] == 0) ready.push(later);
@@ -174,6 +167,8 @@ std::vector<std::size_t> Resolve(Constraints& constraints, const std::vector<Dep
 
 bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, float& planeConstant) {
   const Vec3 n = Cross(corners[1] - corners[0], corners[2] - corners[0]);
+  // Half of a closed mesh faces away: those leave before the square root.
+  if (!(Dot(n, eye - corners[0]) > 0)) return false;
   const float length = std::sqrt(Dot(n, n));
   if (!(length > 0)) return false;
   normal = (1 / length) * n;
@@ -181,28 +176,19 @@ bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, flo
   return Dot(normal, eye) + planeConstant > 0;
 }
 
-std::vector<std::size_t> PainterOrder(std::vector<SortEntry>& entries) {
-  const std::vector<DepthKey> keys = FarToNear(entries);
+std::vector<std::size_t> PainterOrder(const std::vector<SortEntry>& entries) {
+  std::vector<std::size_t> sorted = FarToNear(entries);
   const ScreenGrid grid(entries, kPairsPerTriangle * entries.size() + kPairsAlways);
-  if (!grid.WithinBudget()) {
-    // A mesh this dense (a fine DXF cabinet drawn small) is painted plainly
-    // far to near, which may leave a few stray pixels, rather than stall
-    // every camera move on its comparisons.
-    std::vector<std::size_t> order;
-    order.reserve(keys.size());
-    for (const DepthKey& key : keys) order.push_back(key.source);
-    return order;
-  }
-  std::vector<std::size_t> sorted(keys.size());
+  // A mesh this dense (a fine DXF cabinet drawn small) is painted plainly
+  // far to near, which may leave a few stray pixels, rather than stall
+  // every camera move on its comparisons.
+  if (!grid.WithinBudget()) return sorted;
   // The comparisons read the entries far to near, as the cells list them.
-  std::vector<SortEntry> farToNear(keys.size());
-  for (std::size_t p = 0; p < keys.size(); ++p) {
-    sorted[p] = keys[p].index;
-    farToNear[p] = entries[keys[p].index];
-  }
-  entries = std::move(farToNear);
-  Constraints constraints = FindConstraints(entries, grid, grid.Fill(sorted));
-  return Resolve(constraints, keys);
+  std::vector<SortEntry> farToNear;
+  farToNear.reserve(sorted.size());
+  for (const std::size_t index : sorted) farToNear.push_back(entries[index]);
+  Constraints constraints = FindConstraints(farToNear, grid, grid.Fill(sorted));
+  return Resolve(constraints, sorted);
 }
 
 }  // namespace zef::view3d

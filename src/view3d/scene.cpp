@@ -206,7 +206,6 @@ void Scene::ProjectTriangles() {
       // triangle; one thrown to infinity by a damaged level cannot be ordered.
       if (!visible || !Finite(entry)) continue;
       entry.corners = triangle.corners;
-      entry.source = drawn.size();
       ProjectedScene::Triangle& t = drawn.emplace_back();
       for (std::size_t k = 0; k < 3; ++k) {
         t.corners[k] = {graphs::RoundToPixel(entry.screen[2 * k]),
