@@ -14,20 +14,6 @@ namespace {
 // hundred thousand) are filled from the stack.
 constexpr std::size_t kStackCorners = 8;
 
-// Corners all on one line enclose no pixel centre: nothing to fill. A
-// small drawing of a fine mesh has many such triangles.
-bool OnOneLine(std::span<const graphs::PixelPoint> points) {
-  const graphs::PixelPoint origin = points[0];
-  std::size_t far = 1;
-  while (far < points.size() && points[far] == origin) ++far;
-  if (far == points.size()) return true;
-  const std::int64_t dx = points[far].x - origin.x;
-  const std::int64_t dy = points[far].y - origin.y;
-  return std::all_of(
-      points.begin() + static_cast<std::ptrdiff_t>(far) + 1, points.end(),
-      [&](graphs::PixelPoint p) { return dx * (p.y - origin.y) == dy * (p.x - origin.x); });
-}
-
 }  // namespace
 
 QColor ToQColor(graphs::Colour colour) {
@@ -99,7 +85,7 @@ void QPainterCanvas::Polyline(std::span<const graphs::PixelPoint> points) {
 }
 
 void QPainterCanvas::FillPolygon(std::span<const graphs::PixelPoint> points) {
-  if (points.size() < 3 || OnOneLine(points)) return;
+  if (points.size() < 3 || graphs::OnOneLine(points)) return;
   // Filled without antialiasing: the triangles of a shaded surface share
   // their edges, and antialiased edges leave light seams between them.
   Smooth(false);
