@@ -8,31 +8,32 @@ namespace {
 
 // Cells are this many median triangle extents across and at least this many
 // pixels, with no more than this many cells per triangle.
-constexpr float kCellPerExtent = 1;
-constexpr float kSmallestCell = 0.25f;
-constexpr float kCellsPerTriangle = 2;
+constexpr double kCellPerExtent = 1;
+constexpr double kSmallestCell = 0.25;
+constexpr double kCellsPerTriangle = 2;
 
 }  // namespace
 
 ScreenGrid::ScreenGrid(std::span<const SortEntry> entries, std::size_t budget) {
   if (entries.empty()) return;
-  float right = -INFINITY, bottom = -INFINITY;
-  left_ = INFINITY, top_ = INFINITY;
+  float left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
   std::vector<float> extents;
   extents.reserve(entries.size());
   for (const SortEntry& e : entries) {
-    left_ = std::min(left_, e.minX), top_ = std::min(top_, e.minY);
+    left = std::min(left, e.minX), top = std::min(top, e.minY);
     right = std::max(right, e.maxX), bottom = std::max(bottom, e.maxY);
     extents.push_back(std::max(e.maxX - e.minX, e.maxY - e.minY));
   }
   const auto middle = extents.begin() + static_cast<std::ptrdiff_t>(extents.size() / 2);
   std::nth_element(extents.begin(), middle, extents.end());
-  const float width = right - left_;
-  const float height = bottom - top_;
-  const float maxCells = kCellsPerTriangle * static_cast<float>(entries.size());
-  const float fewest =
+  // In double: the span of two far-flung floats may overflow a float.
+  left_ = left, top_ = top;
+  const double width = double{right} - left_;
+  const double height = double{bottom} - top_;
+  const double maxCells = kCellsPerTriangle * static_cast<double>(entries.size());
+  const double fewest =
       std::max(std::sqrt(width * height / maxCells), std::max(width, height) / maxCells);
-  cell_ = std::max({kCellPerExtent * *middle, fewest, kSmallestCell});
+  cell_ = std::max({kCellPerExtent * double{*middle}, fewest, kSmallestCell});
   columns_ = static_cast<int>(width / cell_) + 1;
   rows_ = static_cast<int>(height / cell_) + 1;
   blocks_.reserve(entries.size());
@@ -59,11 +60,11 @@ ScreenGrid::ScreenGrid(std::span<const SortEntry> entries, std::size_t budget) {
 }
 
 int ScreenGrid::Column(float x) const {
-  return std::clamp(static_cast<int>((x - left_) / cell_), 0, columns_ - 1);
+  return static_cast<int>(std::clamp((x - left_) / cell_, 0.0, columns_ - 1.0));
 }
 
 int ScreenGrid::Row(float y) const {
-  return std::clamp(static_cast<int>((y - top_) / cell_), 0, rows_ - 1);
+  return static_cast<int>(std::clamp((y - top_) / cell_, 0.0, rows_ - 1.0));
 }
 
 std::size_t ScreenGrid::Cell(float x, float y) const {

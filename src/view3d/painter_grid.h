@@ -39,9 +39,9 @@ class ScreenGrid {
   int Column(float x) const;
   int Row(float y) const;
 
-  float left_ = 0;
-  float top_ = 0;
-  float cell_ = 1;
+  double left_ = 0;
+  double top_ = 0;
+  double cell_ = 1;
   int columns_ = 1;
   int rows_ = 1;
   std::vector<Block> blocks_;       // one per entry

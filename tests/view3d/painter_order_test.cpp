@@ -88,6 +88,15 @@ TEST(PainterOrder, CrowdedScenesStillGoFarToNear) {
   EXPECT_EQ(PainterOrder(entries), farToNear);
 }
 
+// A corner close to the eye plane projects far out; the screen span of two
+// such corners overflows a float.
+TEST(PainterOrder, FarFlungScreenCornersStillOrder) {
+  std::vector<SortEntry> entries{Entry(Flat(0, 0, 10)), Entry(Flat(0.5f, 0, 20))};
+  entries[0].screen[0] = entries[0].minX = -3e38f;
+  entries[1].screen[2] = entries[1].maxX = 3e38f;
+  EXPECT_EQ(PainterOrder(entries), (std::vector<std::size_t>{1, 0}));
+}
+
 TEST(PainterOrder, FacingIsSeenFromTheEye) {
   Vec3 normal;
   float constant = 0;
