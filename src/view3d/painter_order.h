@@ -23,10 +23,11 @@ struct SortEntry {
 // faces away or is degenerate.
 bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, float& planeConstant);
 
-// Painting order, far to near: a triangle that covers part of another and
-// lies in front of it is painted after it. Triangles that cover each other in
-// a cycle keep their far-to-near order by the farthest corner.
-// Gives the indices of `entries` in painting order.
+// The indices of `entries` in painting order, far to near: a triangle that
+// covers part of another and lies in front of it is painted after it.
+// Triangles that cover each other in a cycle keep their far-to-near order by
+// the farthest corner, and so do all of a scene too crowded on the screen to
+// compare its triangles in time.
 std::vector<std::size_t> PainterOrder(const std::vector<SortEntry>& entries);
 
 }  // namespace zef::view3d
