@@ -36,6 +36,20 @@ inline int RoundToPixel(double value) {
   return static_cast<int>(std::lround(value));
 }
 
+// Whether the points all lie on one line (or coincide): a polygon through
+// them encloses no pixel centre, so filling it paints nothing.
+inline bool OnOneLine(std::span<const PixelPoint> points) {
+  std::size_t far = 1;
+  while (far < points.size() && points[far] == points[0]) ++far;
+  if (far >= points.size()) return true;
+  const std::int64_t dx = points[far].x - points[0].x;
+  const std::int64_t dy = points[far].y - points[0].y;
+  for (std::size_t i = far + 1; i < points.size(); ++i) {
+    if (dx * (points[i].y - points[0].y) != dy * (points[i].x - points[0].x)) return false;
+  }
+  return true;
+}
+
 // dash: 0 a solid line, n > 0 a broken line whose pattern (half on, half
 // off) repeats every n pixels.
 struct Pen {

@@ -4,16 +4,15 @@
 #include <QPolygonF>
 #include <QString>
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace zef::painter {
 namespace {
 
-QPolygonF FilledPolygon(std::span<const graphs::PixelPoint> points) {
-  QPolygonF polygon;
-  polygon.reserve(static_cast<qsizetype>(points.size()));
-  for (const graphs::PixelPoint& p : points) polygon << QPointF(p.x + 0.5, p.y + 0.5);
-  return polygon;
-}
+// Polygons up to this many corners (the triangles of a 3D view, by the
+// hundred thousand) are filled from the stack.
+constexpr std::size_t kStackCorners = 8;
 
 }  // namespace
 
@@ -28,6 +27,7 @@ QPainterCanvas::QPainterCanvas(QPainter& painter, const QtFontMetrics& fonts)
 void QPainterCanvas::Begin(int width, int height) {
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  smooth_ = true;
   painter_.fillRect(QRect(0, 0, width, height), ToQColor(graphs::kBackgroundColour));
   pen_ = graphs::Pen{};
 }
@@ -45,7 +45,16 @@ QPointF QPainterCanvas::Stroked(graphs::PixelPoint p) const {
   return {p.x + offset, p.y + offset};
 }
 
+void QPainterCanvas::Smooth(bool on) {
+  // A change of render hints costs the painter a state update: only on a
+  // change between lines and fills.
+  if (smooth_ == on) return;
+  painter_.setRenderHint(QPainter::Antialiasing, on);
+  smooth_ = on;
+}
+
 void QPainterCanvas::Stroke() {
+  Smooth(true);
   const int width = std::max(pen_.width, 1);
   QPen pen(ToQColor(pen_.colour), width);
   if (pen_.dash > 0) {
@@ -76,10 +85,26 @@ void QPainterCanvas::Polyline(std::span<const graphs::PixelPoint> points) {
 }
 
 void QPainterCanvas::FillPolygon(std::span<const graphs::PixelPoint> points) {
-  if (points.size() < 3) return;
-  painter_.setPen(Qt::NoPen);
-  painter_.setBrush(ToQColor(pen_.colour));
-  painter_.drawPolygon(FilledPolygon(points));
+  if (points.size() < 3 || graphs::OnOneLine(points)) return;
+  // Filled without antialiasing: the triangles of a shaded surface share
+  // their edges, and antialiased edges leave light seams between them.
+  Smooth(false);
+  if (painter_.pen().style() != Qt::NoPen) painter_.setPen(Qt::NoPen);
+  const QColor colour = ToQColor(pen_.colour);
+  if (painter_.brush().style() != Qt::SolidPattern || painter_.brush().color() != colour) {
+    painter_.setBrush(colour);
+  }
+  std::array<QPointF, kStackCorners> stack;
+  std::vector<QPointF> heap;
+  QPointF* corners = stack.data();
+  if (points.size() > stack.size()) {
+    heap.resize(points.size());
+    corners = heap.data();
+  }
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    corners[i] = QPointF(points[i].x + 0.5, points[i].y + 0.5);
+  }
+  painter_.drawPolygon(corners, static_cast<int>(points.size()));
 }
 
 void QPainterCanvas::Rectangle(graphs::PixelPoint corner1, graphs::PixelPoint corner2,
@@ -99,6 +124,7 @@ void QPainterCanvas::Rectangle(graphs::PixelPoint corner1, graphs::PixelPoint co
 
 void QPainterCanvas::Ellipse(graphs::PixelPoint centre, int radiusX, int radiusY, bool filled) {
   if (filled) {
+    Smooth(true);
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(ToQColor(pen_.colour));
     painter_.drawEllipse(QPointF(centre.x + 0.5, centre.y + 0.5), radiusX + 0.5, radiusY + 0.5);
@@ -113,6 +139,7 @@ void QPainterCanvas::Point(graphs::PixelPoint at, graphs::Colour colour, int siz
     painter_.fillRect(QRect(at.x, at.y, 1, 1), ToQColor(colour));
     return;
   }
+  Smooth(true);
   painter_.setPen(Qt::NoPen);
   painter_.setBrush(ToQColor(colour));
   painter_.drawEllipse(QPointF(at.x + 0.5, at.y + 0.5), size / 2.0, size / 2.0);

@@ -36,10 +36,13 @@ class QPainterCanvas final : public graphs::Canvas {
  private:
   QPointF Stroked(graphs::PixelPoint p) const;
   void Stroke();
+  // Antialiasing on for lines, curves and points, off for filled polygons.
+  void Smooth(bool on);
 
   QPainter& painter_;
   const QtFontMetrics& fonts_;
   graphs::Pen pen_;
+  bool smooth_ = true;
 };
 
 // 0x00BBGGRR as a Qt colour.

@@ -40,11 +40,16 @@ Vec3 RayOrigin(Vec3 point, const ProjectionContext& c) {
 ProjectedPoint Projected(Vec3 point, const ProjectionContext& c, model::MessageSink& debug,
                          std::string_view operation) {
   const Vec3 origin = RayOrigin(point, c);
-  const auto ray = Difference(point, origin, debug);
-  if (!ray) return Failed(operation, debug, ProjectedPoint{});
-  const float t = Dot(*ray, c.dir);
+  // The vector routine only for its message: this runs for every corner of
+  // every triangle on each camera change.
+  const Vec3 ray = point - origin;
+  if (ray.x == 0 && ray.y == 0 && ray.z == 0) {
+    Difference(point, origin, debug);
+    return Failed(operation, debug, ProjectedPoint{});
+  }
+  const float t = Dot(ray, c.dir);
   if (t == 0) return {};
-  return Project(*ray, origin, t, c);
+  return Project(ray, origin, t, c);
 }
 
 bool InFront(Vec3 point, const ProjectionContext& c) {

@@ -5,6 +5,9 @@
 #include <functional>
 #include <numeric>
 #include <queue>
+#include <utility>
+
+#include "view3d/painter_grid.h"
 
 namespace zef::view3d {
 namespace {
@@ -13,8 +16,9 @@ namespace {
 constexpr float kTouch = 0.05f;
 // Plane values this close to 0 count as on the plane (shared corners).
 constexpr float kOnPlane = 1e-3f;
-constexpr float kCellSize = 24;
-constexpr int kMaxCells = 256;
+// Pairs compared (and cell memberships) allowed per triangle, and always.
+constexpr std::size_t kPairsPerTriangle = 16;
+constexpr std::size_t kPairsAlways = 1 << 18;
 
 bool BoxesOverlap(const SortEntry& a, const SortEntry& b) {
   return a.minX < b.maxX - kTouch && b.minX < a.maxX - kTouch && a.minY < b.maxY - kTouch &&
@@ -70,104 +74,75 @@ int Order(const SortEntry& far, const SortEntry& near) {
   return 0;
 }
 
-struct Grid {
-  float left = 0;
-  float top = 0;
-  float cell = kCellSize;
-  int columns = 1;
-  int rows = 1;
-  int Column(float x) const {
-    return std::clamp(static_cast<int>((x - left) / cell), 0, columns - 1);
-  }
-  int Row(float y) const { return std::clamp(static_cast<int>((y - top) / cell), 0, rows - 1); }
-};
-
-Grid GridOver(const std::vector<SortEntry>& entries) {
-  Grid grid;
-  float right = -INFINITY, bottom = -INFINITY;
-  grid.left = INFINITY, grid.top = INFINITY;
-  for (const SortEntry& e : entries) {
-    grid.left = std::min(grid.left, e.minX), grid.top = std::min(grid.top, e.minY);
-    right = std::max(right, e.maxX), bottom = std::max(bottom, e.maxY);
-  }
-  const float span = std::max(right - grid.left, bottom - grid.top);
-  grid.cell = std::max(kCellSize, span / kMaxCells);
-  grid.columns = std::clamp(static_cast<int>((right - grid.left) / grid.cell) + 1, 1, kMaxCells);
-  grid.rows = std::clamp(static_cast<int>((bottom - grid.top) / grid.cell) + 1, 1, kMaxCells);
-  return grid;
-}
-
-// Which entry must come before which: after[i] are painted after i;
-// pending[i] counts what must come before i.
+// Which entry must come before which: entry i is painted before
+// after[start[i] .. start[i + 1]); pending[i] counts what must come before i.
 struct Constraints {
-  std::vector<std::vector<std::size_t>> after;
+  std::vector<std::size_t> start;
+  std::vector<std::size_t> after;
   std::vector<int> pending;
 };
 
 // Constraints only between triangles that cover each other on the screen,
-// found through a grid of cells so that far-apart pairs are never compared.
-Constraints FindConstraints(const std::vector<SortEntry>& entries) {
+// found through the grid; `entries` are in the order the grid was filled.
+Constraints FindConstraints(const std::vector<SortEntry>& entries, const ScreenGrid& grid,
+                            const ScreenGrid::Cells& cells) {
   const std::size_t count = entries.size();
-  Constraints constraints{std::vector<std::vector<std::size_t>>(count), std::vector<int>(count, 0)};
-  if (count < 2) return constraints;
-  const Grid grid = GridOver(entries);
-  std::vector<std::vector<std::size_t>> cells(static_cast<std::size_t>(grid.columns * grid.rows));
-  for (std::size_t i = 0; i < count; ++i) {
-    const SortEntry& e = entries[i];
-    for (int r = grid.Row(e.minY); r <= grid.Row(e.maxY); ++r) {
-      for (int c = grid.Column(e.minX); c <= grid.Column(e.maxX); ++c) {
-        cells[static_cast<std::size_t>(r * grid.columns + c)].push_back(i);
-      }
-    }
-  }
-  for (std::size_t cell = 0; cell < cells.size(); ++cell) {
-    const auto& members = cells[cell];
-    for (std::size_t m = 0; m < members.size(); ++m) {
-      for (std::size_t n = m + 1; n < members.size(); ++n) {
-        const SortEntry& a = entries[members[m]];
-        const SortEntry& b = entries[members[n]];
+  Constraints constraints{std::vector<std::size_t>(count + 1, 0), {}, std::vector<int>(count, 0)};
+  std::vector<std::pair<std::size_t, std::size_t>> rules;
+  for (std::size_t cell = 0; cell + 1 < cells.start.size(); ++cell) {
+    const std::size_t end = cells.start[cell + 1];
+    for (std::size_t m = cells.start[cell]; m < end; ++m) {
+      const SortEntry& a = entries[cells.members[m]];
+      for (std::size_t n = m + 1; n < end; ++n) {
+        const SortEntry& b = entries[cells.members[n]];
         // Each pair once: in the cell where their boxes' overlap begins.
-        const int home = grid.Row(std::max(a.minY, b.minY)) * grid.columns +
-                         grid.Column(std::max(a.minX, b.minX));
-        if (static_cast<std::size_t>(home) != cell || !ScreenOverlap(a, b)) continue;
+        if (!BoxesOverlap(a, b) ||
+            grid.Cell(std::max(a.minX, b.minX), std::max(a.minY, b.minY)) != cell ||
+            !ScreenOverlap(a, b)) {
+          continue;
+        }
         const int order = Order(a, b);
         if (order == 0) continue;
-        const std::size_t first = order < 0 ? members[m] : members[n];
-        const std::size_t second = order < 0 ? members[n] : members[m];
-        constraints.after[first].push_back(second);
+        const auto [first, second] = order < 0 ? std::pair(cells.members[m], cells.members[n])
+                                               : std::pair(cells.members[n], cells.members[m]);
+        rules.emplace_back(first, second);
+        ++constraints.start[first + 1];
         ++constraints.pending[second];
       }
     }
   }
+  std::partial_sum(constraints.start.begin(), constraints.start.end(), constraints.start.begin());
+  constraints.after.resize(rules.size());
+  std::vector<std::size_t> next(constraints.start.begin(), constraints.start.end() - 1);
+  for (const auto& [first, second] : rules) constraints.after[next[first]++] = second;
   return constraints;
 }
 
-}  // namespace
-
-bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, float& planeConstant) {
-  const Vec3 n = Cross(corners[1] - corners[0], corners[2] - corners[0]);
-  const float length = std::sqrt(Dot(n, n));
-  if (!(length > 0)) return false;
-  normal = (1 / length) * n;
-  planeConstant = -Dot(normal, corners[0]);
-  return Dot(normal, eye) + planeConstant > 0;
+// Indices of `entries` far to near by the farthest corner, equal ones in
+// the caller's order.
+std::vector<std::size_t> FarToNear(const std::vector<SortEntry>& entries) {
+  std::vector<std::pair<double, std::size_t>> keys;
+  keys.reserve(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) keys.emplace_back(-entries[i].farthest, i);
+  std::sort(keys.begin(), keys.end());
+  std::vector<std::size_t> order;
+  order.reserve(keys.size());
+  for (const auto& key : keys) order.push_back(key.second);
+  return order;
 }
 
-std::vector<std::size_t> PainterOrder(std::vector<SortEntry>& entries) {
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const SortEntry& a, const SortEntry& b) { return a.farthest > b.farthest; });
-  Constraints constraints = FindConstraints(entries);
-  // Far to near wherever the constraints leave a choice; a cycle is broken
-  // at its farthest triangle.
-  const std::size_t count = entries.size();
+// Far to near wherever the constraints leave a choice; a cycle is broken at
+// its farthest triangle. Positions are far to near.
+std::vector<std::size_t> Resolve(Constraints& constraints, const std::vector<std::size_t>& sorted) {
+  const std::size_t count = sorted.size();
+  std::vector<std::size_t> order;
+  order.reserve(count);
   std::vector<int>& pending = constraints.pending;
   std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> ready;
   for (std::size_t i = 0; i < count; ++i) {
     if (pending[i] == 0) ready.push(i);
   }
   std::vector<bool> done(count, false);
-  std::vector<std::size_t> order;
-  order.reserve(count);
   std::size_t farthestLeft = 0;
   while (order.size() < count) {
     if (ready.empty()) {
@@ -179,12 +154,41 @@ std::vector<std::size_t> PainterOrder(std::vector<SortEntry>& entries) {
     ready.pop();
     if (done[next]) continue;
     done[next] = true;
-    order.push_back(entries[next].source);
-    for (const std::size_t later : constraints.after[next]) {
+    order.push_back(sorted[next]);
+    for (std::size_t k = constraints.start[next]; k < constraints.start[next + 1]; ++k) {
+      const std::size_t later = constraints.after[k];
       if (!done[later] && --pending[later] == 0) ready.push(later);
     }
   }
   return order;
+}
+
+}  // namespace
+
+bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, float& planeConstant) {
+  const Vec3 n = Cross(corners[1] - corners[0], corners[2] - corners[0]);
+  // Half of a closed mesh faces away: those leave before the square root.
+  if (!(Dot(n, eye - corners[0]) > 0)) return false;
+  const float length = std::sqrt(Dot(n, n));
+  if (!(length > 0)) return false;
+  normal = (1 / length) * n;
+  planeConstant = -Dot(normal, corners[0]);
+  return Dot(normal, eye) + planeConstant > 0;
+}
+
+std::vector<std::size_t> PainterOrder(const std::vector<SortEntry>& entries) {
+  std::vector<std::size_t> sorted = FarToNear(entries);
+  const ScreenGrid grid(entries, kPairsPerTriangle * entries.size() + kPairsAlways);
+  // A mesh this dense (a fine DXF cabinet drawn small) is painted plainly
+  // far to near, which may leave a few stray pixels, rather than stall
+  // every camera move on its comparisons.
+  if (!grid.WithinBudget()) return sorted;
+  // The comparisons read the entries far to near, as the cells list them.
+  std::vector<SortEntry> farToNear;
+  farToNear.reserve(sorted.size());
+  for (const std::size_t index : sorted) farToNear.push_back(entries[index]);
+  Constraints constraints = FindConstraints(farToNear, grid, grid.Fill(sorted));
+  return Resolve(constraints, sorted);
 }
 
 }  // namespace zef::view3d

@@ -15,22 +15,19 @@ struct SortEntry {
   Vec3 normal;                    // oriented towards the eye
   float planeConstant = 0;        // normal . p + constant > 0 on the eye's side
   float minX = 0, maxX = 0, minY = 0, maxY = 0;
-  double nearest = 0;      // squared eye distance of the nearest corner
-  double farthest = 0;     // and of the farthest
-  std::size_t source = 0;  // the caller's index
+  double nearest = 0;   // squared eye distance of the nearest corner
+  double farthest = 0;  // and of the farthest
 };
 
 // The plane of the corners oriented towards `eye`; false when the triangle
 // faces away or is degenerate.
 bool FacingPlane(const std::array<Vec3, 3>& corners, Vec3 eye, Vec3& normal, float& planeConstant);
-// In parallel projection the eye is at infinity along -dir: the facing test
-// then takes the view direction instead.
-bool FacingDirection(const std::array<Vec3, 3>& corners, Vec3 dir, Vec3& normal,
-                     float& planeConstant);
 
-// Painting order, far to near: a triangle that covers part of another and
-// lies in front of it is painted after it. Triangles that cover each other in
-// a cycle keep their far-to-near order by the farthest corner.
-std::vector<std::size_t> PainterOrder(std::vector<SortEntry>& entries);
+// The indices of `entries` in painting order, far to near: a triangle that
+// covers part of another and lies in front of it is painted after it.
+// Triangles that cover each other in a cycle keep their far-to-near order by
+// the farthest corner, and so do all of a scene too crowded on the screen to
+// compare its triangles in time.
+std::vector<std::size_t> PainterOrder(const std::vector<SortEntry>& entries);
 
 }  // namespace zef::view3d

@@ -173,8 +173,16 @@ void Scene::ProjectTriangles() {
   const Vec3 depthEye = camera_.mode == Projection::kParallel
                             ? context_.target - kParallelDepthReference * context_.dir
                             : context_.eye;
+  std::size_t total = 0;
+  for (int slot = 0; slot < kObjectCount; ++slot) {
+    if ((visible_ & Bit(slot)) != 0) total += Object(slot).triangles.size();
+  }
   std::vector<SortEntry> entries;
-  std::vector<const SceneTriangle*> sources;
+  entries.reserve(total);
+  // What each entry draws, in the entries' own order: read back in the
+  // painting order from this compact array rather than from the scene.
+  std::vector<ProjectedScene::Triangle> drawn;
+  drawn.reserve(total);
   for (int slot = 0; slot < kObjectCount; ++slot) {
     if ((visible_ & Bit(slot)) == 0) continue;
     for (const SceneTriangle& triangle : Object(slot).triangles) {
@@ -198,22 +206,18 @@ void Scene::ProjectTriangles() {
       // triangle; one thrown to infinity by a damaged level cannot be ordered.
       if (!visible || !Finite(entry)) continue;
       entry.corners = triangle.corners;
-      entry.source = sources.size();
-      sources.push_back(&triangle);
+      ProjectedScene::Triangle& t = drawn.emplace_back();
+      for (std::size_t k = 0; k < 3; ++k) {
+        t.corners[k] = {graphs::RoundToPixel(entry.screen[2 * k]),
+                        graphs::RoundToPixel(entry.screen[2 * k + 1])};
+      }
+      t.colour = triangle.colour;
       entries.push_back(entry);
     }
   }
-  std::vector<std::array<float, 6>> screens(entries.size());
-  for (const SortEntry& e : entries) screens[e.source] = e.screen;
-  projected_.triangles.reserve(entries.size());
-  for (const std::size_t index : PainterOrder(entries)) {
-    const auto& s = screens[index];
-    ProjectedScene::Triangle& t = projected_.triangles.emplace_back();
-    for (std::size_t k = 0; k < 3; ++k) {
-      t.corners[k] = {graphs::RoundToPixel(s[2 * k]), graphs::RoundToPixel(s[2 * k + 1])};
-    }
-    t.colour = sources[index]->colour;
-  }
+  projected_.triangles.reserve(drawn.size());
+  for (const std::size_t index : PainterOrder(entries))
+    projected_.triangles.push_back(drawn[index]);
 }
 
 void Scene::ProjectLinesAndPoints() {

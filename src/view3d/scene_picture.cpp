@@ -7,6 +7,8 @@ void DrawScene(const ProjectedScene& scene, graphs::GraphWindow& window, int lay
   window.PushState();
   window.SetDash(0);
   for (const ProjectedScene::Triangle& t : scene.triangles) {
+    // A fine mesh drawn small has many triangles that cover no pixel.
+    if (graphs::OnOneLine(t.corners)) continue;
     window.SetColour(t.colour);
     window.Polyline({t.corners.begin(), t.corners.end()}, true);
   }

@@ -190,5 +190,20 @@ TEST_F(GraphWindowTest, ReplaysVisibleLayersInLayerOrder) {
   EXPECT_THAT(Replayed(), ElementsAre("begin 200x100", "end"));
 }
 
+TEST(Canvas, PolygonsOnOneLineEncloseNoPixel) {
+  const struct {
+    std::vector<PixelPoint> points;
+    bool onOneLine;
+  } cases[] = {
+      {{{3, 4}, {3, 4}, {3, 4}}, true},           // one point
+      {{{0, 0}, {2, 1}, {-4, -2}}, true},         // along a slope, back past the start
+      {{{5, 5}, {5, 5}, {7, 5}, {9, 5}}, true},   // a repeated first corner
+      {{{5, 5}, {5, 5}, {7, 5}, {9, 6}}, false},  // the last corner off the line
+      {{{0, 0}, {1, 0}, {0, 1}}, false},          // the smallest triangle
+      {{{0, 0}, {4, 4}, {4, 0}, {0, 4}}, false},  // a bow tie, its area summing to 0
+  };
+  for (const auto& c : cases) EXPECT_EQ(OnOneLine(c.points), c.onOneLine) << c.points[1].x;
+}
+
 }  // namespace
 }  // namespace zef::graphs

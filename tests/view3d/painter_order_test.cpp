@@ -12,7 +12,7 @@ namespace {
 // Seen from z = -100 looking along +z, the screen a plain x, y scaling.
 constexpr Vec3 kEye{0, 0, -100};
 
-SortEntry Entry(std::array<Vec3, 3> corners, std::size_t source) {
+SortEntry Entry(std::array<Vec3, 3> corners) {
   SortEntry e;
   if (!FacingPlane(corners, kEye, e.normal, e.planeConstant)) {
     std::swap(corners[1], corners[2]);
@@ -31,7 +31,6 @@ SortEntry Entry(std::array<Vec3, 3> corners, std::size_t source) {
     e.nearest = std::min(e.nearest, double{Dot(d, d)});
     e.farthest = std::max(e.farthest, double{Dot(d, d)});
   }
-  e.source = source;
   return e;
 }
 
@@ -72,10 +71,30 @@ TEST(PainterOrder, NearerCoveringTrianglesComeLater) {
   };
   for (const OrderCase& c : cases) {
     std::vector<SortEntry> entries;
-    for (std::size_t i = 0; i < c.triangles.size(); ++i)
-      entries.push_back(Entry(c.triangles[i], i));
+    for (const auto& triangle : c.triangles) entries.push_back(Entry(triangle));
     EXPECT_EQ(PainterOrder(entries), c.order) << c.name;
   }
+}
+
+// Too many pairs to compare: a plain depth sort, still far to near.
+TEST(PainterOrder, CrowdedScenesStillGoFarToNear) {
+  constexpr std::size_t kCount = 1000;
+  std::vector<SortEntry> entries;
+  std::vector<std::size_t> farToNear(kCount);
+  for (std::size_t i = 0; i < kCount; ++i) {
+    entries.push_back(Entry(Flat(0, 0, 10 + 0.01f * static_cast<float>(i))));
+    farToNear[i] = kCount - 1 - i;
+  }
+  EXPECT_EQ(PainterOrder(entries), farToNear);
+}
+
+// A corner close to the eye plane projects far out; the screen span of two
+// such corners overflows a float.
+TEST(PainterOrder, FarFlungScreenCornersStillOrder) {
+  std::vector<SortEntry> entries{Entry(Flat(0, 0, 10)), Entry(Flat(0.5f, 0, 20))};
+  entries[0].screen[0] = entries[0].minX = -3e38f;
+  entries[1].screen[2] = entries[1].maxX = 3e38f;
+  EXPECT_EQ(PainterOrder(entries), (std::vector<std::size_t>{1, 0}));
 }
 
 TEST(PainterOrder, FacingIsSeenFromTheEye) {
