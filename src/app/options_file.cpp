@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 
 #include "model/atomic_file.h"
+#include "model/regular_file.h"
 
 namespace zef::app {
 namespace {
@@ -77,12 +77,14 @@ std::vector<std::uint8_t> EncodeOptions(const StoredOptions& options) {
 }
 
 bool LoadOptionsFile(const std::filesystem::path& path, StoredOptions& out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  // Never more than a version-3 file holds, whatever the file's size.
-  std::vector<std::uint8_t> bytes(kOptionsFileSize);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  // A pipe or device under the name is refused without waiting on it; bytes
+  // after the settings are ignored, as later versions may add some.
+  const model::RegularFile file = model::OpenRegularFile(path, kOptionsFileLimit);
+  if (file.status != model::OpenStatus::Ok) return false;
+  std::vector<std::uint8_t> bytes;
+  if (model::ReadUpTo(file.file.get(), kOptionsFileSize, bytes) != model::OpenStatus::Ok) {
+    return false;
+  }
   return DecodeOptions(bytes, out);
 }
 

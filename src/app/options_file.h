@@ -27,6 +27,8 @@ inline constexpr char kOptionsFileName[] = "ZEFOptions.DAT";
 inline constexpr std::uint32_t kOptionsMagic = 0x00ABD496;
 inline constexpr std::uint32_t kOptionsVersion = 3;
 inline constexpr std::size_t kOptionsFileSize = 91;
+// Far more than any version holds: a larger file is something else.
+inline constexpr std::uint64_t kOptionsFileLimit = 65536;
 
 inline constexpr char kOptionsLoadFailed[] = "Failed to load options, defaults set";
 inline constexpr char kOptionsSaveFailed[] = "Failed to save options";

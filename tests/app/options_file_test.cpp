@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <fstream>
@@ -91,6 +92,11 @@ TEST(OptionsFile, WritesNinetyOneBytesThatReadBack) {
   ASSERT_TRUE(LoadOptionsFile(path, read));
   EXPECT_EQ(read, options);
   EXPECT_FALSE(LoadOptionsFile(dir.Path("missing.DAT"), read));
+  // Neither a pipe (which would never deliver) nor a device is read.
+  ASSERT_EQ(::mkfifo(dir.Path("pipe.DAT").c_str(), 0600), 0);
+  EXPECT_FALSE(LoadOptionsFile(dir.Path("pipe.DAT"), read));
+  EXPECT_FALSE(LoadOptionsFile("/dev/zero", read));
+  EXPECT_EQ(read, options);
   EXPECT_FALSE(SaveOptionsFile(dir.Path("no") / "such" / "x.DAT", options));
 }
 
