@@ -86,11 +86,10 @@ TEST_F(ShellTest, OpenResetsTheViewsAndStartsTheBlinkers) {
   desktop_.chosen = {kZef2};
   EXPECT_EQ(shell_.MenuCommand(10), kEverything);
   EXPECT_EQ(desktop_.log, (std::vector<std::string>{"dialog 0 ", "start 1 1000"}));
-  EXPECT_EQ(State().upper, UpperView::kBalloon3D);
-  EXPECT_EQ(State().lower, LowerView::kPolars);
-  EXPECT_EQ(State().eaSelection, 1);
-  EXPECT_EQ(State().balloonRange, -30);  // the zoom is the user's
-  EXPECT_EQ(std::pair(State().bandWindowFirst, State().bandWindowLast), std::pair(4, 12));
+  // The zoom (-30) is the user's.
+  EXPECT_EQ(std::tuple(State().upper, State().lower, State().eaSelection, State().balloonRange,
+                       State().bandWindowFirst, State().bandWindowLast),
+            std::tuple(UpperView::kBalloon3D, LowerView::kPolars, 1, -30, 4, 12));
   EXPECT_EQ(shell_.Recent().Files(), (std::vector<std::string>{kZef2, kZef1}));
   EXPECT_TRUE(shell_.Menu().at(11).enabled);
   desktop_.chosen = {"missing.TXT"};
@@ -108,9 +107,8 @@ TEST_F(ShellTest, ViewSwitchesKeepTheCameraAngles) {
   Press({kTopView, kBalloonRadio});
   EXPECT_EQ(Angles(), std::pair(0.0f, 90.0f));
   Press({kFrontView, kCabinetKindFirst + 4});
-  EXPECT_EQ(State().upper, UpperView::kCabinet3D);
-  EXPECT_EQ(State().cabinet, CabinetKind::kDxf);
-  EXPECT_EQ(Angles(), std::pair(90.0f, 0.0f));
+  EXPECT_EQ(std::tuple(State().upper, State().cabinet, Angles()),
+            std::tuple(UpperView::kCabinet3D, CabinetKind::kDxf, std::pair(90.0f, 0.0f)));
   Press({kSideView});
   EXPECT_EQ(Angles(), std::pair(0.0f, 0.0f));
   EXPECT_EQ(State().balloonCamera.azimuth, 90.0f);  // only the shown view's camera moved
@@ -153,14 +151,14 @@ TEST(PolarRange, TicChangesAndButtonStates) {
   for (const auto& [from, to] : to6) EXPECT_EQ(PolarRangeFor6DbTics(from), to) << from;
   const graphs::OptionSet tens;
   const graphs::OptionSet sixes(tens.Bits() | 1u << 8);
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(20, tens), PolarZoomOutEnabled(20, tens)),
-            std::pair(false, true));
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(50, tens), PolarZoomOutEnabled(50, tens)),
-            std::pair(true, false));
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(24, sixes), PolarZoomOutEnabled(24, sixes)),
-            std::pair(false, true));
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(48, sixes), PolarZoomOutEnabled(48, sixes)),
-            std::pair(true, false));
+  for (const auto& [range, options, in, out] : {std::tuple{20, tens, false, true},
+                                                {50, tens, true, false},
+                                                {24, sixes, false, true},
+                                                {48, sixes, true, false}}) {
+    EXPECT_EQ(std::pair(PolarZoomInEnabled(range, options), PolarZoomOutEnabled(range, options)),
+              std::pair(in, out))
+        << range;
+  }
 }
 
 TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
@@ -296,19 +294,19 @@ TEST_F(ShellTest, BlinkersEndInLowerCaseAfterSevenTicks) {
 
 TEST_F(ShellTest, MenuStatesFollowTheOptionsAndTheFile) {
   Started(kZef1);
-  auto menu = shell_.Menu();
-  EXPECT_EQ(menu.at(30), (MenuItemState{true, true}));
-  EXPECT_EQ(menu.at(31), (MenuItemState{true, false}));
-  EXPECT_EQ(menu.at(40), (MenuItemState{true, false}));
-  EXPECT_EQ(menu.at(52), (MenuItemState{true, true}));
-  EXPECT_TRUE(menu.at(54).enabled);
-  EXPECT_FALSE(menu.at(28).enabled);  // read from a text file
+  const auto items = [&](std::initializer_list<int> ids) {
+    std::vector<MenuItemState> states;
+    for (const int id : ids) states.push_back(shell_.Menu().at(id));
+    return states;
+  };
+  using M = MenuItemState;  // 28: saving as binary, not for a file read from text
+  EXPECT_EQ(
+      items({30, 31, 40, 52, 28}),
+      (std::vector<M>{{true, true}, {true, false}, {true, false}, {true, true}, {false, false}}));
+  EXPECT_TRUE(shell_.Menu().at(54).enabled);
   shell_.MenuCommand(option_id::kShade);
   shell_.MenuCommand(option_id::kTics6Db);
-  menu = shell_.Menu();
-  EXPECT_EQ(menu.at(40), (MenuItemState{false, false}));
-  EXPECT_EQ(menu.at(41), (MenuItemState{false, false}));
-  EXPECT_EQ(menu.at(35), (MenuItemState{true, true}));
+  EXPECT_EQ(items({40, 41, 35}), (std::vector<M>{{false, false}, {false, false}, {true, true}}));
   EXPECT_EQ(shell_.MenuCommand(option_id::kDialog), kOptionsDialogOpened);
   EXPECT_FALSE(shell_.Menu().at(32).enabled);  // the dialog has the options meanwhile
   EXPECT_EQ(shell_.StatusHelp(54), "Display a floating dialog with all options on this menu");
