@@ -64,9 +64,9 @@ TEST_F(GraphFrameTest, LaysOutTheFrameAndItsMapping) {
 
   const auto lines = Lines();
   ASSERT_EQ(lines.size(), 98U);
-  EXPECT_EQ(lines[0], "rect 21 26 521 326 FFFFFF w1 d0 fill");
-  EXPECT_EQ(lines[1], "rect 21 26 521 326 000000 w1 d0 outline");
-  EXPECT_EQ(lines.back(), "frame 21 326 500 300");
+  EXPECT_THAT((std::vector{lines[0], lines[1], lines.back()}),
+              ElementsAre("rect 21 26 521 326 FFFFFF w1 d0 fill",
+                          "rect 21 26 521 326 000000 w1 d0 outline", "frame 21 326 500 300"));
   EXPECT_EQ(window.State().pen, (Pen{kBlack, 1, 0}));
 }
 
@@ -166,12 +166,10 @@ TEST_F(GraphFrameTest, LabelsNumericAxes) {
 TEST_F(GraphFrameTest, SizesTheLeftMargin) {
   GraphDescriptor d = SensitivityGraph();
   window.DrawGraph(d, kLayer);
-  EXPECT_EQ(window.Frame().margin, 16);  // widest label "90" below 0.99 * 100
-
+  const int labels = window.Frame().margin;  // widest label "90" below 0.99 * 100
   d.yLabel = "kOhm";
   window.DrawGraph(d, kLayer);
-  EXPECT_EQ(window.Frame().margin, 28);
-
+  EXPECT_EQ(std::pair(labels, window.Frame().margin), std::pair(16, 28));
   window.DrawGraphTitled("Re max Sens.", d, kLayer);
   EXPECT_EQ(window.Frame().margin, 86);
   for (const std::string& line : LinesOfKind(window, kLayer, "text")) {

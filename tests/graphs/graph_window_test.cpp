@@ -76,15 +76,12 @@ TEST_F(GraphWindowTest, RecordsPrimitivesWithThePenOfTheirTime) {
 }
 
 TEST_F(GraphWindowTest, PushAndPopRestorePenAndFont) {
-  window.SetColour(kBlue);
-  window.SetWidth(2);
-  window.SetDash(3);
-  window.SetFont(1);
+  const auto set = [&](Colour colour, int width, int dash, int font) {
+    window.SetColour(colour), window.SetWidth(width), window.SetDash(dash), window.SetFont(font);
+  };
+  set(kBlue, 2, 3, 1);
   window.PushState();
-  window.SetColour(kRed);
-  window.SetWidth(1);
-  window.SetDash(0);
-  window.SetFont(0);
+  set(kRed, 1, 0, 0);
   window.PopState();
   EXPECT_EQ(window.State(), (PenState{Pen{kBlue, 2, 3}, 1}));
   window.PopState();  // nothing pushed: unchanged

@@ -24,17 +24,14 @@ class SheetNotesTest : public ::testing::Test {
 };
 
 TEST_F(SheetNotesTest, CaptionAboveAndKeyBelowTakeTheirLines) {
-  const struct {
-    SheetNotes notes;
-    SheetLayout layout;
-  } cases[] = {
+  const std::pair<SheetNotes, SheetLayout> cases[] = {
       {{"", {}}, {640, 480, 0, 480, 480}},
       {{"Maker", {}}, {640, 480, 19, 461, 480}},
       {{"Maker", -40}, {640, 480, 19, 413, 432}},
       {{"", -20}, {640, 480, 0, 432, 432}},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(LayOutSheet(640, 480, c.notes, metrics), c.layout) << c.notes.caption;
+  for (const auto& [notes, layout] : cases) {
+    EXPECT_EQ(LayOutSheet(640, 480, notes, metrics), layout) << notes.caption;
   }
 }
 
