@@ -11,6 +11,8 @@
 #include <sstream>
 #include <vector>
 
+#include "wav/wav_image.h"
+
 namespace zef::gui {
 namespace {
 
@@ -21,23 +23,13 @@ constexpr std::string_view kPhaseSample = "data/samples/coax-zef2-v2.txt";
 
 class ExportModeTest : public ::testing::Test {
  protected:
-  // One folder per test: ctest may run the tests of this binary side by side.
-  ExportModeTest()
-      : dir_(fs::temp_directory_path() /
-             (std::string("zef_export_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  ~ExportModeTest() override { fs::remove_all(dir_); }
-
   int Run(std::vector<std::string_view> args) {
     err_.str("");
     return RunExport(args, err_);
   }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
+  std::string Path(const char* name) const { return dir_.Path(name).string(); }
 
-  fs::path dir_;
+  const wav::testing::TempDir dir_;  // one per test: ctest may run them side by side
   std::ostringstream err_;
 };
 
