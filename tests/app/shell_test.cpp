@@ -47,24 +47,20 @@ class ShellTest : public ::testing::Test {
 };
 
 TEST_F(ShellTest, StartUpMessagesAndCommandLine) {
-  struct Case {
-    std::string file;
-    std::vector<Box> boxes;
-    bool loaded;
-  };
   const Box noOptions{'M', "Failed to load options, defaults set"};
-  const Case cases[] = {
+  // The file on the command line: the boxes shown and whether it was read.
+  const std::tuple<std::string, std::vector<Box>, bool> cases[] = {
       {"", {noOptions}, false},
       {"notes.doc", {noOptions, {'M', "** Not a ZEF text or binary file:##notes.doc"}}, false},
       {"gone.TXT", {noOptions, {'M', "** File does not exist **"}}, false},
       {kZef1, {noOptions}, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& [file, boxes, loaded] : cases) {
     testing::FakeShellPlatform desktop;
     Shell shell(desktop, errors_, {dir_.Path("none"), dir_.Path("none"), "zefview", ""}, false);
-    shell.Start(c.file);
-    EXPECT_EQ(desktop.boxes.boxes, c.boxes) << c.file;
-    EXPECT_EQ(shell.State().fileLoaded, c.loaded) << c.file;
+    shell.Start(file);
+    EXPECT_EQ(std::pair(desktop.boxes.boxes, shell.State().fileLoaded), std::pair(boxes, loaded))
+        << file;
   }
 }
 
@@ -120,13 +116,8 @@ TEST_F(ShellTest, ViewSwitchesKeepTheCameraAngles) {
 }
 
 TEST_F(ShellTest, ZoomStaysWithinItsLimits) {
-  struct Case {
-    std::vector<int> presses;
-    int balloonRange;
-    float distance;
-    int polarRange;
-  };
-  const Case cases[] = {
+  // Buttons pressed: the balloon range, its camera distance and the polar range.
+  const std::tuple<std::vector<int>, int, float, int> cases[] = {
       {{kUpperZoomOut}, -40, 300, 50},
       {{kUpperZoomIn}, -30, 150, 50},
       {{kUpperZoomIn, kUpperZoomIn, kUpperZoomIn}, -20, 100, 50},
@@ -135,12 +126,12 @@ TEST_F(ShellTest, ZoomStaysWithinItsLimits) {
       {{kPolarsRadio + 1, kLowerZoomIn, kLowerZoomIn}, -20, 100, 50},  // colour maps: balloon range
       {{kPolarsRadio + 2, kLowerZoomIn, kUpperZoomIn}, -30, 150, 50},  // EA data: hidden, no effect
   };
-  for (const Case& c : cases) {
+  for (const auto& [presses, balloon, distance, polar] : cases) {
     Started(kZef1);
-    for (const int id : c.presses) shell_.ControlCommand(id);
-    EXPECT_EQ(State().balloonRange, c.balloonRange) << c.presses.size();
-    EXPECT_EQ(State().balloonCamera.distance, c.distance) << c.presses.size();
-    EXPECT_EQ(State().polarRange, c.polarRange) << c.presses.size();
+    for (const int id : presses) shell_.ControlCommand(id);
+    EXPECT_EQ(std::tuple(State().balloonRange, State().balloonCamera.distance, State().polarRange),
+              std::tuple(balloon, distance, polar))
+        << presses.size();
   }
 }
 
@@ -162,18 +153,12 @@ TEST(PolarRange, TicChangesAndButtonStates) {
 }
 
 TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
-  struct Case {
-    int id;
-    LowerView lower;
-    Changes changes;
-    int polarRange;
-  };
-  const Case cases[] = {
-      {option_id::kTics6Db, LowerView::kPolars, kUpperChanged | kLowerChanged | kControlsChanged,
-       48},
+  const Changes all = kUpperChanged | kLowerChanged | kControlsChanged;
+  // The option, the lower view shown: what to rebuild, and the polar range after.
+  const std::tuple<int, LowerView, Changes, int> cases[] = {
+      {option_id::kTics6Db, LowerView::kPolars, all, 48},
       {option_id::kTics10Db, LowerView::kEaData, kUpperChanged | kControlsChanged, 50},
-      {option_id::kShade, LowerView::kColorMaps, kUpperChanged | kLowerChanged | kControlsChanged,
-       50},
+      {option_id::kShade, LowerView::kColorMaps, all, 50},
       {option_id::kSymmetry, LowerView::kEaData, kUpperChanged | kControlsChanged, 50},
       {option_id::kDi, LowerView::kPolars, kSheetChanged, 50},
       {option_id::kFixedScales, LowerView::kPolars, kNoChange, 50},
@@ -182,38 +167,35 @@ TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
       {option_id::kSteppedCurves, LowerView::kColorMaps, kLowerChanged, 50},
       {option_id::kDxfFaces, LowerView::kPolars, kNoChange, 50},
   };
-  for (const Case& c : cases) {
+  for (const auto& [id, lower, changes, polarRange] : cases) {
     Started(kZef1);
-    shell_.ControlCommand(kPolarsRadio + static_cast<int>(c.lower));
-    EXPECT_EQ(shell_.MenuCommand(c.id), c.changes) << c.id;
-    EXPECT_EQ(State().polarRange, c.polarRange) << c.id;
+    shell_.ControlCommand(kPolarsRadio + static_cast<int>(lower));
+    EXPECT_EQ(shell_.MenuCommand(id), changes) << id;
+    EXPECT_EQ(State().polarRange, polarRange) << id;
   }
 }
 
 TEST_F(ShellTest, ControlsShownForEachView) {
-  struct Case {
-    std::vector<int> presses;
-    bool upperZoom, lowerZoom, lowerIn, lowerOut, bars, combo;
+  // Buttons pressed: upper zoom shown, lower zoom shown, its in and out, spectra bars, band combo.
+  const std::pair<std::vector<int>, std::string> cases[] = {
+      {{}, "111001"},
+      {{kPolarsRadio + 1}, "111001"},
+      {{kPolarsRadio + 1, kUpperZoomIn, kUpperZoomIn}, "110101"},
+      {{kPolarsRadio + 2}, "101001"},
+      {{kPolarsRadio + 3}, "101011"},
+      {{kCabinetRadio, kPolarsRadio + 3}, "001010"},
+      {{kCabinetRadio}, "011001"},
   };
-  const Case cases[] = {
-      {{}, true, true, true, false, false, true},
-      {{kPolarsRadio + 1}, true, true, true, false, false, true},
-      {{kPolarsRadio + 1, kUpperZoomIn, kUpperZoomIn}, true, true, false, true, false, true},
-      {{kPolarsRadio + 2}, true, false, true, false, false, true},
-      {{kPolarsRadio + 3}, true, false, true, false, true, true},
-      {{kCabinetRadio, kPolarsRadio + 3}, false, false, true, false, true, false},
-      {{kCabinetRadio}, false, true, true, false, false, true},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [presses, expected] : cases) {
     Started(kZef2);
-    for (const int id : c.presses) shell_.ControlCommand(id);
+    for (const int id : presses) shell_.ControlCommand(id);
     const DialogControls got = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
-    const std::vector<bool> shown = {got.upperZoomShown,   got.lowerZoomShown,
-                                     got.lowerZoomIn,      got.lowerZoomOut,
-                                     got.spectraBarsShown, got.bandComboEnabled};
-    EXPECT_EQ(shown,
-              (std::vector<bool>{c.upperZoom, c.lowerZoom, c.lowerIn, c.lowerOut, c.bars, c.combo}))
-        << c.presses.size();
+    std::string shown;
+    for (const bool on : {got.upperZoomShown, got.lowerZoomShown, got.lowerZoomIn, got.lowerZoomOut,
+                          got.spectraBarsShown, got.bandComboEnabled}) {
+      shown += on ? '1' : '0';
+    }
+    EXPECT_EQ(shown, expected) << presses.size();
   }
   const DialogControls zef2 = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
   EXPECT_EQ(zef2.columnLabels.front(), "63");
@@ -249,13 +231,8 @@ TEST_F(ShellTest, BandWindowScrollsWithinTheBandRange) {
 
 TEST_F(ShellTest, SpectraDirectionScrolls) {
   Started(kZef2);
-  struct Step {
-    int id;
-    ScrollAction action;
-    int thumb;
-    SpectraDirection after;
-  };
-  const Step steps[] = {
+  // Scroll bar, action and thumb position: arc and point after.
+  const std::tuple<int, ScrollAction, int, std::pair<int, int>> steps[] = {
       {kSpectraHorizontal, ScrollAction::kPageUp, 0, {18, 0}},
       {kSpectraHorizontal, ScrollAction::kLineUp, 0, {19, 0}},
       {kSpectraHorizontal, ScrollAction::kPageDown, 0, {18, 0}},
@@ -266,10 +243,9 @@ TEST_F(ShellTest, SpectraDirectionScrolls) {
       {kSpectraVertical, ScrollAction::kThumb, 0, {0, 36}},
       {kSpectraVertical, ScrollAction::kLineDown, 0, {0, 36}},
   };
-  for (const Step& s : steps) {
-    shell_.Scroll(s.id, s.action, s.thumb);
-    EXPECT_EQ(State().spectra[1].arc, s.after.arc);
-    EXPECT_EQ(State().spectra[1].point, s.after.point);
+  for (const auto& [id, action, thumb, after] : steps) {
+    shell_.Scroll(id, action, thumb);
+    EXPECT_EQ(std::pair(State().spectra[1].arc, State().spectra[1].point), after);
   }
 }
 
