@@ -35,12 +35,11 @@ TEST_F(GraphWindowTest, HandsOutAndReleasesLayers) {
   window.ClearLayer(1);
   EXPECT_EQ(window.CurrentLayer(), 1);
   EXPECT_EQ(window.NewLayer(), 2);
-  EXPECT_EQ(window.LayersInUse(), 0b111U);
-  EXPECT_EQ(window.VisibleLayers(), 0b101U);  // ClearLayer leaves visibility alone
+  // ClearLayer leaves visibility alone.
+  EXPECT_EQ(std::pair(window.LayersInUse(), window.VisibleLayers()), std::pair(0b111U, 0b101U));
 
   window.ReleaseLayer(0);
-  EXPECT_EQ(window.LayersInUse(), 0b110U);
-  EXPECT_EQ(window.VisibleLayers(), 0b100U);
+  EXPECT_EQ(std::pair(window.LayersInUse(), window.VisibleLayers()), std::pair(0b110U, 0b100U));
   EXPECT_EQ(window.NewLayer(), 0);
 
   window.ClearLayer(32);  // out of range: nothing changes
