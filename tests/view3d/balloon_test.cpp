@@ -49,14 +49,13 @@ TEST(BalloonMesh, RadiusGrowsWithTheLevelFromMinusV) {
   EXPECT_EQ(ViewSizeOfRange(-30), 30);
   EXPECT_EQ(ViewSizeOfRange(-20), 20);
   EXPECT_EQ(ViewSizeOfRange(-50), std::nullopt);
-  struct Row {
-    float level, viewSize, offset, radius;
-  };
-  const Row rows[] = {{0, 60, 0, 60},      {-10, 20, 5, 5},     {3, 30, 0, 33},
-                      {-60, 60, 0, 0.01f}, {-75, 60, 0, 0.01f}, {-10, 20, 12, 0.01f},
-                      {NAN, 20, 0, 0.01f}};
-  for (const Row& r : rows)
-    EXPECT_EQ(BalloonRadius(r.level, r.viewSize, r.offset), r.radius) << r.level;
+  // Level, view size and offset: the radius.
+  const std::tuple<float, float, float, float> rows[] = {
+      {0, 60, 0, 60},      {-10, 20, 5, 5},      {3, 30, 0, 33},     {-60, 60, 0, 0.01f},
+      {-75, 60, 0, 0.01f}, {-10, 20, 12, 0.01f}, {NAN, 20, 0, 0.01f}};
+  for (const auto& [level, viewSize, offset, radius] : rows) {
+    EXPECT_EQ(BalloonRadius(level, viewSize, offset), radius) << level;
+  }
 }
 
 TEST(BalloonMesh, ArcZeroPointsUpAndAQuarterTurnLeft) {
@@ -75,22 +74,19 @@ TEST(BalloonMesh, ArcZeroPointsUpAndAQuarterTurnLeft) {
 
 TEST(BalloonMesh, MeasuredArcsFollowTheSymmetry) {
   using model::Symmetry;
-  struct Row {
-    Symmetry symmetry;
-    std::vector<int> measured;
-  };  // of arcs 0, 9, 10, 18, 27, 30
-  const Row rows[] = {{Symmetry::Full, {0, 9}},
-                      {Symmetry::Vertical, {0, 9, 27, 30}},
-                      {Symmetry::Horizontal, {0, 9, 10, 18}},
-                      {Symmetry::None, {0, 9, 10, 18, 27, 30}},
-                      {Symmetry::Rotational, {0}},
-                      {Symmetry::Polar, {0, 9, 18, 27}}};
-  for (const Row& r : rows) {
+  // The measured ones of arcs 0, 9, 10, 18, 27 and 30.
+  const std::pair<Symmetry, std::vector<int>> rows[] = {{Symmetry::Full, {0, 9}},
+                                                        {Symmetry::Vertical, {0, 9, 27, 30}},
+                                                        {Symmetry::Horizontal, {0, 9, 10, 18}},
+                                                        {Symmetry::None, {0, 9, 10, 18, 27, 30}},
+                                                        {Symmetry::Rotational, {0}},
+                                                        {Symmetry::Polar, {0, 9, 18, 27}}};
+  for (const auto& [symmetry, expected] : rows) {
     std::vector<int> measured;
     for (const int arc : {0, 9, 10, 18, 27, 30}) {
-      if (IsMeasuredArc(r.symmetry, model::kZef1Grid, arc)) measured.push_back(arc);
+      if (IsMeasuredArc(symmetry, model::kZef1Grid, arc)) measured.push_back(arc);
     }
-    EXPECT_EQ(measured, r.measured) << static_cast<int>(r.symmetry);
+    EXPECT_EQ(measured, expected) << static_cast<int>(symmetry);
   }
 }
 
