@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {

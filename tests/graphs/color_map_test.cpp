@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/shade_palette.h"
-#include "graphs/view_inputs.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {

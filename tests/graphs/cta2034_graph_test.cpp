@@ -5,9 +5,8 @@
 
 #include <string>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
-#include "graphs/view_inputs.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {

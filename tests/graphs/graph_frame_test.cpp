@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/graph_window.h"
-#include "graphs/sensitivity_graph.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {

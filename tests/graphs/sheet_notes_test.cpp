@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/picture.h"
-#include "graphs/recording_canvas.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {

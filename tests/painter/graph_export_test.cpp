@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "graphs/sensitivity_graph.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 #include "painter/qt_font_metrics.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "view3d/scene.h"
 #include "view3d/scene_picture.h"
 
