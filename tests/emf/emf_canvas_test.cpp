@@ -13,6 +13,7 @@
 #include "emf/emf_text.h"
 #include "emf/pixel_rects.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/graph_window.h"
 #include "graphs/picture.h"
 #include "model/message_sink.h"
@@ -21,7 +22,6 @@ namespace zef::emf {
 namespace {
 
 using graphs::FixedFontMetrics;
-using graphs::GraphDescriptor;
 using graphs::GraphWindow;
 using graphs::kBlue;
 using graphs::kRed;
@@ -151,18 +151,7 @@ class EmfCanvasTest : public ::testing::Test {
  protected:
   EmfCanvasTest() {
     window_.NewLayer();
-    GraphDescriptor d;
-    d.left = d.top = 5;
-    d.right = 190;
-    d.bottom = 110;
-    d.xMax = 10;
-    d.xStep = 1;
-    d.yMax = 50;
-    d.yStep = 10;
-    d.xGrid = d.yGrid = true;
-    d.yLabel = "dB";
-    d.title = "Levels";
-    window_.DrawGraph(d, 0);
+    window_.DrawGraph(graphs::SensitivityGraphIn(190, 110), 0);
     window_.ClearLayer(window_.NewLayer());
     window_.SetColour(kRed);
     window_.SetDash(2);
