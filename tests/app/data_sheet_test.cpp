@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/data_sheet.h"
-#include "app/sheet_set.h"
+#include "app/fake_platform.h"
 
 namespace zef::app {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "app/desktop_fake.h"
 #include "app/desktop_links.h"
+#include "app/fake_platform.h"
 #include "app/outside_programs.h"
 #include "app/picture_file_name.h"
 #include "wav/wav_image.h"

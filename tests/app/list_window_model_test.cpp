@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/desktop_fake.h"
+#include "app/fake_platform.h"
 #include "app/list_window_model.h"
 
 namespace zef::app {

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/derived_figures.h"
+#include "app/fake_platform.h"
 #include "app/message_text.h"
 #include "binary/binary_fixture.h"
 #include "binary/binary_writer.h"
-#include "open_flow_fixture.h"
 #include "textformat/minimal_file.h"
 
 namespace zef::app::testing {

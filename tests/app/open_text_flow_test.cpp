@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "analysis/directivity.h"
+#include "app/fake_platform.h"
 #include "minimal_variants.h"
-#include "open_flow_fixture.h"
 #include "textformat/minimal_file.h"
 #include "textformat/text_reader.h"
 #include "textformat/text_writer.h"

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/dialog_ids.h"
+#include "app/fake_platform.h"
 #include "app/option_commands.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
-#include "fake_shell_platform.h"
 #include "wav/wav_image.h"
 
 namespace zef::app {

@@ -6,12 +6,12 @@
 
 #include "app/color_map_readout.h"
 #include "app/dialog_ids.h"
+#include "app/fake_platform.h"
 #include "app/lower_graph.h"
 #include "app/main_menu.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
 #include "app/upper_graph.h"
-#include "fake_shell_platform.h"
 #include "graphs/fixed_font_metrics.h"
 #include "model/bands.h"
 #include "model/message_sink.h"

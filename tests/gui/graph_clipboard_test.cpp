@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/desktop_fake.h"
+#include "app/fake_platform.h"
 #include "graphs/graph_fixtures.h"
 #include "gui/qt_clipboard.h"
 #include "gui/save_graph_dialog.h"

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 
-#include "app/desktop_fake.h"
+#include "app/fake_platform.h"
 
 namespace zef::gui {
 namespace {
