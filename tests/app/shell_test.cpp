@@ -91,8 +91,7 @@ TEST_F(ShellTest, OpenResetsTheViewsAndStartsTheBlinkers) {
   desktop_.chosen = {"missing.TXT"};
   EXPECT_EQ(shell_.MenuCommand(10), kNoChange);
   EXPECT_EQ(Boxes(), (std::vector<Box>{{'M', "** File does not exist **"}}));
-  EXPECT_EQ(shell_.CurrentFile(), "missing.TXT");
-  EXPECT_TRUE(State().fileLoaded);
+  EXPECT_EQ(std::tuple(shell_.CurrentFile(), State().fileLoaded), std::tuple("missing.TXT", true));
 }
 
 TEST_F(ShellTest, ViewSwitchesKeepTheCameraAngles) {
@@ -105,14 +104,13 @@ TEST_F(ShellTest, ViewSwitchesKeepTheCameraAngles) {
   Press({kFrontView, kCabinetKindFirst + 4});
   EXPECT_EQ(std::tuple(State().upper, State().cabinet, Angles()),
             std::tuple(UpperView::kCabinet3D, CabinetKind::kDxf, std::pair(90.0f, 0.0f)));
-  Press({kSideView});
-  EXPECT_EQ(Angles(), std::pair(0.0f, 0.0f));
-  EXPECT_EQ(State().balloonCamera.azimuth, 90.0f);  // only the shown view's camera moved
-  EXPECT_EQ(State().cabinetCamera.distance, 5.0f);
+  Press({kSideView});  // only the shown view's camera moves
+  EXPECT_EQ(std::tuple(Angles(), State().balloonCamera.azimuth, State().cabinetCamera.distance),
+            std::tuple(std::pair(0.0f, 0.0f), 90.0f, 5.0f));
   desktop_.chosen = {kZef1};
   shell_.MenuCommand(10);  // a read shows the balloon with the cabinet's angles
-  EXPECT_EQ(State().upper, UpperView::kBalloon3D);
-  EXPECT_EQ(Angles(), std::pair(0.0f, 0.0f));
+  EXPECT_EQ(std::pair(State().upper, Angles()),
+            std::pair(UpperView::kBalloon3D, std::pair(0.0f, 0.0f)));
 }
 
 TEST_F(ShellTest, ZoomStaysWithinItsLimits) {
@@ -198,9 +196,9 @@ TEST_F(ShellTest, ControlsShownForEachView) {
     EXPECT_EQ(shown, expected) << presses.size();
   }
   const DialogControls zef2 = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
-  EXPECT_EQ(zef2.columnLabels.front(), "63");
-  EXPECT_EQ(std::pair(zef2.arcMaximum, zef2.pointMaximum), std::pair(71, 36));
-  EXPECT_EQ(std::pair(zef2.bandsDown, zef2.bandsUp), std::pair(false, true));
+  EXPECT_EQ(std::tuple(zef2.columnLabels.front(), zef2.arcMaximum, zef2.pointMaximum,
+                       zef2.bandsDown, zef2.bandsUp),
+            std::tuple("63", 71, 36, false, true));
 }
 
 TEST_F(ShellTest, QAndDiToggle) {
@@ -224,8 +222,8 @@ TEST_F(ShellTest, BandWindowScrollsWithinTheBandRange) {
   EXPECT_EQ(std::pair(State().bandWindowFirst, State().bandWindowLast), std::pair(21, 29));
   Started(kZef1);
   EXPECT_EQ(shell_.ControlCommand(kBandsUp), kNoChange);
-  EXPECT_EQ(shell_.ControlCommand(kBandCombo, 2), kUpperChanged | kLowerChanged);
-  EXPECT_EQ(State().selectedBand, 3);
+  EXPECT_EQ(std::pair(shell_.ControlCommand(kBandCombo, 2), State().selectedBand),
+            std::pair(kUpperChanged | kLowerChanged, 3));
   EXPECT_EQ(shell_.ControlCommand(kBandCombo, 20), kNoChange);
 }
 
