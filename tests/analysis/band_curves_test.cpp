@@ -27,18 +27,12 @@ Spectrum Aes2Shape(int lower, int upper) {
 }
 
 TEST(Spectra, Aes2DecadeSitsOnTheLowestBand) {
-  const struct {
-    FormatKind kind;
-    int minBand;
-    int lower;
-    int upper;
-  } cases[] = {{FormatKind::Zef2, 3, 3, 13},
-               {FormatKind::Zef1, 1, 3, 13},
-               {FormatKind::Zef2, 25, 25, 29},
-               {FormatKind::Zef1, 9, 27, 29}};
-  for (const auto& c : cases) {
-    const auto set = WithMethod(c.kind, c.minBand, TestMethod::Aes2_1984);
-    EXPECT_EQ(TestSpectrum(set), Aes2Shape(c.lower, c.upper)) << c.minBand;
+  // Kind and lowest band: the bands of the flat decade.
+  for (const auto& [kind, minBand, lower, upper] :
+       {std::tuple{FormatKind::Zef2, 3, 3, 13}, std::tuple{FormatKind::Zef1, 1, 3, 13},
+        std::tuple{FormatKind::Zef2, 25, 25, 29}, std::tuple{FormatKind::Zef1, 9, 27, 29}}) {
+    const auto set = WithMethod(kind, minBand, TestMethod::Aes2_1984);
+    EXPECT_EQ(TestSpectrum(set), Aes2Shape(lower, upper)) << minBand;
     EXPECT_EQ(TestSpectrumMaximum(set), 0.0f);
   }
 }
@@ -58,14 +52,15 @@ TEST(Spectra, StandardAndCustomSpectraWithTheirNames) {
   EXPECT_EQ(TestSpectrumMaximum(custom), -10000.0f);
   custom.info->customSpectrum[7] = -3.5f;
   custom.info->customSpectrum[8] = -6.0f;
-  EXPECT_EQ(TestSpectrumMaximum(custom), -3.5f);
-  EXPECT_EQ(TestSpectrum(custom)[7], -3.5f);
-  EXPECT_EQ(TestSpectrum(custom)[0], model::kNoData);
-
-  EXPECT_STREQ(TestSpectrumName(TestMethod::Aes2_1984), "AES2-1984 spectrum");
-  EXPECT_STREQ(TestSpectrumName(TestMethod::Iec268_1), "IEC-268-1 spectrum");
-  EXPECT_STREQ(TestSpectrumName(TestMethod::Eia426B), "EIA-426-B spectrum");
-  EXPECT_STREQ(TestSpectrumName(TestMethod::Custom), "custom spectrum");
+  EXPECT_EQ(
+      std::tuple(TestSpectrumMaximum(custom), TestSpectrum(custom)[7], TestSpectrum(custom)[0]),
+      std::tuple(-3.5f, -3.5f, model::kNoData));
+  std::string names;
+  for (const TestMethod method :
+       {TestMethod::Aes2_1984, TestMethod::Iec268_1, TestMethod::Eia426B, TestMethod::Custom}) {
+    names += TestSpectrumName(method) + std::string("|");
+  }
+  EXPECT_EQ(names, "AES2-1984 spectrum|IEC-268-1 spectrum|EIA-426-B spectrum|custom spectrum|");
 }
 
 TEST(Spectra, PowerAverageTakesTheFirstRunOfGivenValues) {
@@ -96,8 +91,8 @@ TEST(Spectra, SensitivityReferenceOverTheBandsWithAValue) {
   EXPECT_FLOAT_EQ(reference.average,
                   static_cast<float>(10 * std::log10((3e9 + std::pow(10.0, 9.6)) / 4)));
   set.info->type = model::SpeakerType::Powered;
-  EXPECT_EQ(ComputeSensitivityReference(set).maximum, 0.0f);
-  EXPECT_EQ(ComputeSensitivityReference(set).average, 0.0f);
+  const SensitivityReference powered = ComputeSensitivityReference(set);
+  EXPECT_EQ(std::pair(powered.maximum, powered.average), std::pair(0.0f, 0.0f));
 }
 
 }  // namespace

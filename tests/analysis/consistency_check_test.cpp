@@ -51,6 +51,11 @@ void Fill(DataSet& set, PerBand which, float low, float high) {
   }
 }
 
+const std::string kSpread = "Balloon error at band 63 Hz:####On-axis values differ";
+const std::string kContinue =
+    " dB between arcs##(< 1.0 dB is accepted,##1.0 - 2.0 dB gives a warning,##> 2.0 dB is "
+    "rejected).####Continue?";
+
 TEST(CheckData, PassesACleanSetOfEitherKindSilently) {
   for (auto set : {Zef1(), testing::CleanSet(FormatKind::Zef2, 0, 29)}) {
     EXPECT_EQ(Check(set), (Outcome{true, {}}));
@@ -79,10 +84,7 @@ TEST(CheckData, ValuesAreAcceptedQuestionedOrRejected) {
   const std::string impedance = "Data error at band 1000 Hz:####Impedance must be > 0.0";
   const std::string huge =
       "question: Data warning at band 1000 Hz:####Impedance is > 100000 Ohm.##Are you sure?";
-  const std::string spread = "Balloon error at band 63 Hz:####On-axis values differ";
-  const std::string continueQ =
-      " dB between arcs##(< 1.0 dB is accepted,##1.0 - 2.0 dB gives a warning,##> 2.0 dB is "
-      "rejected).####Continue?";
+  const std::string rejected = "  2.50 dB between arcs (>2.0 dB is rejected)";
   const auto flat = [](std::string name) {
     return "question: Values given for " + name +
            " has no, or##almost no, variation over frequency.##Are you sure?";
@@ -106,12 +108,10 @@ TEST(CheckData, ValuesAreAcceptedQuestionedOrRejected) {
       {impedanceAt(100000.5f), {true}, {true, {huge}}},
       {impedanceAt(100000.5f), {false}, {false, {huge}}},
       {arcAt(91.0f), {}, {true, {}}},
-      {arcAt(91.1f), {true}, {true, {"question: " + spread + "  1.10" + continueQ}}},
-      {arcAt(92.0f), {true}, {true, {"question: " + spread + "  2.00" + continueQ}}},
-      {arcAt(92.0f), {false}, {false, {"question: " + spread + "  2.00" + continueQ}}},
-      {arcAt(92.5f),
-       {},
-       {false, {"error: " + spread + "  2.50 dB between arcs (>2.0 dB is rejected)"}}},
+      {arcAt(91.1f), {true}, {true, {"question: " + kSpread + "  1.10" + kContinue}}},
+      {arcAt(92.0f), {true}, {true, {"question: " + kSpread + "  2.00" + kContinue}}},
+      {arcAt(92.0f), {false}, {false, {"question: " + kSpread + "  2.00" + kContinue}}},
+      {arcAt(92.5f), {}, {false, {"error: " + kSpread + rejected}}},
       {split(PerBand::Impedance, 8.0f, 8.0f), {false}, {false, {flat("Impedance")}}},
       {split(PerBand::Sensitivity, 95.0f, 95.2f), {}, {true, {}}},
       {split(PerBand::Impedance, 8.0f, 8.19f), {true}, {true, {flat("Impedance")}}},
@@ -138,10 +138,7 @@ TEST(CheckData, OnAxisSpreadIsJudgedOnTheWrittenDecimals) {
   EXPECT_EQ(Check(set).boxes, Boxes{});
   // A decimal comma is honoured; arbitrary reference levels are not compared at all.
   set.data.OnAxis(1, 1) = 91.8f;
-  EXPECT_EQ(Check(set, {true}, true).boxes,
-            Boxes{"question: Balloon error at band 63 Hz:####On-axis values differ  1,50 dB "
-                  "between arcs##(< 1.0 dB is accepted,##1.0 - 2.0 dB gives a warning,##> 2.0 "
-                  "dB is rejected).####Continue?"});
+  EXPECT_EQ(Check(set, {true}, true).boxes, Boxes{"question: " + kSpread + "  1,50" + kContinue});
   set.data.OnAxis(1, 1) = 95.0f;
   set.info->balloonRef = model::BalloonRef::Arbitrary;
   EXPECT_TRUE(Check(set).passed);

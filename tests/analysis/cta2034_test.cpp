@@ -31,8 +31,7 @@ TEST(Cta2034, OmnidirectionalSetGivesEqualCurvesAndNoDirectivity) {
   for (const FormatKind kind : {FormatKind::Zef1, FormatKind::Zef2}) {
     const auto set = testing::CleanSet(kind, 3, 4);  // sensitivity 88 and 89 dB
     const CtaCurves curves = ComputeCta2034(set);
-    EXPECT_EQ(curves.range.first, 3);
-    EXPECT_EQ(curves.range.last, 4);
+    EXPECT_EQ(std::pair(curves.range.first, curves.range.last), std::pair(3, 4));
     for (int band = 3; band <= 4; ++band) {
       const CtaBand& b = curves.bands[band];
       EXPECT_TRUE(b.absolute);
@@ -46,13 +45,8 @@ TEST(Cta2034, OmnidirectionalSetGivesEqualCurvesAndNoDirectivity) {
 }
 
 TEST(Cta2034, OneLoudDirectionLandsInTheCurvesThatHoldIt) {
-  struct Row {
-    FormatKind kind;
-    int arc;
-    int point;
-    std::string curves;  // the directional curves that rise
-  };
-  const Row rows[] = {
+  // A loud point of an arc: the directional curves that rise.
+  const std::tuple<FormatKind, int, int, std::string> rows[] = {
       {FormatKind::Zef1, 0, 0, "onAxis listeningWindow earlyReflections frontWall"},
       {FormatKind::Zef1, 0, 1, "listeningWindow"},
       {FormatKind::Zef1, 18, 1, "listeningWindow"},
@@ -70,16 +64,16 @@ TEST(Cta2034, OneLoudDirectionLandsInTheCurvesThatHoldIt) {
       {FormatKind::Zef2, 54, 16, "earlyReflections sideWall"},
       {FormatKind::Zef2, 0, 12, "earlyReflections ceilingBounce"},
   };
-  for (const Row& row : rows) {
-    auto set = RelativeSet(row.kind, [](double, double) { return 0.0f; });
-    set.data.Arc(3, row.arc)[row.point] = 10.0f;
+  for (const auto& [kind, arc, point, curves] : rows) {
+    auto set = RelativeSet(kind, [](double, double) { return 0.0f; });
+    set.data.Arc(3, arc)[point] = 10.0f;
     const CtaBand band = ComputeCta2034(set).bands[3];
     EXPECT_FALSE(band.absolute);
     std::string risen;
     for (const CtaCurve curve : kDirectional) {
       if (band[curve] > 1e-4) risen += (risen.empty() ? "" : " ") + std::string(CtaCurveKey(curve));
     }
-    EXPECT_EQ(risen, row.curves) << "arc " << row.arc << " point " << row.point;
+    EXPECT_EQ(risen, curves) << "arc " << arc << " point " << point;
     EXPECT_GT(band[CtaCurve::SoundPower], 0.0f);
   }
 }

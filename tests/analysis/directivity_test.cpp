@@ -56,38 +56,31 @@ TEST(Directivity, OmnidirectionalFullSphere) {
 TEST(Directivity, OmnidirectionalHalfSphere) {
   // The grid gives the 90 degree strip its full weight although half of it
   // lies behind the baffle: Q comes out below 2 by about that strip.
-  const struct {
-    FormatKind kind;
-    float q;
-    float halfWidth;
-  } cases[] = {{FormatKind::Zef1, 1.8394f, 90 + 10 * 6.0f / 50},
-               {FormatKind::Zef2, 1.9165f, 90 + 5 * 6.0f / 50}};
-  for (const auto& c : cases) {
-    auto set = CleanSet(c.kind, 3, 3);
+  for (const auto& [kind, q, halfWidth] :
+       {std::tuple{FormatKind::Zef1, 1.8394f, 90 + 10 * 6.0f / 50},
+        std::tuple{FormatKind::Zef2, 1.9165f, 90 + 5 * 6.0f / 50}}) {
+    auto set = CleanSet(kind, 3, 3);
     FillBalloon(set, [](double theta, double) { return theta > 90 ? -50.0f : 0.0f; });
     const DirectivityFigures figures = Figures(set);
-    EXPECT_NEAR(set.data.Array(PerBand::AxialQ)[3], c.q, 1e-3);
-    EXPECT_FLOAT_EQ(set.data.Array(PerBand::HalfWidthV2)[3], c.halfWidth);
-    EXPECT_FLOAT_EQ(figures.horizontalWidth[3], 2 * c.halfWidth);
+    EXPECT_NEAR(set.data.Array(PerBand::AxialQ)[3], q, 1e-3);
+    EXPECT_FLOAT_EQ(set.data.Array(PerBand::HalfWidthV2)[3], halfWidth);
+    EXPECT_FLOAT_EQ(figures.horizontalWidth[3], 2 * halfWidth);
   }
 }
 
 TEST(Directivity, HalfWidthFindsTheMinus6Crossing) {
-  const struct {
-    std::vector<float> levels;
-    float halfWidth;
-  } cases[] = {
+  const std::pair<std::vector<float>, float> cases[] = {
       {{0, -2, -4, -6.009f}, 30.0f},
       {{0, -2, -4, -5.991f, -20}, 30 + 10 * 0.009f / 14.009f},  // only a stop is snapped
       {{0, -2, -4, -6.011f}, 20 + 10 * 2 / 2.011f},
       {{0, 3, -9}, 10 + 10 * 9 / 12.0f},
       {{-7, -8}, 0.0f},  // not normalised: never reads before point 0
   };
-  for (const auto& c : cases) {
+  for (const auto& [levels, halfWidth] : cases) {
     auto set = CleanSet(FormatKind::Zef1, 4, 4);
-    SetArcLevels(set, 4, c.levels);
+    SetArcLevels(set, 4, levels);
     ComputeHalfWidths(set.data);
-    EXPECT_FLOAT_EQ(set.data.Array(PerBand::HalfWidthH1)[4], c.halfWidth) << c.levels.back();
+    EXPECT_FLOAT_EQ(set.data.Array(PerBand::HalfWidthH1)[4], halfWidth) << levels.back();
   }
   // The rear point is never looked at: only the last inner point bounds the search.
   auto set = CleanSet(FormatKind::Zef2, 0, 0);
@@ -128,11 +121,9 @@ TEST(Directivity, MaximumDirectionIsThePowerWeightedMeanOnThePlaneLine) {
   ComputeMaxDirections(FormatKind::Zef1, set.data, figures);
   EXPECT_NEAR(figures.verticalMaxAngle[1], 20 * 100 / 101.0f, 1e-4);
   EXPECT_NEAR(figures.horizontalMaxAngle[1], -10 * 100 / 101.0f, 1e-4);
-  EXPECT_EQ(figures.verticalOffClass[1], 2);
-  EXPECT_EQ(figures.horizontalOffClass[1], 1);
-  EXPECT_EQ(figures.offAxisClass[1], 2);
-  EXPECT_TRUE(figures.horizontalOffAxis);
-  EXPECT_TRUE(figures.verticalOffAxis);
+  EXPECT_EQ(std::tuple(figures.verticalOffClass[1], figures.horizontalOffClass[1],
+                       figures.offAxisClass[1], figures.horizontalOffAxis, figures.verticalOffAxis),
+            std::tuple(2, 1, 2, true, true));
 }
 
 TEST(Directivity, BeamSteeredOffAxisInTheVerticalPlane) {
@@ -147,21 +138,17 @@ TEST(Directivity, BeamSteeredOffAxisInTheVerticalPlane) {
       return static_cast<float>(40 * std::log10((1 + cosine) / 2 + 1e-6));
     };
   };
-  const struct {
-    double steer;
-    int verticalClass;
-    bool flag;
-  } cases[] = {{0, 0, false}, {7, 1, true}, {-25, 2, true}};
-  for (const auto& c : cases) {
+  for (const auto& [steer, verticalClass, flag] :
+       {std::tuple{0.0, 0, false}, std::tuple{7.0, 1, true}, std::tuple{-25.0, 2, true}}) {
     auto set = CleanSet(FormatKind::Zef2, 8, 8);
-    FillBalloon(set, beam(c.steer));
+    FillBalloon(set, beam(steer));
     const DirectivityFigures figures = Figures(set);
-    EXPECT_NEAR(figures.horizontalMaxAngle[8], 0.0f, 1e-3) << c.steer;
-    EXPECT_NEAR(figures.verticalMaxAngle[8], c.steer, 0.01) << c.steer;
-    EXPECT_EQ(figures.verticalOffClass[8], c.verticalClass) << c.steer;
-    EXPECT_EQ(figures.offAxisClass[8], c.verticalClass) << c.steer;
-    EXPECT_FALSE(figures.horizontalOffAxis);
-    EXPECT_EQ(figures.verticalOffAxis, c.flag) << c.steer;
+    EXPECT_NEAR(figures.horizontalMaxAngle[8], 0.0f, 1e-3) << steer;
+    EXPECT_NEAR(figures.verticalMaxAngle[8], steer, 0.01) << steer;
+    EXPECT_EQ(std::tuple(figures.verticalOffClass[8], figures.offAxisClass[8],
+                         figures.horizontalOffAxis, figures.verticalOffAxis),
+              std::tuple(verticalClass, verticalClass, false, flag))
+        << steer;
   }
 }
 

@@ -15,21 +15,17 @@ namespace {
 // forms of its far field.
 
 constexpr double kPi = std::numbers::pi;
+using testing::PistonDirectivity;
 using testing::PistonLevel;
-
-double Directivity(double x) {
-  return testing::PistonDirectivity(x);
-}
-double AnalyticQ(double ka) {
-  return testing::PistonQ(ka);
-}
+using testing::PistonQ;
 
 // x where the piston is down exactly 6.0 dB, the level the widths look for.
 double MinusSixX() {
   const double target = std::pow(10.0, -6.0 / 20);
   double lo = 1;
   double hi = 3;
-  for (int i = 0; i < 60; ++i) (Directivity((lo + hi) / 2) > target ? lo : hi) = (lo + hi) / 2;
+  for (int i = 0; i < 60; ++i)
+    (PistonDirectivity((lo + hi) / 2) > target ? lo : hi) = (lo + hi) / 2;
   return lo;
 }
 
@@ -52,11 +48,11 @@ TEST(PistonAccuracy, AxialDIFollowsTheClosedForm) {
     const double step = model::GridOf(kind).stepDeg * kPi / 180;
     for (const double ka : {0.5, 1.0, 2.0, 4.0, 8.0, 12.0}) {
       const double rim = kPi * step * std::pow(10.0, PistonLevel(ka, 90) / 10);
-      const double predicted = 10 * std::log10(4 * kPi / (4 * kPi / AnalyticQ(ka) + rim));
+      const double predicted = 10 * std::log10(4 * kPi / (4 * kPi / PistonQ(ka) + rim));
       const double grid = AxialDI(Piston(kind, ka).data.Array(model::PerBand::AxialQ)[3]);
       EXPECT_NEAR(grid, predicted, 0.12 * (ka * step) * (ka * step) + 0.005)
           << "ka " << ka << " step " << step;
-      EXPECT_LE(std::fabs(grid - 10 * std::log10(AnalyticQ(ka))), 0.4) << "ka " << ka;
+      EXPECT_LE(std::fabs(grid - 10 * std::log10(PistonQ(ka))), 0.4) << "ka " << ka;
     }
   }
 }

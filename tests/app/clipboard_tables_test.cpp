@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/clipboard_tables.h"
-#include "app/sheet_set.h"
+#include "app/fake_platform.h"
 
 namespace zef::app {
 namespace {
@@ -45,7 +45,8 @@ TEST(AxialSpectrumTable, BandNamesThenValuesAndTheFileName) {
   const std::string header =
       "\t\t\"25\"\t\"31.5\"\t\"40\"\t\"50\"\t\"63\"\t\"80\"\t\"100\"\t\"125\"\t\"160\"\t\"200\""
       "\t\"250\"\t\"315\"\t\"400\"\t\"500\"\t\"630\"\t\"800\"\t\"1k\"\t\"1.25k\"\t\"1.6k\"\t\"2k\""
-      "\t\"2.5k\"\t\"3.15k\"\t\"4k\"\t\"5k\"\t\"6.3k\"\t\"8k\"\t\"10k\"\t\"12.5k\"\t\"16k\"\t\"20k\"\r\n";
+      "\t\"2.5k\"\t\"3.15k\"\t\"4k\"\t\"5k\"\t\"6.3k\"\t\"8k\"\t\"10k\"\t\"12."
+      "5k\"\t\"16k\"\t\"20k\"\r\n";
   const std::string values =
       "\"Acme\"\t\"Box 1\"\t-\t80.5\t81.0\t81.5\t82.0\t82.5\t83.0\t83.5\t84.0\t84.5\t85.0\t85.5"
       "\t86.0\t86.5\t87.0\t87.5\t88.0\t88.5\t89.0\t89.5\t90.0\t90.5\t91.0\t91.5\t92.0\t92.5"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/data_sheet.h"
-#include "app/sheet_set.h"
+#include "app/fake_platform.h"
 
 namespace zef::app {
 namespace {
@@ -31,6 +31,13 @@ std::string Cells(const DataSheet& sheet, SheetRowId row) {
     joined += (band > sheet.firstBand ? "|" : "") + sheet.Row(row).cells[band];
   }
   return joined;
+}
+
+// The named fields, each followed by "|".
+std::string Fields(const DataSheet& sheet, std::initializer_list<std::string_view> names) {
+  std::string line;
+  for (const std::string_view name : names) line += std::string(sheet.Field(name)) + "|";
+  return line;
 }
 
 TEST(DataSheet, ElectricalRowsFormatsAndMissingValues) {
@@ -124,11 +131,9 @@ TEST(DataSheet, DescriptiveFieldsInSheetOrder) {
   info.type = model::SpeakerType::Passive;
   info.radiation = model::Radiation::FullSphere;
   set.draft = 2;
-  const DataSheet comma = Sheet(set, {}, false, true);
-  EXPECT_EQ(comma.Field(field::kTypeInfo), "");
-  EXPECT_EQ(comma.Field(field::kRadiation), "fullsphere");
-  EXPECT_EQ(comma.Field(field::kRelease), "draft 2");
-  EXPECT_EQ(comma.Field(field::kWeight), "12,50");
+  EXPECT_EQ(Fields(Sheet(set, {}, false, true),
+                   {field::kTypeInfo, field::kRadiation, field::kRelease, field::kWeight}),
+            "|fullsphere|draft 2|12,50|");
 }
 
 TEST(DataSheet, ImpedanceFiguresAndMaximumInput) {
@@ -136,22 +141,15 @@ TEST(DataSheet, ImpedanceFiguresAndMaximumInput) {
   set.impedance = {0.0f, 1500.0f};
   set.info->meanImpedance = 8.04f;
   set.info->maxInputValue = 100.0f;
-  DataSheet sheet = Sheet(set);
-  EXPECT_EQ(sheet.Field(field::kNominalImpedance), "1.5k");
-  EXPECT_EQ(sheet.Field(field::kMinimumImpedance), " -");
-  EXPECT_EQ(sheet.Field(field::kAverageImpedance), "8.0");
-  EXPECT_EQ(sheet.Field(field::kMaxInput), "100.0");
-  EXPECT_EQ(sheet.Field(field::kMaxInputLevel), "20.0");
-  EXPECT_EQ(sheet.Field(field::kEquivalentPower), "");
-
+  const auto names = {field::kNominalImpedance, field::kMinimumImpedance, field::kAverageImpedance,
+                      field::kMaxInputLabel,    field::kMaxInputUnit,     field::kMaxInput,
+                      field::kMaxInputLevel,    field::kEquivalentPower};
+  EXPECT_EQ(Fields(Sheet(set), names), "1.5k| -|8.0|Max input power:|W|100.0|20.0||");
   set.info->maxInputKind = model::MaxInputKind::Voltage;
   set.info->maxInputValue = 28.28f;
-  sheet = Sheet(set, {}, false, true);
-  EXPECT_EQ(sheet.Field(field::kMaxInputLabel), "Max input voltage:");
-  EXPECT_EQ(sheet.Field(field::kMaxInputUnit), "Vrms");
-  EXPECT_EQ(sheet.Field(field::kMaxInput), "28,3");
   // 28.28 V into 8 ohms is 100 W; 3 dB more is 199.5 W, shown whole.
-  EXPECT_EQ(sheet.Field(field::kEquivalentPower), "199");
+  EXPECT_EQ(Fields(Sheet(set, {}, false, true), names),
+            "1,5k| -|8,0|Max input voltage:|Vrms|28,3|20,0|199|");
 }
 
 TEST(DataSheet, PartFieldsOnlyForVersion2PhaseData) {
@@ -161,13 +159,8 @@ TEST(DataSheet, PartFieldsOnlyForVersion2PhaseData) {
   set.systemPart.parts = 2;
   model::SetText(set.systemPart.partText, "Top");
   const auto bottomLine = [&] {
-    const DataSheet sheet = Sheet(set);
-    std::string line;
-    for (auto name : {field::kFormat, field::kBandKind, field::kVersion, field::kPart,
-                      field::kParts, field::kPartInfo}) {
-      line += std::string(sheet.Field(name)) + "|";
-    }
-    return line;
+    return Fields(Sheet(set), {field::kFormat, field::kBandKind, field::kVersion, field::kPart,
+                               field::kParts, field::kPartInfo});
   };
   EXPECT_EQ(bottomLine(), "ZEF2|1/3|2||||");
   set.info->presenceFlags |= model::presence::kPhaseData;
@@ -176,21 +169,16 @@ TEST(DataSheet, PartFieldsOnlyForVersion2PhaseData) {
 }
 
 TEST(DataSheet, BandSelectorAndColumns) {
-  struct Case {
-    FormatKind kind;
-    int first, last, selected, windowFirst, windowLast;
+  // Kind, first and last band: the band selected first and the initial window.
+  const std::tuple<FormatKind, int, int, std::tuple<int, int, int>> cases[] = {
+      {FormatKind::Zef1, 2, 5, {5, 1, 9}},      {FormatKind::Zef1, 6, 9, {6, 1, 9}},
+      {FormatKind::Zef1, 1, 4, {1, 1, 9}},      {FormatKind::Zef2, 20, 25, {20, 20, 28}},
+      {FormatKind::Zef2, 21, 29, {21, 21, 29}}, {FormatKind::Zef2, 22, 25, {22, 22, 25}},
   };
-  const Case cases[] = {
-      {FormatKind::Zef1, 2, 5, 5, 1, 9},      {FormatKind::Zef1, 6, 9, 6, 1, 9},
-      {FormatKind::Zef1, 1, 4, 1, 1, 9},      {FormatKind::Zef2, 20, 25, 20, 20, 28},
-      {FormatKind::Zef2, 21, 29, 21, 21, 29}, {FormatKind::Zef2, 22, 25, 22, 22, 25},
-  };
-  for (const Case& c : cases) {
-    const model::DataSet set = SheetSet(c.kind, c.first, c.last);
-    SCOPED_TRACE(::testing::Message() << c.first << ".." << c.last);
-    EXPECT_EQ(Sheet(set).selectedBand, c.selected);
-    EXPECT_EQ(InitialBandWindow(set).first, c.windowFirst);
-    EXPECT_EQ(InitialBandWindow(set).last, c.windowLast);
+  for (const auto& [kind, first, last, expected] : cases) {
+    const model::DataSet set = SheetSet(kind, first, last);
+    const auto window = InitialBandWindow(set);
+    EXPECT_EQ(std::tuple(Sheet(set).selectedBand, window.first, window.last), expected) << first;
   }
   using Labels = std::vector<std::string>;
   EXPECT_EQ(Sheet(SheetSet(FormatKind::Zef2, 16, 18)).bandChoices, (Labels{"1k", "1.25k", "1.6k"}));

@@ -2,10 +2,11 @@
 
 #include <fstream>
 
-#include "app/desktop_fake.h"
 #include "app/desktop_links.h"
+#include "app/fake_platform.h"
 #include "app/outside_programs.h"
 #include "app/picture_file_name.h"
+#include "wav/wav_image.h"
 
 namespace zef::app {
 namespace {
@@ -13,16 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Box;
 using testing::DesktopFake;
-
-// A fresh folder for one test, removed with everything in it afterwards.
-struct ScratchFolder {
-  fs::path path =
-      fs::temp_directory_path() /
-      ("zef_desktop_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  ScratchFolder() { fs::create_directories(path); }
-  ~ScratchFolder() { fs::remove_all(path); }
-};
 
 TEST(DesktopLinks, WebSiteGetsHttpInFrontUnlessItNamesIt) {
   for (const auto& [text, url] : {std::pair{"www.zs-audio.example", "http://www.zs-audio.example"},
@@ -47,16 +38,18 @@ TEST(DesktopLinks, InfoFileTextOrPdfThroughATemporaryFileRemovedAtTheEnd) {
   EXPECT_EQ(InfoFileText(text), "a\r\nb");
   EXPECT_EQ(InfoFileText(pdf), std::nullopt);
 
-  ScratchFolder scratch;
+  const wav::testing::TempDir dir;
+  const fs::path scratch = dir.Path("scratch");
+  fs::create_directory(scratch);
   DesktopFake desktop;
   fs::path shown;
   {
-    TemporaryFiles files(scratch.path);
+    TemporaryFiles files(scratch);
     EXPECT_TRUE(ShowPdfInfoFile(desktop, pdf, files));
     ASSERT_EQ(files.Files().size(), 1u);
     shown = files.Files()[0];
     EXPECT_EQ(desktop.calls, std::vector<std::string>{"open " + shown.string()});
-    EXPECT_EQ(shown.parent_path(), scratch.path);
+    EXPECT_EQ(shown.parent_path(), scratch);
     EXPECT_EQ(shown.filename().string().substr(0, 3), "ZEF");
     EXPECT_EQ(shown.extension(), ".PDF");
     std::ifstream in(shown, std::ios::binary);
@@ -65,20 +58,20 @@ TEST(DesktopLinks, InfoFileTextOrPdfThroughATemporaryFileRemovedAtTheEnd) {
   EXPECT_FALSE(fs::exists(shown));
 
   {
-    TemporaryFiles files(scratch.path);
+    TemporaryFiles files(scratch);
     desktop.refuseAll = true;  // written, but nothing shows it
     EXPECT_FALSE(ShowPdfInfoFile(desktop, pdf, files));
   }
-  TemporaryFiles nowhere(scratch.path / "absent");
+  TemporaryFiles nowhere(scratch / "absent");
   EXPECT_FALSE(ShowPdfInfoFile(desktop, pdf, nowhere));
   EXPECT_EQ(desktop.boxes, (std::vector<Box>{{'M', "Failed to show PDF file info"},
                                              {'M', "Failed to display embeded PDF file info"}}));
-  EXPECT_TRUE(fs::is_empty(scratch.path));
+  EXPECT_TRUE(fs::is_empty(scratch));
 }
 
 TEST(DesktopLinks, HelpDocumentsMissingOrNotOpened) {
-  ScratchFolder scratch;
-  const fs::path bin = scratch.path / "bin", share = scratch.path / "share" / "zefview";
+  const wav::testing::TempDir dir;
+  const fs::path bin = dir.Path("bin"), share = dir.Path("share") / "zefview";
   fs::create_directories(bin);
   EXPECT_EQ(HelpFolder(bin), bin);
   fs::create_directories(share);

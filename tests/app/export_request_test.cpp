@@ -13,67 +13,39 @@ ParsedExport Parse(std::vector<std::string_view> args) {
   return ParseExportArguments(args);
 }
 
-TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
-  const ParsedExport polar = Parse({"polar", "--band", "1k", "--size", "800x600", "--option",
-                                    "6db-tics", "--no-option", "heavy-lines", "--range", "36",
-                                    "--bare", "--scale", "2.5", "-o", "out.PNG", "data.txt"});
-  ASSERT_TRUE(polar.request) << polar.error;
-  const ExportRequest& r = *polar.request;
-  EXPECT_EQ(r.view, ExportView::kPolar);
-  EXPECT_EQ(r.band, "1k");
-  EXPECT_EQ(r.width, 800);
-  EXPECT_EQ(r.height, 600);
-  EXPECT_EQ(r.options.Bits(), 0x330u);
-  EXPECT_EQ(r.range, 36);
-  EXPECT_TRUE(r.bare);
-  EXPECT_EQ(r.scale, 2.5);
-  EXPECT_EQ(r.output, "out.PNG");
-  EXPECT_EQ(r.file, "data.txt");
-
-  const ParsedExport ea = Parse({"ea", "-o", "a.svg", "--ea", "7", "f.zf2"});
-  ASSERT_TRUE(ea.request) << ea.error;
-  EXPECT_EQ(ea.request->eaSelection, 7);
-  EXPECT_FALSE(ea.request->bare);
-
-  const ParsedExport spectra =
-      Parse({"spectra", "--arc", "71", "--point", "36", "-o", "s.emf", "f"});
-  ASSERT_TRUE(spectra.request) << spectra.error;
-  EXPECT_EQ(spectra.request->arc, 71);
-  EXPECT_EQ(spectra.request->point, 36);
-  EXPECT_TRUE(spectra.request->directionGiven);
-
-  const ParsedExport balloon =
-      Parse({"balloon", "--azimuth", "90", "--elevation", "-15", "--distance", "400",
-             "--perspective", "--range", "20", "-o", "b.png", "f"});
-  ASSERT_TRUE(balloon.request) << balloon.error;
-  EXPECT_FALSE(balloon.request->directionGiven);
-  EXPECT_EQ(balloon.request->azimuth, 90);
-  EXPECT_EQ(balloon.request->elevation, -15);
-  EXPECT_EQ(balloon.request->distance, 400);
-  EXPECT_TRUE(balloon.request->perspective);
-  EXPECT_EQ(balloon.request->range, -20);
-
-  // A colour-map range is a level below the reference, given either way.
-  for (const std::string_view range : {"30", "-30"}) {
-    const ParsedExport map = Parse({"colormap", "--range", range, "-o", "m.pdf", "f"});
-    ASSERT_TRUE(map.request) << map.error;
-    EXPECT_EQ(map.request->range, -30);
-  }
+ExportRequest Read(std::vector<std::string_view> args) {
+  const ParsedExport parsed = Parse(args);
+  EXPECT_TRUE(parsed.request) << parsed.error;
+  return parsed.request.value_or(ExportRequest{});
 }
 
-TEST(ExportRequestTest, ReadsTheCabinetAndPhaseChoices) {
-  const ParsedExport cabinet = Parse({"cabinet", "--cabinet", "faces", "-o", "c.png", "f"});
-  ASSERT_TRUE(cabinet.request) << cabinet.error;
-  EXPECT_EQ(cabinet.request->cabinet, cabinet::CabinetKind::kFacesAndEdges);
-  const ParsedExport curves =
-      Parse({"phase-curves", "--phase-mode", "combined", "-o", "p.svg", "f"});
-  ASSERT_TRUE(curves.request) << curves.error;
-  EXPECT_EQ(curves.request->phaseMode, phase::CurveMode::kCombined);
-  const ParsedExport balloon =
-      Parse({"phase-balloon", "--unwrap", "--band", "1k", "-o", "b.png", "f"});
-  ASSERT_TRUE(balloon.request) << balloon.error;
-  EXPECT_TRUE(balloon.request->unwrap);
-  EXPECT_FALSE(balloon.request->cabinet);
+TEST(ExportRequestTest, ReadsEveryOptionOfEachView) {
+  const ExportRequest r = Read({"polar", "--band", "1k", "--size", "800x600", "--option",
+                                "6db-tics", "--no-option", "heavy-lines", "--range", "36", "--bare",
+                                "--scale", "2.5", "-o", "out.PNG", "data.txt"});
+  EXPECT_EQ(
+      std::tuple(r.view, r.band, r.width, r.height, r.options.Bits(), r.range, r.bare, r.scale,
+                 r.output, r.file),
+      std::tuple(ExportView::kPolar, "1k", 800, 600, 0x330u, 36, true, 2.5, "out.PNG", "data.txt"));
+  const ExportRequest ea = Read({"ea", "-o", "a.svg", "--ea", "7", "f.zf2"});
+  EXPECT_EQ(std::pair(ea.eaSelection, ea.bare), std::pair(std::optional(7), false));
+  const ExportRequest s = Read({"spectra", "--arc", "71", "--point", "36", "-o", "s.emf", "f"});
+  EXPECT_EQ(std::tuple(s.arc, s.point, s.directionGiven), std::tuple(71, 36, true));
+  const ExportRequest b = Read({"balloon", "--azimuth", "90", "--elevation", "-15", "--distance",
+                                "400", "--perspective", "--range", "20", "-o", "b.png", "f"});
+  EXPECT_EQ(
+      std::tuple(b.directionGiven, b.azimuth, b.elevation, b.distance, b.perspective, b.range),
+      std::tuple(false, 90, -15, std::optional(400), true, std::optional(-20)));
+  // A colour-map range is a level below the reference, given either way.
+  for (const std::string_view range : {"30", "-30"}) {
+    EXPECT_EQ(Read({"colormap", "--range", range, "-o", "m.pdf", "f"}).range, -30);
+  }
+  EXPECT_EQ(Read({"cabinet", "--cabinet", "faces", "-o", "c.png", "f"}).cabinet,
+            cabinet::CabinetKind::kFacesAndEdges);
+  EXPECT_EQ(Read({"phase-curves", "--phase-mode", "combined", "-o", "p.svg", "f"}).phaseMode,
+            phase::CurveMode::kCombined);
+  const ExportRequest pb = Read({"phase-balloon", "--unwrap", "--band", "1k", "-o", "b.png", "f"});
+  EXPECT_EQ(std::pair(pb.unwrap, pb.cabinet.has_value()), std::pair(true, false));
 }
 
 TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
@@ -139,20 +111,14 @@ TEST(ExportRequestTest, RefusesWhatCannotBeDrawnWithAClearMessage) {
 
 // A large picture is the viewer's layout magnified, so it reads alike.
 TEST(ExportRequestTest, ScaleFollowsTheSizeUnlessGiven) {
-  const struct {
-    int width, height;
-    std::optional<double> scale;
-    double expected;
-  } cases[] = {
+  const std::tuple<int, int, std::optional<double>, double> cases[] = {
       {640, 480, {}, 1.0},    {300, 200, {}, 1.0},  {1000, 800, {}, 1.5625},
       {4000, 4000, {}, 6.25}, {1280, 480, {}, 1.0}, {4000, 4000, 2.0, 2.0},
   };
-  for (const auto& c : cases) {
+  for (const auto& [width, height, scale, expected] : cases) {
     ExportRequest request;
-    request.width = c.width;
-    request.height = c.height;
-    request.scale = c.scale;
-    EXPECT_EQ(ExportScale(request), c.expected) << c.width << "x" << c.height;
+    std::tie(request.width, request.height, request.scale) = std::tie(width, height, scale);
+    EXPECT_EQ(ExportScale(request), expected) << width << "x" << height;
   }
 }
 

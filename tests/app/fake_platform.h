@@ -1,12 +1,27 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/clipboard_payload.h"
+#include "app/data_set_holder.h"
+#include "app/list_window_lines.h"
+#include "app/open_flow.h"
 #include "app/platform.h"
+#include "app/shell_platform.h"
+#include "model/data_set.h"
+#include "model/fixed_text.h"
+#include "wav/wav_image.h"
 
 namespace zef::app::testing {
 
@@ -35,6 +50,139 @@ class FakePlatform : public Platform {
 
   std::vector<Box> boxes;
   std::deque<bool> answers;
+};
+
+// The fake platform with a desktop: records what was copied, opened and
+// started; programs and documents in `missing` fail to start or open.
+class DesktopFake : public FakePlatform {
+ public:
+  bool AskYesNoCaptioned(std::string_view caption, std::string_view text) override {
+    captions.emplace_back(caption);
+    return AskYesNo(text);
+  }
+  bool SetClipboard(const ClipboardPayload& payload) override {
+    clipboard = payload;
+    return true;
+  }
+  bool OpenDocument(const std::filesystem::path& path) override {
+    return Record("open " + path.string(), path.string());
+  }
+  bool OpenUrl(std::string_view url) override { return Record("url " + std::string(url), url); }
+  bool StartDetached(const std::string& program, const std::vector<std::string>& args) override {
+    std::string call = "run " + program;
+    for (const auto& arg : args) call += " [" + arg + "]";
+    return Record(call, program);
+  }
+
+  std::vector<std::string> captions;
+  std::optional<ClipboardPayload> clipboard;
+  std::vector<std::string> calls;  // every open and start tried, in order
+  std::set<std::string, std::less<>> missing;
+  bool refuseAll = false;
+
+ private:
+  bool Record(std::string call, std::string_view key) {
+    calls.push_back(std::move(call));
+    return !refuseAll && !missing.contains(key);
+  }
+};
+
+// The fake boxes plus a script for the file dialogs and a log of everything
+// else the shell asks of the desktop ("start 1", "open ZEF.PDF", "quit", ...).
+class FakeShellPlatform : public ShellPlatform {
+ public:
+  void ShowMessage(std::string_view text) override { boxes.ShowMessage(text); }
+  void ShowError(std::string_view text) override { boxes.ShowError(text); }
+  bool AskYesNo(std::string_view text) override { return boxes.AskYesNo(text); }
+  std::optional<std::string> ChooseFile(FileDialogKind kind, std::string_view preset) override {
+    log.push_back("dialog " + std::to_string(static_cast<int>(kind)) + " " + std::string(preset));
+    if (chosen.empty()) return std::nullopt;
+    std::string file = chosen.front();
+    chosen.pop_front();
+    return file;
+  }
+  void StartTimer(int id, int ms) override {
+    log.push_back("start " + std::to_string(id) + " " + std::to_string(ms));
+  }
+  void KillTimer(int id) override { log.push_back("kill " + std::to_string(id)); }
+  bool OpenDocument(const std::filesystem::path& path) override {
+    log.push_back("open " + path.string());
+    return desktopOpens;
+  }
+  bool StartDetached(const std::string& program, const std::vector<std::string>& args) override {
+    std::string line = "run " + program;
+    for (const std::string& arg : args) line += " " + arg;
+    log.push_back(line);
+    return desktopOpens;
+  }
+  bool SetClipboard(const ClipboardPayload& payload) override {
+    clipboard = payload.text;
+    return true;
+  }
+  bool ControlHeld() const override { return control; }
+  void Quit() override { log.push_back("quit"); }
+
+  FakePlatform boxes;
+  std::deque<std::string> chosen;
+  std::vector<std::string> log;
+  std::string clipboard;
+  bool control = false;
+  bool desktopOpens = true;
+};
+
+// A bare set of a kind with its band range, maker and model; every per-band
+// value the tests do not set is 0.
+inline model::DataSet SheetSet(model::FormatKind kind, int firstBand, int lastBand) {
+  model::DataSet set(kind);
+  set.data.MinBand() = static_cast<std::uint32_t>(firstBand);
+  set.data.MaxBand() = static_cast<std::uint32_t>(lastBand);
+  model::SetText(set.info->manufacturer, "Acme");
+  model::SetText(set.info->modelName, "Box 1");
+  return set;
+}
+
+// Writes `values` into a per-band array from band `first` on.
+inline void SetBands(model::DataSet& set, model::PerBand which, int first,
+                     std::initializer_list<float> values) {
+  auto array = set.data.Array(which);
+  for (float v : values) array[first++] = v;
+}
+
+// A holder, a scripted platform and an error list in a scratch folder.
+class OpenFlowTest : public ::testing::Test {
+ protected:
+  std::filesystem::path Write(const std::string& name, std::string_view bytes) {
+    return dir_.Write(name, bytes);
+  }
+  OpenOutcome Open(const std::filesystem::path& path) {
+    platform_.boxes.clear();
+    return OpenDataFile(path, holder_, {platform_, errors_, false});
+  }
+  std::vector<std::string> Lines() const {
+    return {errors_.Lines().begin(), errors_.Lines().end()};
+  }
+
+  wav::testing::TempDir dir_;
+  FakePlatform platform_;
+  ListWindowLines errors_{ListWindowLines::kErrorRules};
+  DataSetHolder holder_;
+};
+
+// What the holder shows, copied so that a later open can be compared with it.
+struct HolderSnapshot {
+  explicit HolderSnapshot(const DataSetHolder& h)
+      : set(*h.Loaded()),
+        widths(h.Figures().horizontalWidth),
+        angles(h.Figures().verticalMaxAngle),
+        texts{h.StatusLine(), h.StatusPath(), h.WindowTitle()},
+        flags{h.DataValid(), h.LoadedFromText(), h.LoadedHeader().has_value()} {}
+  bool operator==(const HolderSnapshot&) const = default;
+
+  model::DataSet set;
+  std::array<float, model::kMaxBands> widths;
+  std::array<float, model::kMaxBands> angles;
+  std::vector<std::string> texts;
+  std::vector<bool> flags;
 };
 
 }  // namespace zef::app::testing

@@ -56,10 +56,9 @@ TEST(ListWindowLines, FullListPushesOutTheOldestLine) {
       list.WriteNumber(i);
       list.EndLine();
     }
-    EXPECT_EQ(list.Lines().size(), static_cast<std::size_t>(max));
-    EXPECT_EQ(list.Lines().front(), "2");
-    EXPECT_EQ(list.Lines().back(), std::to_string(max + 1));
-    EXPECT_EQ(list.removed, 1);
+    EXPECT_EQ(
+        std::tuple(list.Lines().size(), list.Lines().front(), list.Lines().back(), list.removed),
+        std::tuple(static_cast<std::size_t>(max), "2", std::to_string(max + 1), 1));
   }
 }
 
@@ -69,13 +68,11 @@ TEST(ListWindowLines, CloseEmptiesAndTheNextWriteOpensAgain) {
   list.WriteLine("first");
   list.WriteString("half");
   list.Close();
-  EXPECT_FALSE(list.IsOpen());
-  EXPECT_TRUE(list.Lines().empty());
+  EXPECT_FALSE(list.IsOpen() || !list.Lines().empty());
   list.EndLine();  // the half line went with the close
-  EXPECT_EQ(list.Lines().size(), 1u);
-  EXPECT_EQ(list.Lines().front(), "");
-  EXPECT_EQ(list.opened, 2);
-  EXPECT_EQ(list.closed, 1);
+  EXPECT_EQ(std::vector<std::string>(list.Lines().begin(), list.Lines().end()),
+            std::vector<std::string>{""});
+  EXPECT_EQ(std::pair(list.opened, list.closed), std::pair(2, 1));
 }
 
 TEST(ListWindowLines, CallsFromAnotherThreadAreIgnored) {
@@ -85,9 +82,8 @@ TEST(ListWindowLines, CallsFromAnotherThreadAreIgnored) {
     list.WriteLine(" lost");
     list.Close();
   }).join();
-  EXPECT_EQ(list.PendingLine(), "kept");
-  EXPECT_TRUE(list.Lines().empty());
-  EXPECT_EQ(list.closed, 0);
+  EXPECT_EQ(std::tuple(list.PendingLine(), list.Lines().size(), list.closed),
+            std::tuple("kept", std::size_t{0}, 0));
 }
 
 }  // namespace

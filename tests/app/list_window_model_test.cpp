@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/desktop_fake.h"
+#include "app/fake_platform.h"
 #include "app/list_window_model.h"
 
 namespace zef::app {
@@ -58,21 +58,17 @@ TEST(ListWindowModel, QuestionCaptionIsTheTitleCutToThirtyCharacters) {
 
 TEST(ListWindowModel, WidestLineAndPlacementLastUntilTheyAreReset) {
   auto list = ThreeLines();
-  EXPECT_TRUE(list.NoteLineWidth(120));
-  EXPECT_FALSE(list.NoteLineWidth(120));
-  EXPECT_FALSE(list.NoteLineWidth(80));
-  EXPECT_TRUE(list.NoteLineWidth(121));
-
+  std::string wider;  // whether each width was the widest yet
+  for (const int width : {120, 120, 80, 121}) wider += list.NoteLineWidth(width) ? 'y' : 'n';
+  EXPECT_EQ(wider, "ynny");
   list.OutOfSpace();  // emptied, still open, widths start again
-  EXPECT_TRUE(list.Lines().empty());
-  EXPECT_TRUE(list.IsOpen());
-  EXPECT_EQ(list.WidestLine(), 0);
+  EXPECT_EQ(std::tuple(list.Lines().empty(), list.IsOpen(), list.WidestLine()),
+            std::tuple(true, true, 0));
 
   list.NoteLineWidth(50);
   list.SavePlacement({10, 20, 300, 90});
   list.Close();
-  EXPECT_FALSE(list.IsOpen());
-  EXPECT_EQ(list.WidestLine(), 0);
+  EXPECT_EQ(std::pair(list.IsOpen(), list.WidestLine()), std::pair(false, 0));
   list.WriteLine("again");  // reopens where it was closed
   EXPECT_EQ(list.SavedPlacement(), (WindowPlacement{10, 20, 300, 90}));
 }

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/derived_figures.h"
+#include "app/fake_platform.h"
 #include "app/message_text.h"
 #include "binary/binary_fixture.h"
 #include "binary/binary_writer.h"
-#include "open_flow_fixture.h"
 #include "textformat/minimal_file.h"
 
 namespace zef::app::testing {
@@ -38,7 +38,7 @@ class BinaryFlow : public OpenFlowTest {
 
 TEST_F(BinaryFlow, WriterMarkAndVersionDecideWhetherTheFiguresAreRecomputed) {
   const std::tuple<std::uint32_t, std::string, bool> cases[] = {
-      {0, "v1.0e", true}, {0, "v1.0f", false}, {0, "v1.0g", false},    {0, "v1.0", true},
+      {0, "v1.0e", true}, {0, "v1.0f", false}, {0, "v1.0g", false},   {0, "v1.0", true},
       {0, "V1.0f", true}, {0, "\xDF", true},   {0, "\xDFv1.1", true}, {1, "v1.0e", false},
   };
   const auto carrying = CarryingSet();
@@ -72,9 +72,9 @@ TEST_F(BinaryFlow, LoadedBinaryIsValidWithItsMakerInTheStatusLine) {
   EXPECT_TRUE(outcome.resetPolarSetup);
   EXPECT_EQ(platform_.boxes, std::vector<Box>{});
   EXPECT_TRUE(holder_.DataValid() && !holder_.LoadedFromText());
-  EXPECT_EQ(holder_.StatusLine(), "File created by: Measured at the lab (3rd Party)");
-  EXPECT_EQ(holder_.WindowTitle(), "made-by.zf2 - ZEF reader/viewer");
-  EXPECT_EQ(holder_.StatusPath(), ShortenText(path.string(), 45));
+  EXPECT_EQ(std::tuple(holder_.StatusLine(), holder_.WindowTitle(), holder_.StatusPath()),
+            std::tuple("File created by: Measured at the lab (3rd Party)",
+                       "made-by.zf2 - ZEF reader/viewer", ShortenText(path.string(), 45)));
   EXPECT_EQ(holder_.Loaded()->impedance, model::ImpedanceFiguresOf(*set));
   EXPECT_EQ(holder_.Reference().maximum, analysis::ComputeSensitivityReference(*set).maximum);
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "open_flow_fixture.h"
+#include "fake_platform.h"
 #include "textformat/minimal_file.h"
 
 namespace zef::app::testing {

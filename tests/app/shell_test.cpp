@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/dialog_ids.h"
+#include "app/fake_platform.h"
 #include "app/option_commands.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
-#include "fake_shell_platform.h"
 #include "wav/wav_image.h"
 
 namespace zef::app {
@@ -47,25 +47,21 @@ class ShellTest : public ::testing::Test {
 };
 
 TEST_F(ShellTest, StartUpMessagesAndCommandLine) {
-  struct Case {
-    std::string file;
-    std::vector<Box> boxes;
-    bool loaded;
-  };
   // A first start has no options file: nothing failed, so nothing is said.
   const Box damagedOptions{'M', "Failed to load options, defaults set"};
-  const Case cases[] = {
+  // The file on the command line: the boxes shown and whether it was read.
+  const std::tuple<std::string, std::vector<Box>, bool> cases[] = {
       {"", {}, false},
       {"notes.doc", {{'M', "** Not a ZEF text or binary file:##notes.doc"}}, false},
       {"gone.TXT", {{'M', "** File does not exist **"}}, false},
       {kZef1, {}, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& [file, boxes, loaded] : cases) {
     testing::FakeShellPlatform desktop;
     Shell shell(desktop, errors_, {dir_.Path("none"), dir_.Path("none"), "zefview", ""}, false);
-    shell.Start(c.file);
-    EXPECT_EQ(desktop.boxes.boxes, c.boxes) << c.file;
-    EXPECT_EQ(shell.State().fileLoaded, c.loaded) << c.file;
+    shell.Start(file);
+    EXPECT_EQ(std::pair(desktop.boxes.boxes, shell.State().fileLoaded), std::pair(boxes, loaded))
+        << file;
   }
   dir_.Write("damaged/ZEFOptions.DAT", "not an options file");
   testing::FakeShellPlatform desktop;
@@ -92,18 +88,16 @@ TEST_F(ShellTest, OpenResetsTheViewsAndStartsTheBlinkers) {
   desktop_.chosen = {kZef2};
   EXPECT_EQ(shell_.MenuCommand(10), kEverything);
   EXPECT_EQ(desktop_.log, (std::vector<std::string>{"dialog 0 ", "start 1 1000"}));
-  EXPECT_EQ(State().upper, UpperView::kBalloon3D);
-  EXPECT_EQ(State().lower, LowerView::kPolars);
-  EXPECT_EQ(State().eaSelection, 1);
-  EXPECT_EQ(State().balloonRange, -30);  // the zoom is the user's
-  EXPECT_EQ(std::pair(State().bandWindowFirst, State().bandWindowLast), std::pair(4, 12));
+  // The zoom (-30) is the user's.
+  EXPECT_EQ(std::tuple(State().upper, State().lower, State().eaSelection, State().balloonRange,
+                       State().bandWindowFirst, State().bandWindowLast),
+            std::tuple(UpperView::kBalloon3D, LowerView::kPolars, 1, -30, 4, 12));
   EXPECT_EQ(shell_.Recent().Files(), (std::vector<std::string>{kZef2, kZef1}));
   EXPECT_TRUE(shell_.Menu().at(11).enabled);
   desktop_.chosen = {"missing.TXT"};
   EXPECT_EQ(shell_.MenuCommand(10), kNoChange);
   EXPECT_EQ(Boxes(), (std::vector<Box>{{'M', "** File does not exist **"}}));
-  EXPECT_EQ(shell_.CurrentFile(), "missing.TXT");
-  EXPECT_TRUE(State().fileLoaded);
+  EXPECT_EQ(std::tuple(shell_.CurrentFile(), State().fileLoaded), std::tuple("missing.TXT", true));
 }
 
 TEST_F(ShellTest, ViewSwitchesKeepTheCameraAngles) {
@@ -114,27 +108,20 @@ TEST_F(ShellTest, ViewSwitchesKeepTheCameraAngles) {
   Press({kTopView, kBalloonRadio});
   EXPECT_EQ(Angles(), std::pair(0.0f, 90.0f));
   Press({kFrontView, kCabinetKindFirst + 4});
-  EXPECT_EQ(State().upper, UpperView::kCabinet3D);
-  EXPECT_EQ(State().cabinet, CabinetKind::kDxf);
-  EXPECT_EQ(Angles(), std::pair(90.0f, 0.0f));
-  Press({kSideView});
-  EXPECT_EQ(Angles(), std::pair(0.0f, 0.0f));
-  EXPECT_EQ(State().balloonCamera.azimuth, 90.0f);  // only the shown view's camera moved
-  EXPECT_EQ(State().cabinetCamera.distance, 5.0f);
+  EXPECT_EQ(std::tuple(State().upper, State().cabinet, Angles()),
+            std::tuple(UpperView::kCabinet3D, CabinetKind::kDxf, std::pair(90.0f, 0.0f)));
+  Press({kSideView});  // only the shown view's camera moves
+  EXPECT_EQ(std::tuple(Angles(), State().balloonCamera.azimuth, State().cabinetCamera.distance),
+            std::tuple(std::pair(0.0f, 0.0f), 90.0f, 5.0f));
   desktop_.chosen = {kZef1};
   shell_.MenuCommand(10);  // a read shows the balloon with the cabinet's angles
-  EXPECT_EQ(State().upper, UpperView::kBalloon3D);
-  EXPECT_EQ(Angles(), std::pair(0.0f, 0.0f));
+  EXPECT_EQ(std::pair(State().upper, Angles()),
+            std::pair(UpperView::kBalloon3D, std::pair(0.0f, 0.0f)));
 }
 
 TEST_F(ShellTest, ZoomStaysWithinItsLimits) {
-  struct Case {
-    std::vector<int> presses;
-    int balloonRange;
-    float distance;
-    int polarRange;
-  };
-  const Case cases[] = {
+  // Buttons pressed: the balloon range, its camera distance and the polar range.
+  const std::tuple<std::vector<int>, int, float, int> cases[] = {
       {{kUpperZoomOut}, -40, 300, 50},
       {{kUpperZoomIn}, -30, 150, 50},
       {{kUpperZoomIn, kUpperZoomIn, kUpperZoomIn}, -20, 100, 50},
@@ -143,12 +130,12 @@ TEST_F(ShellTest, ZoomStaysWithinItsLimits) {
       {{kPolarsRadio + 1, kLowerZoomIn, kLowerZoomIn}, -20, 100, 50},  // colour maps: balloon range
       {{kPolarsRadio + 2, kLowerZoomIn, kUpperZoomIn}, -30, 150, 50},  // EA data: hidden, no effect
   };
-  for (const Case& c : cases) {
+  for (const auto& [presses, balloon, distance, polar] : cases) {
     Started(kZef1);
-    for (const int id : c.presses) shell_.ControlCommand(id);
-    EXPECT_EQ(State().balloonRange, c.balloonRange) << c.presses.size();
-    EXPECT_EQ(State().balloonCamera.distance, c.distance) << c.presses.size();
-    EXPECT_EQ(State().polarRange, c.polarRange) << c.presses.size();
+    for (const int id : presses) shell_.ControlCommand(id);
+    EXPECT_EQ(std::tuple(State().balloonRange, State().balloonCamera.distance, State().polarRange),
+              std::tuple(balloon, distance, polar))
+        << presses.size();
   }
 }
 
@@ -159,29 +146,23 @@ TEST(PolarRange, TicChangesAndButtonStates) {
   for (const auto& [from, to] : to6) EXPECT_EQ(PolarRangeFor6DbTics(from), to) << from;
   const graphs::OptionSet tens;
   const graphs::OptionSet sixes(tens.Bits() | 1u << 8);
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(20, tens), PolarZoomOutEnabled(20, tens)),
-            std::pair(false, true));
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(50, tens), PolarZoomOutEnabled(50, tens)),
-            std::pair(true, false));
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(24, sixes), PolarZoomOutEnabled(24, sixes)),
-            std::pair(false, true));
-  EXPECT_EQ(std::pair(PolarZoomInEnabled(48, sixes), PolarZoomOutEnabled(48, sixes)),
-            std::pair(true, false));
+  for (const auto& [range, options, in, out] : {std::tuple{20, tens, false, true},
+                                                {50, tens, true, false},
+                                                {24, sixes, false, true},
+                                                {48, sixes, true, false}}) {
+    EXPECT_EQ(std::pair(PolarZoomInEnabled(range, options), PolarZoomOutEnabled(range, options)),
+              std::pair(in, out))
+        << range;
+  }
 }
 
 TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
-  struct Case {
-    int id;
-    LowerView lower;
-    Changes changes;
-    int polarRange;
-  };
-  const Case cases[] = {
-      {option_id::kTics6Db, LowerView::kPolars, kUpperChanged | kLowerChanged | kControlsChanged,
-       48},
+  const Changes all = kUpperChanged | kLowerChanged | kControlsChanged;
+  // The option, the lower view shown: what to rebuild, and the polar range after.
+  const std::tuple<int, LowerView, Changes, int> cases[] = {
+      {option_id::kTics6Db, LowerView::kPolars, all, 48},
       {option_id::kTics10Db, LowerView::kEaData, kUpperChanged | kControlsChanged, 50},
-      {option_id::kShade, LowerView::kColorMaps, kUpperChanged | kLowerChanged | kControlsChanged,
-       50},
+      {option_id::kShade, LowerView::kColorMaps, all, 50},
       {option_id::kSymmetry, LowerView::kEaData, kUpperChanged | kControlsChanged, 50},
       {option_id::kDi, LowerView::kPolars, kSheetChanged, 50},
       {option_id::kFixedScales, LowerView::kPolars, kNoChange, 50},
@@ -190,43 +171,40 @@ TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
       {option_id::kSteppedCurves, LowerView::kColorMaps, kLowerChanged, 50},
       {option_id::kDxfFaces, LowerView::kPolars, kNoChange, 50},
   };
-  for (const Case& c : cases) {
+  for (const auto& [id, lower, changes, polarRange] : cases) {
     Started(kZef1);
-    shell_.ControlCommand(kPolarsRadio + static_cast<int>(c.lower));
-    EXPECT_EQ(shell_.MenuCommand(c.id), c.changes) << c.id;
-    EXPECT_EQ(State().polarRange, c.polarRange) << c.id;
+    shell_.ControlCommand(kPolarsRadio + static_cast<int>(lower));
+    EXPECT_EQ(shell_.MenuCommand(id), changes) << id;
+    EXPECT_EQ(State().polarRange, polarRange) << id;
   }
 }
 
 TEST_F(ShellTest, ControlsShownForEachView) {
-  struct Case {
-    std::vector<int> presses;
-    bool upperZoom, lowerZoom, lowerIn, lowerOut, bars, combo;
+  // Buttons pressed: upper zoom shown, lower zoom shown, its in and out, spectra bars, band combo.
+  const std::pair<std::vector<int>, std::string> cases[] = {
+      {{}, "111001"},
+      {{kPolarsRadio + 1}, "111001"},
+      {{kPolarsRadio + 1, kUpperZoomIn, kUpperZoomIn}, "110101"},
+      {{kPolarsRadio + 2}, "101001"},
+      {{kPolarsRadio + 3}, "101011"},
+      {{kCabinetRadio, kPolarsRadio + 3}, "001010"},
+      {{kCabinetRadio}, "011001"},
   };
-  const Case cases[] = {
-      {{}, true, true, true, false, false, true},
-      {{kPolarsRadio + 1}, true, true, true, false, false, true},
-      {{kPolarsRadio + 1, kUpperZoomIn, kUpperZoomIn}, true, true, false, true, false, true},
-      {{kPolarsRadio + 2}, true, false, true, false, false, true},
-      {{kPolarsRadio + 3}, true, false, true, false, true, true},
-      {{kCabinetRadio, kPolarsRadio + 3}, false, false, true, false, true, false},
-      {{kCabinetRadio}, false, true, true, false, false, true},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [presses, expected] : cases) {
     Started(kZef2);
-    for (const int id : c.presses) shell_.ControlCommand(id);
+    for (const int id : presses) shell_.ControlCommand(id);
     const DialogControls got = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
-    const std::vector<bool> shown = {got.upperZoomShown,   got.lowerZoomShown,
-                                     got.lowerZoomIn,      got.lowerZoomOut,
-                                     got.spectraBarsShown, got.bandComboEnabled};
-    EXPECT_EQ(shown,
-              (std::vector<bool>{c.upperZoom, c.lowerZoom, c.lowerIn, c.lowerOut, c.bars, c.combo}))
-        << c.presses.size();
+    std::string shown;
+    for (const bool on : {got.upperZoomShown, got.lowerZoomShown, got.lowerZoomIn, got.lowerZoomOut,
+                          got.spectraBarsShown, got.bandComboEnabled}) {
+      shown += on ? '1' : '0';
+    }
+    EXPECT_EQ(shown, expected) << presses.size();
   }
   const DialogControls zef2 = ControlStates(State(), shell_.Options(), shell_.Holder().Loaded());
-  EXPECT_EQ(zef2.columnLabels.front(), "63");
-  EXPECT_EQ(std::pair(zef2.arcMaximum, zef2.pointMaximum), std::pair(71, 36));
-  EXPECT_EQ(std::pair(zef2.bandsDown, zef2.bandsUp), std::pair(false, true));
+  EXPECT_EQ(std::tuple(zef2.columnLabels.front(), zef2.arcMaximum, zef2.pointMaximum,
+                       zef2.bandsDown, zef2.bandsUp),
+            std::tuple("63", 71, 36, false, true));
 }
 
 TEST_F(ShellTest, QAndDiToggle) {
@@ -250,20 +228,15 @@ TEST_F(ShellTest, BandWindowScrollsWithinTheBandRange) {
   EXPECT_EQ(std::pair(State().bandWindowFirst, State().bandWindowLast), std::pair(21, 29));
   Started(kZef1);
   EXPECT_EQ(shell_.ControlCommand(kBandsUp), kNoChange);
-  EXPECT_EQ(shell_.ControlCommand(kBandCombo, 2), kUpperChanged | kLowerChanged);
-  EXPECT_EQ(State().selectedBand, 3);
+  EXPECT_EQ(std::pair(shell_.ControlCommand(kBandCombo, 2), State().selectedBand),
+            std::pair(kUpperChanged | kLowerChanged, 3));
   EXPECT_EQ(shell_.ControlCommand(kBandCombo, 20), kNoChange);
 }
 
 TEST_F(ShellTest, SpectraDirectionScrolls) {
   Started(kZef2);
-  struct Step {
-    int id;
-    ScrollAction action;
-    int thumb;
-    SpectraDirection after;
-  };
-  const Step steps[] = {
+  // Scroll bar, action and thumb position: arc and point after.
+  const std::tuple<int, ScrollAction, int, std::pair<int, int>> steps[] = {
       {kSpectraHorizontal, ScrollAction::kPageUp, 0, {18, 0}},
       {kSpectraHorizontal, ScrollAction::kLineUp, 0, {19, 0}},
       {kSpectraHorizontal, ScrollAction::kPageDown, 0, {18, 0}},
@@ -274,10 +247,9 @@ TEST_F(ShellTest, SpectraDirectionScrolls) {
       {kSpectraVertical, ScrollAction::kThumb, 0, {0, 36}},
       {kSpectraVertical, ScrollAction::kLineDown, 0, {0, 36}},
   };
-  for (const Step& s : steps) {
-    shell_.Scroll(s.id, s.action, s.thumb);
-    EXPECT_EQ(State().spectra[1].arc, s.after.arc);
-    EXPECT_EQ(State().spectra[1].point, s.after.point);
+  for (const auto& [id, action, thumb, after] : steps) {
+    shell_.Scroll(id, action, thumb);
+    EXPECT_EQ(std::pair(State().spectra[1].arc, State().spectra[1].point), after);
   }
 }
 
@@ -302,19 +274,19 @@ TEST_F(ShellTest, BlinkersEndInLowerCaseAfterSevenTicks) {
 
 TEST_F(ShellTest, MenuStatesFollowTheOptionsAndTheFile) {
   Started(kZef1);
-  auto menu = shell_.Menu();
-  EXPECT_EQ(menu.at(30), (MenuItemState{true, true}));
-  EXPECT_EQ(menu.at(31), (MenuItemState{true, false}));
-  EXPECT_EQ(menu.at(40), (MenuItemState{true, false}));
-  EXPECT_EQ(menu.at(52), (MenuItemState{true, true}));
-  EXPECT_TRUE(menu.at(54).enabled);
-  EXPECT_FALSE(menu.at(28).enabled);  // read from a text file
+  const auto items = [&](std::initializer_list<int> ids) {
+    std::vector<MenuItemState> states;
+    for (const int id : ids) states.push_back(shell_.Menu().at(id));
+    return states;
+  };
+  using M = MenuItemState;  // 28: saving as binary, not for a file read from text
+  EXPECT_EQ(
+      items({30, 31, 40, 52, 28}),
+      (std::vector<M>{{true, true}, {true, false}, {true, false}, {true, true}, {false, false}}));
+  EXPECT_TRUE(shell_.Menu().at(54).enabled);
   shell_.MenuCommand(option_id::kShade);
   shell_.MenuCommand(option_id::kTics6Db);
-  menu = shell_.Menu();
-  EXPECT_EQ(menu.at(40), (MenuItemState{false, false}));
-  EXPECT_EQ(menu.at(41), (MenuItemState{false, false}));
-  EXPECT_EQ(menu.at(35), (MenuItemState{true, true}));
+  EXPECT_EQ(items({40, 41, 35}), (std::vector<M>{{false, false}, {false, false}, {true, true}}));
   EXPECT_EQ(shell_.MenuCommand(option_id::kDialog), kOptionsDialogOpened);
   EXPECT_FALSE(shell_.Menu().at(32).enabled);  // the dialog has the options meanwhile
   EXPECT_EQ(shell_.StatusHelp(54), "Display a floating dialog with all options on this menu");

@@ -13,6 +13,7 @@
 #include "emf/emf_text.h"
 #include "emf/pixel_rects.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/graph_window.h"
 #include "graphs/picture.h"
 #include "model/message_sink.h"
@@ -21,7 +22,6 @@ namespace zef::emf {
 namespace {
 
 using graphs::FixedFontMetrics;
-using graphs::GraphDescriptor;
 using graphs::GraphWindow;
 using graphs::kBlue;
 using graphs::kRed;
@@ -35,6 +35,13 @@ std::uint32_t U32At(const Bytes& bytes, std::size_t offset) {
 
 std::int32_t I32At(const Bytes& bytes, std::size_t offset) {
   return static_cast<std::int32_t>(U32At(bytes, offset));
+}
+
+// `count` signed words from `offset` on.
+std::vector<std::int32_t> I32s(const Bytes& bytes, std::size_t offset, std::size_t count) {
+  std::vector<std::int32_t> words;
+  for (std::size_t i = 0; i < count; ++i) words.push_back(I32At(bytes, offset + 4 * i));
+  return words;
 }
 
 struct Record {
@@ -53,6 +60,12 @@ std::vector<Record> Records(const Bytes& bytes) {
     at += r.size;
   }
   return records;
+}
+
+std::vector<std::uint32_t> Types(const Bytes& bytes) {
+  std::vector<std::uint32_t> types;
+  for (const Record& r : Records(bytes)) types.push_back(r.type);
+  return types;
 }
 
 // What every reader relies on: header first and EOF last, record sizes that
@@ -124,10 +137,8 @@ TEST(EmfRecordWriterTest, ReproducesTheReferenceLineAndTextPicture) {
   const Bytes bytes = writer.Finish();
 
   ExpectWellFormed(bytes);
-  std::vector<std::uint32_t> types;
-  for (const Record& r : Records(bytes)) types.push_back(r.type);
   using namespace format;
-  EXPECT_EQ(types,
+  EXPECT_EQ(Types(bytes),
             (std::vector<std::uint32_t>{kHeader, kSetMapMode, kSetBkMode, kCreatePen, kSelectObject,
                                         kMoveToEx, kLineTo, kExtCreateFontIndirectW, kSelectObject,
                                         kSetTextColor, kSetTextAlign, kExtTextOutW, kSelectObject,
@@ -140,18 +151,7 @@ class EmfCanvasTest : public ::testing::Test {
  protected:
   EmfCanvasTest() {
     window_.NewLayer();
-    GraphDescriptor d;
-    d.left = d.top = 5;
-    d.right = 190;
-    d.bottom = 110;
-    d.xMax = 10;
-    d.xStep = 1;
-    d.yMax = 50;
-    d.yStep = 10;
-    d.xGrid = d.yGrid = true;
-    d.yLabel = "dB";
-    d.title = "Levels";
-    window_.DrawGraph(d, 0);
+    window_.DrawGraph(graphs::SensitivityGraphIn(190, 110), 0);
     window_.ClearLayer(window_.NewLayer());
     window_.SetColour(kRed);
     window_.SetDash(2);
@@ -189,21 +189,14 @@ TEST_F(EmfCanvasTest, MetafileIsWellFormedAndSizedLikeThePicture) {
   const Bytes bytes = Metafile();
   ExpectWellFormed(bytes);
   EXPECT_EQ(U32At(bytes, 56) & 0xFFFF, 4u);  // pen, brush and font slots
-  const std::array<std::int32_t, 4> bounds{0, 0, 199, 119};
-  const std::array<std::int32_t, 4> frame{0, 0, 5291, 3174};  // 200 and 120 px at 96 dpi
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(I32At(bytes, 8 + 4 * i), bounds[i]);
-    EXPECT_EQ(I32At(bytes, 24 + 4 * i), frame[i]);
-  }
+  // Bounds, then the frame: 200 and 120 px at 96 dpi in 0.01 mm.
+  EXPECT_EQ(I32s(bytes, 8, 8), (std::vector<std::int32_t>{0, 0, 199, 119, 0, 0, 5291, 3174}));
   // Pixel mode, transparent text, clipped to the picture, then the font.
-  const std::vector<Record> records = Records(bytes);
-  const std::uint32_t start[] = {format::kSetMapMode,
-                                 format::kSetBkMode,
-                                 format::kSetTextAlign,
-                                 format::kIntersectClipRect,
-                                 format::kExtCreateFontIndirectW,
-                                 format::kSelectObject};
-  for (std::size_t i = 0; i < std::size(start); ++i) EXPECT_EQ(records.at(i + 1).type, start[i]);
+  using namespace format;
+  const std::vector<std::uint32_t> types = Types(bytes);
+  EXPECT_EQ(std::vector(types.begin() + 1, types.begin() + 7),
+            (std::vector<std::uint32_t>{kSetMapMode, kSetBkMode, kSetTextAlign, kIntersectClipRect,
+                                        kExtCreateFontIndirectW, kSelectObject}));
 }
 
 TEST_F(EmfCanvasTest, TextIsUtf16WithAdvancesThatAddUpToItsWidth) {
@@ -211,9 +204,7 @@ TEST_F(EmfCanvasTest, TextIsUtf16WithAdvancesThatAddUpToItsWidth) {
   const std::vector<Record> texts = OfType(bytes, format::kExtTextOutW);
   ASSERT_FALSE(texts.empty());
   const Record& last = texts.back();  // "0°", drawn last
-  EXPECT_EQ(I32At(bytes, last.offset + 36), 150);
-  EXPECT_EQ(I32At(bytes, last.offset + 40), 20);
-  EXPECT_EQ(U32At(bytes, last.offset + 44), 2u);  // units
+  EXPECT_EQ(I32s(bytes, last.offset + 36, 3), (std::vector<std::int32_t>{150, 20, 2}));  // 2 units
   EXPECT_EQ(U32At(bytes, last.offset + 76), 0x00B00030u);
   EXPECT_EQ(I32At(bytes, last.offset + 84), 7);  // the second advance
 
@@ -246,8 +237,8 @@ TEST_F(EmfCanvasTest, FooterGoesBottomCentreOrBottomRight) {
   const std::vector<Record> texts = OfType(bytes, format::kExtTextOutW);
   ASSERT_FALSE(texts.empty());
   const Record& footer = texts.back();
-  EXPECT_EQ(I32At(bytes, footer.offset + 36), 200 - 21 - 1);
-  EXPECT_EQ(I32At(bytes, footer.offset + 40), 120 - 13 - 1);
+  EXPECT_EQ(I32s(bytes, footer.offset + 36, 2),
+            (std::vector<std::int32_t>{200 - 21 - 1, 120 - 13 - 1}));
   EXPECT_EQ(OfType(Metafile(), format::kExtTextOutW).size() + 1, texts.size());
 }
 
@@ -261,23 +252,20 @@ TEST_F(EmfCanvasTest, GraphBelowNotesIsClippedAndTheFooterIsNot) {
   graphs::Picture{&window_, &notes, 20, 200, 140, 200, 140}.Replay(canvas);
   const Bytes bytes = canvas.Bytes();
   ExpectWellFormed(bytes);
-  std::vector<std::uint32_t> types;
-  for (const Record& r : Records(bytes)) {
-    if (r.type == format::kSaveDc || r.type == format::kIntersectClipRect ||
-        r.type == format::kRestoreDc || r.type == format::kExtTextOutW) {
-      types.push_back(r.type);
-    }
-  }
-  ASSERT_GE(types.size(), 6u);
   using namespace format;
+  std::vector<std::uint32_t> types = Types(bytes);
+  std::erase_if(types, [](std::uint32_t t) {
+    return t != kSaveDc && t != kIntersectClipRect && t != kRestoreDc && t != kExtTextOutW;
+  });
+  ASSERT_GE(types.size(), 6u);
   EXPECT_EQ(
       (std::vector<std::uint32_t>(types.begin(), types.begin() + 4)),
       (std::vector<std::uint32_t>{kIntersectClipRect, kExtTextOutW, kSaveDc, kIntersectClipRect}));
   EXPECT_EQ((std::vector<std::uint32_t>(types.end() - 2, types.end())),
             (std::vector<std::uint32_t>{kRestoreDc, kExtTextOutW}));
   const Record clip = OfType(bytes, kIntersectClipRect)[1];
-  EXPECT_EQ(I32At(bytes, clip.offset + 12), 20);   // top
-  EXPECT_EQ(I32At(bytes, clip.offset + 20), 140);  // bottom: 20 + 120
+  // The graph's 200 x 120 below the 20-pixel caption, right and bottom exclusive.
+  EXPECT_EQ(I32s(bytes, clip.offset + 8, 4), (std::vector<std::int32_t>{0, 20, 200, 140}));
 }
 
 TEST_F(EmfCanvasTest, DashedLinesBecomeSeparateSegments) {

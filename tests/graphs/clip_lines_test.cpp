@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -15,10 +15,7 @@ namespace {
 constexpr PixelBox kBox{10, 10, 50, 30};
 
 TEST(ClipLinesTest, KeepsThePartOfALineInsideTheBoxEdgesIncluded) {
-  const struct {
-    PixelSegment line;
-    std::optional<PixelSegment> kept;
-  } cases[] = {
+  const std::pair<PixelSegment, std::optional<PixelSegment>> cases[] = {
       {{{20, 20}, {40, 25}}, PixelSegment{{20, 20}, {40, 25}}},  // inside
       {{{0, 20}, {60, 20}}, PixelSegment{{10, 20}, {50, 20}}},   // across
       {{{30, 0}, {30, 20}}, PixelSegment{{30, 10}, {30, 20}}},   // in through the top
@@ -28,8 +25,8 @@ TEST(ClipLinesTest, KeepsThePartOfALineInsideTheBoxEdgesIncluded) {
       {{{0, 40}, {20, 60}}, std::nullopt},                       // past a corner
       {{{5, 5}, {5, 5}}, std::nullopt},                          // a point outside
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ClipSegment(c.line, kBox), c.kept) << c.line.from.x << "," << c.line.from.y;
+  for (const auto& [line, kept] : cases) {
+    EXPECT_EQ(ClipSegment(line, kBox), kept) << line.from.x << "," << line.from.y;
   }
 }
 

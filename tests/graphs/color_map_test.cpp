@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/shade_palette.h"
-#include "graphs/view_inputs.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -43,6 +42,12 @@ class ColorMapTest : public ::testing::Test {
     const PixelsCommand& cells = Cells(layer);
     return cells.colours.at(
         static_cast<std::size_t>((y - cells.top) * cells.width + (x - cells.left)));
+  }
+  // The cells of the upper map at x 95 and the rows given.
+  std::vector<Colour> Column95(std::initializer_list<int> rows) const {
+    std::vector<Colour> colours;
+    for (const int y : rows) colours.push_back(CellAt(kUpper, 95, y));
+    return colours;
   }
 
   model::DataSet set = FlatBalloonSet(model::FormatKind::Zef1, 1, 9);
@@ -78,10 +83,10 @@ TEST_F(ColorMapTest, CellsTakeTheLevelOfTheirBandAndAngle) {
   SetArcLevel(set, 3, 0, -30);   // lower map, positive angles
   Build();
   EXPECT_EQ(CommandText(Cells(kUpper)), "pixels 45 27 180 179");
-  EXPECT_EQ(CellAt(kUpper, 95, 94), palette.At(117));   // band 3 at +44 degrees
-  EXPECT_EQ(CellAt(kUpper, 95, 138), palette.At(176));  // band 3 at -44 degrees
-  EXPECT_EQ(CellAt(kUpper, 95, 115), palette.At(235));  // +2 degrees: point 0 is 0 dB
-  EXPECT_EQ(CellAt(kLower, 95, 326), palette.At(58));   // trunc(10 * 235 / 40)
+  // Band 3 at +44 and -44 degrees, and at +2 degrees, where point 0 is 0 dB.
+  EXPECT_EQ(Column95({94, 138, 115}),
+            (std::vector{palette.At(117), palette.At(176), palette.At(235)}));
+  EXPECT_EQ(CellAt(kLower, 95, 326), palette.At(58));  // trunc(10 * 235 / 40)
 
   // The range sets the bottom of the scale.
   Build(OptionSet(0), -20);
@@ -100,15 +105,12 @@ TEST_F(ColorMapTest, MaxReferenceLowersLessSensitiveBands) {
 TEST_F(ColorMapTest, HalfSphereLeavesTheRearRowsUnpainted) {
   set.info->radiation = model::Radiation::HalfSphere;
   Build();
-  EXPECT_EQ(CellAt(kUpper, 95, 66), kNoColour);  // 100 degrees, point 10
-  EXPECT_EQ(CellAt(kUpper, 95, 67), palette.At(235));
-  EXPECT_EQ(CellAt(kUpper, 95, 165), palette.At(235));
-  EXPECT_EQ(CellAt(kUpper, 95, 166), kNoColour);
-
+  const Colour zero = palette.At(235);
+  // Row 66 lies at 100 degrees, point 10.
+  EXPECT_EQ(Column95({66, 67, 165, 166}), (std::vector{kNoColour, zero, zero, kNoColour}));
   set.info->radiation = model::Radiation::FullSphere;
   Build();
-  EXPECT_EQ(CellAt(kUpper, 95, 66), palette.At(235));
-  EXPECT_EQ(CellAt(kUpper, 95, 166), palette.At(235));
+  EXPECT_EQ(Column95({66, 166}), (std::vector{zero, zero}));
 }
 
 TEST_F(ColorMapTest, MinusSixDbAnglesAreWhiteLines) {

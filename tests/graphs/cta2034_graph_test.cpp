@@ -5,9 +5,8 @@
 
 #include <string>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
-#include "graphs/view_inputs.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -16,21 +15,16 @@ namespace {
 using ::testing::ElementsAre;
 
 TEST(CtaGraph, LevelRange) {
-  struct Row {
-    bool fixed;
-    bool absolute;
-    float loudest;
-    YRange range;
-  };
-  const Row rows[] = {
+  // Fixed scales, absolute levels, the loudest level: the range.
+  const std::tuple<bool, bool, float, YRange> rows[] = {
       {true, true, 100.1f, {60, 130, 5}},          {true, false, 0.0f, {-50, 20, 5}},
       {false, true, 100.1f, {35, 105, 5}},         {false, true, 94.0f, {25, 95, 5}},
       {false, true, 99.0f, {30, 100, 5}},          {false, false, 0.0f, {-65, 5, 5}},
       {false, true, model::kNoData, {60, 130, 5}},
   };
-  for (const Row& row : rows) {
-    const OptionSet options = row.fixed ? OptionsWith({Option::kFixedScales}) : OptionSet(0);
-    EXPECT_EQ(CtaLevelRange(options, row.absolute, row.loudest), row.range) << row.loudest;
+  for (const auto& [fixed, absolute, loudest, range] : rows) {
+    const OptionSet options = fixed ? OptionsWith({Option::kFixedScales}) : OptionSet(0);
+    EXPECT_EQ(CtaLevelRange(options, absolute, loudest), range) << loudest;
   }
 }
 
@@ -45,9 +39,8 @@ TEST(CtaGraph, OmnidirectionalSetDrawsEqualLevelsAndZeroDi) {
   model::LineSink errors;
   GraphWindow window{561, 408, metrics, errors};
   BuildCtaGraph(window, {.set = set, .options = OptionSet(0)});
-  EXPECT_EQ(window.Descriptor().title, "CTA-2034");
-  EXPECT_EQ(window.Descriptor().yMin, 25);
-  EXPECT_EQ(window.Descriptor().yMax, 95);
+  const GraphDescriptor& d = window.Descriptor();
+  EXPECT_EQ(std::tuple(d.title, d.yMin, d.yMax), std::tuple("CTA-2034", 25.0f, 95.0f));
   const auto at = [&window](double x, double y) {
     const PixelPoint p = window.WorldToDevice(x, y);
     return std::to_string(p.x) + "," + std::to_string(p.y);

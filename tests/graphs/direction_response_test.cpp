@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
+#include "graphs/ea_range.h"
 #include "graphs/fixed_font_metrics.h"
-#include "graphs/view_inputs.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -43,33 +43,24 @@ class BalloonSpectraTest : public ::testing::Test {
   GraphWindow window{561, 408, metrics, errors};
 };
 
-struct TitleCase {
-  OptionSet options;
-  model::SpeakerType type;
-  const char* title;
-  float yMin, yMax, yStep;
-};
-
 TEST_F(BalloonSpectraTest, TitlesAndRangesFollowReferenceAndEqualisation) {
   using enum Option;
-  const auto passive = model::SpeakerType::Passive;
-  const std::vector<TitleCase> cases = {
-      {OptionsWith({}), passive, "Balloon spectra re on-axis", -40, 10, 10},
-      {OptionsWith({kBalloonReferenceMax}), model::SpeakerType::Powered,
-       "Balloon spectra re on-axis", -40, 10, 10},
-      {OptionsWith({kBalloonReferenceMax, kEqualisation}), passive,
-       "Balloon spectra re max Sens., w. eq", -12, 6, 3},
-      {OptionsWith({kAverageSpectrum}), passive, "Balloon spectra re on-axis", -12, 6, 3},
+  const auto passive = model::SpeakerType::Passive, powered = model::SpeakerType::Powered;
+  // Options and type: the title and the level range.
+  const std::tuple<OptionSet, model::SpeakerType, const char*, YRange> cases[] = {
+      {OptionsWith({}), passive, "Balloon spectra re on-axis", {-40, 10, 10}},
+      {OptionsWith({kBalloonReferenceMax}), powered, "Balloon spectra re on-axis", {-40, 10, 10}},
+      {OptionsWith({kBalloonReferenceMax, kEqualisation}),
+       passive,
+       "Balloon spectra re max Sens., w. eq",
+       {-12, 6, 3}},
+      {OptionsWith({kAverageSpectrum}), passive, "Balloon spectra re on-axis", {-12, 6, 3}},
   };
-  for (const TitleCase& c : cases) {
-    SCOPED_TRACE(c.title);
-    set.info->type = c.type;
-    Build(0, 0, c.options);
+  for (const auto& [options, type, title, range] : cases) {
+    set.info->type = type;
+    Build(0, 0, options);
     const GraphDescriptor& d = window.Descriptor();
-    EXPECT_EQ(d.title, c.title);
-    EXPECT_FLOAT_EQ(d.yMin, c.yMin);
-    EXPECT_FLOAT_EQ(d.yMax, c.yMax);
-    EXPECT_FLOAT_EQ(d.yStep, c.yStep);
+    EXPECT_EQ(std::tuple(d.title, YRange{d.yMin, d.yMax, d.yStep}), std::tuple(title, range));
   }
 }
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
+#include "graphs/ea_range.h"
 #include "graphs/fixed_font_metrics.h"
-#include "graphs/view_inputs.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -61,16 +61,6 @@ class EaGraphTest : public ::testing::Test {
   GraphWindow window{561, 408, metrics, errors};
 };
 
-struct RangeCase {
-  const char* name;
-  int selection;
-  OptionSet options;
-  std::function<void(model::DataSet&, analysis::DirectivityFigures&)> data;
-  float yMin, yMax, yStep;
-  const char* yLabel;
-  const char* title;
-};
-
 void Values(model::DataSet& set, PerBand which, std::initializer_list<float> values) {
   int band = 1;
   for (const float v : values) set.data.Array(which)[band++] = v;
@@ -106,35 +96,35 @@ TEST_F(EaGraphTest, ChoosesEachGraphsRangeAndLabels) {
     s.info->maxInputKind = model::MaxInputKind::Voltage;
     s.info->maxInputMethod = model::TestMethod::Eia426B;
   };
-  const std::vector<RangeCase> cases = {
-      {"voltage fixed", 0, fixed, voltage, 0, 100, 10, "V", "Input voltage"},
-      {"voltage", 0, automatic, voltage, 0, 30, 5, "V", "Input voltage"},
-      {"no values", 0, automatic, none, 0, 100, 10, "V", "Input voltage"},
-      {"sensitivity fixed", 1, fixed, none, 60, 130, 5, "dB", "Sensitivity"},
-      {"impedance fixed", 2, fixed, ohm, 0, 96, 8, "Ohm", "Impedance"},
-      {"impedance kOhm", 2, automatic, ohm, 0, 2.505f, 0.5f, "kOhm", "Impedance"},
-      {"impedance nominal", 2, automatic, nominal, 0, 10, 2, "Ohm", "Impedance"},
-      {"width fixed", 3, fixed, none, 0, 360, 30, "Deg", "-6dB-width horizontal"},
-      {"width", 4, automatic, widths, 0, 360, 50, "Deg", "-6dB-width vertical"},
-      {"Q", 5, automatic, q, 0, 10, 2, "", "Q"},
-      {"DI below 0", 5, di, lowQ, -5, 8, 2, "dB", "DI"},
-      {"axial fixed", 6, fixed, axial, -40, 20, 5, "dB", "Axial spectrum re average"},
-      {"axial", 6, automatic, axial, -50, 10, 5, "dB", "Axial spectrum"},
-      {"test", 7, automatic, none, -35, 5, 5, "dB", "Max input power uses AES2-1984 spectrum"},
-      {"test voltage", 7, fixed, eia, -35, 5, 5, "dB", "Max input voltage uses EIA-426-B spectrum"},
+  // Name, graph, options and what the data holds: the range, its unit and the title.
+  using Data = std::function<void(model::DataSet&, analysis::DirectivityFigures&)>;
+  using Case = std::tuple<const char*, int, OptionSet, Data, YRange, const char*, const char*>;
+  const Case cases[] = {
+      {"voltage fixed", 0, fixed, voltage, {0, 100, 10}, "V", "Input voltage"},
+      {"voltage", 0, automatic, voltage, {0, 30, 5}, "V", "Input voltage"},
+      {"no values", 0, automatic, none, {0, 100, 10}, "V", "Input voltage"},
+      {"sensitivity fixed", 1, fixed, none, {60, 130, 5}, "dB", "Sensitivity"},
+      {"impedance fixed", 2, fixed, ohm, {0, 96, 8}, "Ohm", "Impedance"},
+      {"impedance kOhm", 2, automatic, ohm, {0, 2.505f, 0.5f}, "kOhm", "Impedance"},
+      {"impedance nominal", 2, automatic, nominal, {0, 10, 2}, "Ohm", "Impedance"},
+      {"width fixed", 3, fixed, none, {0, 360, 30}, "Deg", "-6dB-width horizontal"},
+      {"width", 4, automatic, widths, {0, 360, 50}, "Deg", "-6dB-width vertical"},
+      {"Q", 5, automatic, q, {0, 10, 2}, "", "Q"},
+      {"DI below 0", 5, di, lowQ, {-5, 8, 2}, "dB", "DI"},
+      {"axial fixed", 6, fixed, axial, {-40, 20, 5}, "dB", "Axial spectrum re average"},
+      {"axial", 6, automatic, axial, {-50, 10, 5}, "dB", "Axial spectrum"},
+      {"test", 7, automatic, none, {-35, 5, 5}, "dB", "Max input power uses AES2-1984 spectrum"},
+      {"test V", 7, fixed, eia, {-35, 5, 5}, "dB", "Max input voltage uses EIA-426-B spectrum"},
   };
-  for (const RangeCase& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, selection, options, data, range, yLabel, title] : cases) {
     set = FlatBalloonSet(model::FormatKind::Zef1, 1, 9);
     figures = {};
-    c.data(set, figures);
-    Build(c.selection, c.options);
+    data(set, figures);
+    Build(selection, options);
     const GraphDescriptor& d = window.Descriptor();
-    EXPECT_FLOAT_EQ(d.yMin, c.yMin);
-    EXPECT_FLOAT_EQ(d.yMax, c.yMax);
-    EXPECT_FLOAT_EQ(d.yStep, c.yStep);
-    EXPECT_EQ(d.yLabel, c.yLabel);
-    EXPECT_EQ(d.title, c.title);
+    EXPECT_EQ(std::tuple(YRange{d.yMin, d.yMax, d.yStep}, d.yLabel, d.title),
+              std::tuple(range, yLabel, title))
+        << name;
   }
 }
 

@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/graph_window.h"
-#include "graphs/sensitivity_graph.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -64,9 +63,9 @@ TEST_F(GraphFrameTest, LaysOutTheFrameAndItsMapping) {
 
   const auto lines = Lines();
   ASSERT_EQ(lines.size(), 98U);
-  EXPECT_EQ(lines[0], "rect 21 26 521 326 FFFFFF w1 d0 fill");
-  EXPECT_EQ(lines[1], "rect 21 26 521 326 000000 w1 d0 outline");
-  EXPECT_EQ(lines.back(), "frame 21 326 500 300");
+  EXPECT_THAT((std::vector{lines[0], lines[1], lines.back()}),
+              ElementsAre("rect 21 26 521 326 FFFFFF w1 d0 fill",
+                          "rect 21 26 521 326 000000 w1 d0 outline", "frame 21 326 500 300"));
   EXPECT_EQ(window.State().pen, (Pen{kBlack, 1, 0}));
 }
 
@@ -108,27 +107,21 @@ TEST_F(GraphFrameTest, PlacesTicLabelsAndAxisTexts) {
 }
 
 TEST_F(GraphFrameTest, LabelsBandAxes) {
-  struct Case {
-    bool octave;
-    int first;
-    int last;
-    std::vector<std::string> labels;
+  // Third-octave bands first..last: the labels; of 27 bands only the octave centres 4, 7, ..., 28.
+  const std::tuple<int, int, std::vector<std::string>> cases[] = {
+      {10, 15, {"250", "315", "400", "500", "630", "800"}},
+      {0, 29, {"31", "63", "125", "250", "500", "1k", "2k", "4k", "8k", "16k"}},
+      {3, 29, {"63", "125", "250", "500", "1k", "2k", "4k", "8k", "16k"}},
   };
-  const std::vector<Case> cases = {
-      {false, 10, 15, {"250", "315", "400", "500", "630", "800"}},
-      {false, 0, 29, {"31", "63", "125", "250", "500", "1k", "2k", "4k", "8k", "16k"}},
-      // 27 bands: only the octave centres 4, 7, ..., 28
-      {false, 3, 29, {"63", "125", "250", "500", "1k", "2k", "4k", "8k", "16k"}},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [first, last, labels] : cases) {
     GraphDescriptor d = SensitivityGraph();
     d.xLabel.clear();
-    d.octaveAxis = c.octave;
-    d.thirdOctaveAxis = !c.octave;
-    d.firstOctave = d.firstThird = static_cast<std::uint8_t>(c.first);
-    d.lastOctave = d.lastThird = static_cast<std::uint8_t>(c.last);
+    d.octaveAxis = false;
+    d.thirdOctaveAxis = true;
+    d.firstThird = static_cast<std::uint8_t>(first);
+    d.lastThird = static_cast<std::uint8_t>(last);
     window.DrawGraph(d, kLayer);
-    EXPECT_THAT(XLabels(), ElementsAreArray(c.labels)) << c.first << ".." << c.last;
+    EXPECT_THAT(XLabels(), ElementsAreArray(labels)) << first << ".." << last;
   }
   // Each sparse label is centred on its band (band b at x = b - 2); 16 is 1 kHz.
   int centred = 0;
@@ -143,12 +136,8 @@ TEST_F(GraphFrameTest, LabelsBandAxes) {
 }
 
 TEST_F(GraphFrameTest, LabelsNumericAxes) {
-  struct Case {
-    GraphDescriptor descriptor;
-    bool decimalComma;
-    std::vector<std::string> labels;
-  };
-  const std::vector<Case> cases = {
+  // The graph and whether to use a decimal comma: the labels.
+  const std::tuple<GraphDescriptor, bool, std::vector<std::string>> cases[] = {
       {NumericGraph(0, 1, 0.25F), true, {"0", "0,25", "0,50", "0,75"}},
       {NumericGraph(-180, 180, 90), false, {"-180", "-90", "0", "90"}},
       // The plot is 100 px wide (M = 9): "900" would pass its right end.
@@ -156,22 +145,20 @@ TEST_F(GraphFrameTest, LabelsNumericAxes) {
        false,
        {"0", "100", "200", "300", "400", "500", "600", "700", "800"}},
   };
-  for (const Case& c : cases) {
-    window.SetDecimalComma(c.decimalComma);
-    window.DrawGraph(c.descriptor, kLayer);
-    EXPECT_THAT(XLabels(), ElementsAreArray(c.labels));
+  for (const auto& [descriptor, decimalComma, labels] : cases) {
+    window.SetDecimalComma(decimalComma);
+    window.DrawGraph(descriptor, kLayer);
+    EXPECT_THAT(XLabels(), ElementsAreArray(labels));
   }
 }
 
 TEST_F(GraphFrameTest, SizesTheLeftMargin) {
   GraphDescriptor d = SensitivityGraph();
   window.DrawGraph(d, kLayer);
-  EXPECT_EQ(window.Frame().margin, 16);  // widest label "90" below 0.99 * 100
-
+  const int labels = window.Frame().margin;  // widest label "90" below 0.99 * 100
   d.yLabel = "kOhm";
   window.DrawGraph(d, kLayer);
-  EXPECT_EQ(window.Frame().margin, 28);
-
+  EXPECT_EQ(std::pair(labels, window.Frame().margin), std::pair(16, 28));
   window.DrawGraphTitled("Re max Sens.", d, kLayer);
   EXPECT_EQ(window.Frame().margin, 86);
   for (const std::string& line : LinesOfKind(window, kLayer, "text")) {

@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/graph_window.h"
-#include "graphs/recording_canvas.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -35,12 +34,11 @@ TEST_F(GraphWindowTest, HandsOutAndReleasesLayers) {
   window.ClearLayer(1);
   EXPECT_EQ(window.CurrentLayer(), 1);
   EXPECT_EQ(window.NewLayer(), 2);
-  EXPECT_EQ(window.LayersInUse(), 0b111U);
-  EXPECT_EQ(window.VisibleLayers(), 0b101U);  // ClearLayer leaves visibility alone
+  // ClearLayer leaves visibility alone.
+  EXPECT_EQ(std::pair(window.LayersInUse(), window.VisibleLayers()), std::pair(0b111U, 0b101U));
 
   window.ReleaseLayer(0);
-  EXPECT_EQ(window.LayersInUse(), 0b110U);
-  EXPECT_EQ(window.VisibleLayers(), 0b100U);
+  EXPECT_EQ(std::pair(window.LayersInUse(), window.VisibleLayers()), std::pair(0b110U, 0b100U));
   EXPECT_EQ(window.NewLayer(), 0);
 
   window.ClearLayer(32);  // out of range: nothing changes
@@ -76,15 +74,12 @@ TEST_F(GraphWindowTest, RecordsPrimitivesWithThePenOfTheirTime) {
 }
 
 TEST_F(GraphWindowTest, PushAndPopRestorePenAndFont) {
-  window.SetColour(kBlue);
-  window.SetWidth(2);
-  window.SetDash(3);
-  window.SetFont(1);
+  const auto set = [&](Colour colour, int width, int dash, int font) {
+    window.SetColour(colour), window.SetWidth(width), window.SetDash(dash), window.SetFont(font);
+  };
+  set(kBlue, 2, 3, 1);
   window.PushState();
-  window.SetColour(kRed);
-  window.SetWidth(1);
-  window.SetDash(0);
-  window.SetFont(0);
+  set(kRed, 1, 0, 0);
   window.PopState();
   EXPECT_EQ(window.State(), (PenState{Pen{kBlue, 2, 3}, 1}));
   window.PopState();  // nothing pushed: unchanged

@@ -11,18 +11,12 @@ namespace zef::graphs {
 namespace {
 
 TEST(NumberFormatTest, FixedRoundsHalvesAwayFromZero) {
-  struct Case {
-    double value;
-    int decimals;
-    bool comma;
-    const char* text;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<double, int, bool, const char*> cases[] = {
       {12.25, 1, false, "12.3"}, {-2.5, 0, false, "-3"}, {-0.004, 2, false, "0.00"},
       {87.5, 1, true, "87,5"},   {1e15, 0, false, "??"}, {std::nan(""), 1, false, "??"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FormatFixed(c.value, c.decimals, c.comma), c.text) << c.value;
+  for (const auto& [value, decimals, comma, text] : cases) {
+    EXPECT_EQ(FormatFixed(value, decimals, comma), text) << value;
   }
   EXPECT_EQ(FormatExponent(1500, false), "1.50e+03");
   EXPECT_EQ(FormatExponent(0.004, true), "4,00e-03");
@@ -30,11 +24,8 @@ TEST(NumberFormatTest, FixedRoundsHalvesAwayFromZero) {
 }
 
 TEST(NumberFormatTest, YTicLabelsFollowRangeAndStep) {
-  struct Case {
-    double y, yMin, yMax, yStep;
-    const char* label;
-  };
-  const std::vector<Case> cases = {
+  // y, the range and its step: the label.
+  const std::tuple<double, double, double, double, const char*> cases[] = {
       // steps below 1: decimals by the range's size
       {0.001, 0, 2, 0.5, "0"},
       {0.4, 0, 0.8, 0.2, "0.40"},
@@ -51,9 +42,8 @@ TEST(NumberFormatTest, YTicLabelsFollowRangeAndStep) {
       // no usable step: one decimal
       {12.25, 0, 50, 0, "12.3"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(YTicLabel(c.y, c.yMin, c.yMax, c.yStep, false), c.label)
-        << c.y << " in " << c.yMin << ".." << c.yMax << " step " << c.yStep;
+  for (const auto& [y, yMin, yMax, yStep, label] : cases) {
+    EXPECT_EQ(YTicLabel(y, yMin, yMax, yStep, false), label) << y << " step " << yStep;
   }
   EXPECT_EQ(YTicLabel(1.5, 0, 2, 0.5, true), "1,5");
 }

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
-#include "graphs/view_inputs.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -56,26 +55,20 @@ class PolarDiagramTest : public ::testing::Test {
 };
 
 TEST_F(PolarDiagramTest, GridCirclesFollowTheRadiusRule) {
-  const struct {
-    int range;
-    OptionSet options;
-    std::vector<int> radii;  // +10 dB dashed, 0 dB, the level circles, -6 dB
-  } cases[] = {
-      {30, OptionSet(0), {149, 116, 83, 49, 16, 96}},
-      {24, OptionsWith({Option::kPolarTics6Db}), {152, 112, 88, 64, 40, 16}},
+  // +10 dB dashed, 0 dB, the level circles, then -6 dB (10 dB tics) or the last 6-dB circle.
+  const std::pair<int, std::vector<std::string>> cases[] = {
+      {30,
+       {"149 C8C8C8 w1 d2", "116 646464 w1 d0", "83 C8C8C8 w1 d0", "49 C8C8C8 w1 d0",
+        "16 646464 w1 d0", "96 C8C8FF w1 d2"}},
+      {24,
+       {"152 C8C8C8 w1 d2", "112 646464 w1 d0", "88 C8C8C8 w1 d0", "64 C8C8C8 w1 d0",
+        "40 C8C8C8 w1 d0", "16 646464 w1 d0"}},
   };
-  for (const auto& c : cases) {
-    Build(c.range, c.options);
+  for (const auto& [range, circles] : cases) {
+    Build(range, range == 24 ? OptionsWith({Option::kPolarTics6Db}) : OptionSet(0));
     std::vector<std::string> expected;
-    for (std::size_t i = 0; i < c.radii.size(); ++i) {
-      const bool last = i + 1 == c.radii.size();
-      const bool minus6 = last && c.range == 30;
-      const char* pen = i == 0 || minus6 ? (minus6 ? "C8C8FF w1 d2" : "C8C8C8 w1 d2")
-                        : i == 1 || (last || (c.range == 30 && i == 4)) ? "646464 w1 d0"
-                                                                        : "C8C8C8 w1 d0";
-      expected.push_back("circle 140 140 " + std::to_string(c.radii[i]) + " " + pen + " outline");
-    }
-    EXPECT_EQ(Lines(kGrid, "circle"), expected) << c.range;
+    for (const std::string& c : circles) expected.push_back("circle 140 140 " + c + " outline");
+    EXPECT_EQ(Lines(kGrid, "circle"), expected) << range;
   }
   ASSERT_THAT(Lines(kGrid, "line"), SizeIs(36));
   EXPECT_EQ(Lines(kGrid, "line")[9], "line 140 28 646464 w1 d0");  // 90 degrees, upwards

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "graphs/picture.h"
-#include "graphs/recording_canvas.h"
 #include "model/message_sink.h"
 
 namespace zef::graphs {
@@ -24,17 +23,14 @@ class SheetNotesTest : public ::testing::Test {
 };
 
 TEST_F(SheetNotesTest, CaptionAboveAndKeyBelowTakeTheirLines) {
-  const struct {
-    SheetNotes notes;
-    SheetLayout layout;
-  } cases[] = {
+  const std::pair<SheetNotes, SheetLayout> cases[] = {
       {{"", {}}, {640, 480, 0, 480, 480}},
       {{"Maker", {}}, {640, 480, 19, 461, 480}},
       {{"Maker", -40}, {640, 480, 19, 413, 432}},
       {{"", -20}, {640, 480, 0, 432, 432}},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(LayOutSheet(640, 480, c.notes, metrics), c.layout) << c.notes.caption;
+  for (const auto& [notes, layout] : cases) {
+    EXPECT_EQ(LayOutSheet(640, 480, notes, metrics), layout) << notes.caption;
   }
 }
 

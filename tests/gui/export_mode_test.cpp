@@ -11,6 +11,8 @@
 #include <sstream>
 #include <vector>
 
+#include "wav/wav_image.h"
+
 namespace zef::gui {
 namespace {
 
@@ -21,23 +23,13 @@ constexpr std::string_view kPhaseSample = "data/samples/coax-zef2-v2.txt";
 
 class ExportModeTest : public ::testing::Test {
  protected:
-  // One folder per test: ctest may run the tests of this binary side by side.
-  ExportModeTest()
-      : dir_(fs::temp_directory_path() /
-             (std::string("zef_export_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  ~ExportModeTest() override { fs::remove_all(dir_); }
-
   int Run(std::vector<std::string_view> args) {
     err_.str("");
     return RunExport(args, err_);
   }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
+  std::string Path(const char* name) const { return dir_.Path(name).string(); }
 
-  fs::path dir_;
+  const wav::testing::TempDir dir_;  // one per test: ctest may run them side by side
   std::ostringstream err_;
 };
 
@@ -85,42 +77,34 @@ TEST_F(ExportModeTest, RefusesWithoutWritingAnything) {
   fs::resize_file(huge, (64 << 20) + 1);  // sparse: no disk taken
   std::ofstream(readOnly) << "kept";
   fs::permissions(readOnly, fs::perms::owner_read);
-  const struct {
-    std::vector<std::string_view> args;
-    int exit;
-    std::string message;  // the last line of the error stream
-  } cases[] = {
-      {{"polar", "-o", out, "missing.txt"}, kExportFailed, "zefview: missing.txt does not exist"},
-      {{"polar", "-o", out, "/dev/zero"},
-       kExportFailed,
-       "zefview: /dev/zero is not a regular file"},
-      {{"polar", "-o", out, fifo}, kExportFailed, "zefview: " + fifo + " is not a regular file"},
-      {{"polar", "-o", out, random}, kExportFailed, "zefview: " + random + " could not be read"},
-      {{"polar", "-o", out, huge},
-       kExportFailed,
-       "zefview: " + huge + " is too large for a data file"},
+  const int failed = kExportFailed, usage = kExportUsage;
+  // The arguments: the exit code and the last line of the error stream after "zefview: ".
+  const std::tuple<std::vector<std::string_view>, int, std::string> cases[] = {
+      {{"polar", "-o", out, "missing.txt"}, failed, "missing.txt does not exist"},
+      {{"polar", "-o", out, "/dev/zero"}, failed, "/dev/zero is not a regular file"},
+      {{"polar", "-o", out, fifo}, failed, fifo + " is not a regular file"},
+      {{"polar", "-o", out, random}, failed, random + " could not be read"},
+      {{"polar", "-o", out, huge}, failed, huge + " is too large for a data file"},
       {{"polar", "-o", readOnly, kSample},
-       kExportFailed,
-       "zefview: Cannot write " + readOnly + ": it is read-only"},
+       failed,
+       "Cannot write " + readOnly + ": it is read-only"},
       {{"polar", "-o", fifoOut, kSample},
-       kExportFailed,
-       "zefview: Cannot write " + fifoOut + ": it is not a regular file"},
+       failed,
+       "Cannot write " + fifoOut + ": it is not a regular file"},
       {{"polar", "--band", "20k", "-o", out, kSample},
-       kExportUsage,
-       "zefview: Band \"20k\" is not in the file's range 63 to 16k"},
+       usage,
+       "Band \"20k\" is not in the file's range 63 to 16k"},
       {{"spectra", "--arc", "36", "-o", out, kSample},
-       kExportUsage,
-       "zefview: The direction must lie within arcs 0 to 35 and points 0 to 18 for this file"},
-      {{"cabinet", "--cabinet", "dxf", "-o", out, kSample},
-       kExportUsage,
-       "zefview: The file has no dxf cabinet"},
-      {{"phase-curves", "-o", out, kSample}, kExportUsage, "zefview: The file has no phase data"},
+       usage,
+       "The direction must lie within arcs 0 to 35 and points 0 to 18 for this file"},
+      {{"cabinet", "--cabinet", "dxf", "-o", out, kSample}, usage, "The file has no dxf cabinet"},
+      {{"phase-curves", "-o", out, kSample}, usage, "The file has no phase data"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Run(c.args), c.exit) << c.message;
+  for (const auto& [args, exit, message] : cases) {
+    EXPECT_EQ(Run(args), exit) << message;
     std::string text = err_.str();
     text.pop_back();
-    EXPECT_EQ(text.substr(text.rfind('\n') + 1), c.message);
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "zefview: " + message);
     EXPECT_FALSE(fs::exists(out));
   }
   std::string kept;

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/desktop_fake.h"
-#include "graphs/sensitivity_graph.h"
+#include "app/fake_platform.h"
+#include "graphs/graph_fixtures.h"
 #include "gui/qt_clipboard.h"
 #include "gui/save_graph_dialog.h"
 #include "model/message_sink.h"

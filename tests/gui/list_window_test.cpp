@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 
-#include "app/desktop_fake.h"
+#include "app/fake_platform.h"
 
 namespace zef::gui {
 namespace {
@@ -22,10 +22,15 @@ std::vector<std::string> Shown(const ListWindow& window) {
   return lines;
 }
 
-TEST(ListWindow, OpensWithTheFirstLineAndShowsWhatTheListHolds) {
+// The error list of a window, copying through the fake desktop.
+class ListWindowTest : public ::testing::Test {
+ protected:
   QWidget owner;
   app::testing::DesktopFake desktop;
-  auto errors = ListWindow::Errors(&owner, desktop);
+  ListWindow errors = ListWindow::Errors(&owner, desktop);
+};
+
+TEST_F(ListWindowTest, OpensWithTheFirstLineAndShowsWhatTheListHolds) {
   EXPECT_EQ(errors.Window(), nullptr);
   errors.WriteString("Error on line: ");
   errors.WriteNumber(12);
@@ -40,15 +45,12 @@ TEST(ListWindow, OpensWithTheFirstLineAndShowsWhatTheListHolds) {
   auto debug = ListWindow::Debug(&owner, desktop);
   for (int i = 1; i <= 1001; ++i) debug.WriteLine(std::to_string(i));
   EXPECT_EQ(debug.Window()->windowTitle().toStdString(), "ZEF *DEBUG* window");
-  EXPECT_EQ(Shown(debug).size(), 1000u);
-  EXPECT_EQ(Shown(debug).front(), "2");
+  EXPECT_EQ(std::pair(Shown(debug).size(), Shown(debug).front()),
+            std::pair(std::size_t{1000}, std::string("2")));
   EXPECT_GT(debug.WidestLine(), 0);
 }
 
-TEST(ListWindow, ScrollsToTheEndOfTheWidestLine) {
-  QWidget owner;
-  app::testing::DesktopFake desktop;
-  auto errors = ListWindow::Errors(&owner, desktop);
+TEST_F(ListWindowTest, ScrollsToTheEndOfTheWidestLine) {
   errors.WriteLine("short");
   const std::string wide(300, 'W');
   errors.WriteLine(wide);
@@ -61,10 +63,7 @@ TEST(ListWindow, ScrollsToTheEndOfTheWidestLine) {
   EXPECT_GE(list.horizontalScrollBar()->maximum() + visible, wideWidth);
 }
 
-TEST(ListWindow, ClosedItReopensWhereItWasLeftAndEmpty) {
-  QWidget owner;
-  app::testing::DesktopFake desktop;
-  auto errors = ListWindow::Errors(&owner, desktop);
+TEST_F(ListWindowTest, ClosedItReopensWhereItWasLeftAndEmpty) {
   errors.WriteLine("first read");
   errors.Window()->move(140, 90);
   const QPoint at = errors.Window()->pos();
@@ -86,10 +85,7 @@ TEST(ListWindow, ClosedItReopensWhereItWasLeftAndEmpty) {
   EXPECT_EQ(errors.Window()->pos(), moved);
 }
 
-TEST(ListWindow, DoubleClickCopiesThroughThePlatform) {
-  QWidget owner;
-  app::testing::DesktopFake desktop;
-  auto errors = ListWindow::Errors(&owner, desktop);
+TEST_F(ListWindowTest, DoubleClickCopiesThroughThePlatform) {
   errors.WriteLine("a");
   errors.WriteLine("b");
   emit ListOf(errors).itemDoubleClicked(ListOf(errors).item(0));

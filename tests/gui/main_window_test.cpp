@@ -12,6 +12,7 @@
 #include "app/shell_views.h"
 #include "graphs/graph_fonts.h"
 #include "painter/graph_export.h"
+#include "wav/wav_image.h"
 
 namespace zef::gui {
 namespace {
@@ -23,24 +24,18 @@ using namespace app::control;
 // box waits for an answer) in a folder of its own.
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest()
-      : dir_(fs::temp_directory_path() /
-             (std::string("zef_window_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::create_directories(dir_);
-    app::SaveOptionsFile(dir_ / app::kOptionsFileName, {});
-  }
-  ~MainWindowTest() override { fs::remove_all(dir_); }
+  MainWindowTest() { app::SaveOptionsFile(dir_.Path(app::kOptionsFileName), {}); }
 
   std::unique_ptr<MainWindow> Open(const char* file) {
-    auto window = std::make_unique<MainWindow>(StartUp{{dir_, dir_, "zefview", ""}, file, false});
+    auto window = std::make_unique<MainWindow>(
+        StartUp{{dir_.Path(""), dir_.Path(""), "zefview", ""}, file, false});
     window->resize(1024, 600);
     window->show();
     QApplication::processEvents();
     return window;
   }
 
-  fs::path dir_;
+  const wav::testing::TempDir dir_;
 };
 
 void Drag(QWidget& widget, QPoint from, QPoint to) {

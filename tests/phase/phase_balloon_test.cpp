@@ -56,11 +56,7 @@ TEST_F(PhaseBalloonTest, PlainMeshRingsThenArcsWithTheMainArcsInColour) {
 }
 
 TEST_F(PhaseBalloonTest, SymmetryColoursWhatTheFileGives) {
-  struct Case {
-    model::Symmetry symmetry;
-    std::map<std::string, int> kinds;
-  };
-  const Case cases[] = {
+  const std::pair<model::Symmetry, std::map<std::string, int>> cases[] = {
       {model::Symmetry::Full,
        {{"000000/1/19", 37},
         {"C8C8C8/1/54", 37},
@@ -72,10 +68,10 @@ TEST_F(PhaseBalloonTest, SymmetryColoursWhatTheFileGives) {
       {model::Symmetry::Rotational,
        {{"C8C8C8/1/72", 37}, {"000000/1/2", 37}, {"000000/1/37", 1}, {"C8C8C8/1/37", 71}}},
   };
-  for (const Case& c : cases) {
-    set.info->symmetry = c.symmetry;
-    EXPECT_EQ(LineKinds(Build(false, {Option::kShowSymmetry})), c.kinds)
-        << static_cast<int>(c.symmetry);
+  for (const auto& [symmetry, kinds] : cases) {
+    set.info->symmetry = symmetry;
+    EXPECT_EQ(LineKinds(Build(false, {Option::kShowSymmetry})), kinds)
+        << static_cast<int>(symmetry);
   }
 }
 

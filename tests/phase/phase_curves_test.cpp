@@ -24,24 +24,20 @@ TEST(PhaseCurves, SensitivityFilterAndCombinedValues) {
   set.filter->imag[12] = kNoData;
 
   const PhaseCurves s = ComputeCurves(set, CurveMode::kSensitivity);
-  EXPECT_EQ(s.firstBand, 10);
-  EXPECT_EQ(s.lastBand, 12);
-  EXPECT_FLOAT_EQ(s.magnitude[10], 90);
-  EXPECT_EQ(s.magnitude[11], kNoData);
-  EXPECT_FLOAT_EQ(s.phase[10], 90);
-  EXPECT_EQ(s.phase[12], kNoData);
-  EXPECT_EQ(s.magnitude[9], kNoData);  // outside the record's bands
+  // Band 9 lies outside the record's bands.
+  EXPECT_EQ(std::tuple(s.firstBand, s.lastBand, s.magnitude[10], s.magnitude[11], s.phase[10],
+                       s.phase[12], s.magnitude[9]),
+            std::tuple(10, 12, 90.0f, kNoData, 90.0f, kNoData, kNoData));
 
   const PhaseCurves f = ComputeCurves(set, CurveMode::kFilter);
   EXPECT_NEAR(f.magnitude[10], -20, 1e-4);
-  EXPECT_FLOAT_EQ(f.phase[10], 0);
-  EXPECT_EQ(f.magnitude[12], kNoData);
+  EXPECT_EQ(std::pair(f.phase[10], f.magnitude[12]), std::pair(0.0f, kNoData));
 
   const PhaseCurves c = ComputeCurves(set, CurveMode::kCombined);
   EXPECT_NEAR(c.magnitude[10], 70, 1e-4);
   EXPECT_NEAR(c.phase[10], 90, 1e-4);
-  EXPECT_EQ(c.magnitude[11], kNoData);  // no sensitivity
-  EXPECT_EQ(c.phase[12], kNoData);      // no filter value
+  // Band 11 has no sensitivity, band 12 no filter value.
+  EXPECT_EQ(std::pair(c.magnitude[11], c.phase[12]), std::pair(kNoData, kNoData));
 }
 
 TEST(PhaseCurves, ShortFirIsPaddedAndAFilterOfZeroHasNoLevel) {
@@ -61,13 +57,8 @@ TEST(PhaseCurves, RoundsAwayFromZeroToFives) {
 }
 
 TEST(PhaseCurves, MagnitudeAxisByModeAndScales) {
-  struct Case {
-    CurveMode mode;
-    bool fixed;
-    std::vector<float> values;  // bands 3, 4, ...
-    MagnitudeAxis axis;
-  };
-  const Case cases[] = {
+  // Mode, fixed scales, the levels of bands 3, 4, ...: the axis.
+  const std::tuple<CurveMode, bool, std::vector<float>, MagnitudeAxis> cases[] = {
       {CurveMode::kSensitivity, true, {95}, {60, 120, 10}},
       {CurveMode::kFilter, true, {3}, {-30, 30, 10}},
       {CurveMode::kCombined, true, {3}, {60, 120, 10}},
@@ -79,34 +70,30 @@ TEST(PhaseCurves, MagnitudeAxisByModeAndScales) {
       {CurveMode::kFilter, false, {0, 0}, {-5, 5, 5}},
       {CurveMode::kCombined, false, {kNoData}, {60, 120, 10}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [mode, fixed, values, axis] : cases) {
     PhaseCurves curves;
     curves.magnitude.fill(kNoData);
     curves.firstBand = 3;
-    curves.lastBand = 2 + static_cast<int>(c.values.size());
-    for (std::size_t i = 0; i < c.values.size(); ++i) curves.magnitude[3 + i] = c.values[i];
-    EXPECT_EQ(MagnitudeAxisOf(curves, c.mode, c.fixed), c.axis)
-        << static_cast<int>(c.mode) << " " << c.fixed << " " << c.values.front();
+    curves.lastBand = 2 + static_cast<int>(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) curves.magnitude[3 + i] = values[i];
+    EXPECT_EQ(MagnitudeAxisOf(curves, mode, fixed), axis)
+        << static_cast<int>(mode) << " " << fixed << " " << values.front();
   }
 }
 
 TEST(ArcUnwrap, UndoesJumpsOfMoreThanPi) {
-  struct Case {
-    std::vector<float> raw;
-    std::vector<float> unwrapped;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<float>, std::vector<float>> cases[] = {
       {{3.0f, -3.0f}, {3.0f, 3.2831853f}},
       {{-3.0f, 3.0f, -3.0f}, {-3.0f, -3.2831853f, -3.0f}},
       {{0, 3.1f, 6.3f}, {0, 3.1f, 6.3f - 6.2831853f}},
       {{1, 2, 3}, {1, 2, 3}},
       {{}, {}},
   };
-  for (const Case& c : cases) {
-    std::vector<float> p = c.raw;
+  for (const auto& [raw, unwrapped] : cases) {
+    std::vector<float> p = raw;
     UnwrapArc(p);
-    ASSERT_EQ(p.size(), c.unwrapped.size());
-    for (std::size_t i = 0; i < p.size(); ++i) EXPECT_NEAR(p[i], c.unwrapped[i], 1e-5) << i;
+    ASSERT_EQ(p.size(), unwrapped.size());
+    for (std::size_t i = 0; i < p.size(); ++i) EXPECT_NEAR(p[i], unwrapped[i], 1e-5) << i;
   }
 }
 

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "model/message_sink.h"
 #include "phase_set.h"
 
@@ -39,12 +39,8 @@ TEST_F(PhaseGraphTest, TwoFramesSideBySideWithTheModesTitles) {
   Build(CurveMode::kFilter, {});
   EXPECT_EQ(window.VisibleLayers(), 0xFU);
   const graphs::GraphDescriptor& phase = window.Descriptor();
-  EXPECT_EQ(phase.left, 301);
-  EXPECT_EQ(phase.right, 589);
-  EXPECT_EQ(phase.title, "Filter phase");
-  EXPECT_EQ(phase.yLabel, "deg");
-  EXPECT_FLOAT_EQ(phase.yMin, -180);
-  EXPECT_FLOAT_EQ(phase.yStep, 90);
+  EXPECT_EQ(std::tuple(phase.left, phase.right, phase.title, phase.yLabel, phase.yMin, phase.yStep),
+            std::tuple(301, 589, "Filter phase", "deg", -180.0f, 90.0f));
   EXPECT_THAT(Lines(0, "text"), ::testing::Contains(HasSubstr("Filter magnitude")));
   EXPECT_THAT(Lines(2, "text"), ::testing::Contains(HasSubstr("Filter phase")));
 }

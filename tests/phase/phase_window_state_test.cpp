@@ -11,42 +11,34 @@ namespace {
 TEST(PhaseWindowTexts, TitleFilterTypeAndCaption) {
   model::DataSet set = PhaseSet();
   model::SetText(set.info->modelName, "Coax 12");
-  struct Case {
-    std::uint32_t part, parts;
-    const char* title;
-  };
-  for (const Case& c : {Case{1, 1, "Phase and filters - Coax 12"},
-                        Case{2, 3, "Phase and filters - Coax 12 (2 of 3 : Mid)"},
-                        Case{10, 12, "Phase and filters - Coax 12 (10 of 12 : Mid)"}}) {
-    set.systemPart.part = c.part;
-    set.systemPart.parts = c.parts;
-    model::SetText(set.systemPart.partText, "Mid");
-    EXPECT_EQ(PhaseWindowTitle(*set.info, set.systemPart), c.title);
+  model::SetText(set.systemPart.partText, "Mid");
+  for (const auto& [part, parts, title] :
+       {std::tuple{1u, 1u, "Phase and filters - Coax 12"},
+        std::tuple{2u, 3u, "Phase and filters - Coax 12 (2 of 3 : Mid)"},
+        std::tuple{10u, 12u, "Phase and filters - Coax 12 (10 of 12 : Mid)"}}) {
+    std::tie(set.systemPart.part, set.systemPart.parts) = std::tie(part, parts);
+    EXPECT_EQ(PhaseWindowTitle(*set.info, set.systemPart), title);
   }
-  EXPECT_EQ(FilterTypeText(model::FilterKind::None), "none");
-  EXPECT_EQ(FilterTypeText(model::FilterKind::ThirdOctaveComplex), "1/3-oct re,im");
-  EXPECT_EQ(FilterTypeText(model::FilterKind::FirWav), "FIR Wav");
-  EXPECT_EQ(FilterTypeText(model::FilterKind::Pending), "pending");
-  EXPECT_EQ(FilterTypeText(static_cast<model::FilterKind>(7)), "none");
-  EXPECT_EQ(BalloonCaption(16), "Phase balloon - 1kHz");
-  EXPECT_EQ(BalloonCaption(27), "Phase balloon - 12.5kHz");
+  std::string types;
+  for (const int kind : {0, 1, 2, 3, 7}) {
+    types += std::string(FilterTypeText(static_cast<model::FilterKind>(kind))) + "|";
+  }
+  EXPECT_EQ(types, "none|1/3-oct re,im|FIR Wav|pending|none|");
+  EXPECT_EQ(BalloonCaption(16) + "|" + BalloonCaption(27),
+            "Phase balloon - 1kHz|Phase balloon - 12.5kHz");
 }
 
 TEST(PhaseWindowModel, FilterKindDecidesTheModesAndEveryUpdateResetsTheMode) {
-  struct Case {
-    model::FilterKind kind;
-    bool enabled;
-  };
-  for (const Case& c :
-       {Case{model::FilterKind::None, false}, Case{model::FilterKind::ThirdOctaveComplex, true},
-        Case{model::FilterKind::FirWav, true}, Case{model::FilterKind::Pending, false}}) {
+  using enum model::FilterKind;
+  for (const auto& [kind, enabled] :
+       {std::pair{None, false}, {ThirdOctaveComplex, true}, {FirWav, true}, {Pending, false}}) {
     model::DataSet set = PhaseSet();
-    set.filter->kind = c.kind;
+    set.filter->kind = kind;
     PhaseWindowModel window;
     EXPECT_EQ(window.Load(set, 16), (Redraw{true, true}));
-    EXPECT_EQ(window.FilterModesEnabled(), c.enabled);
-    EXPECT_EQ(window.SetMode(CurveMode::kCombined), (Redraw{false, c.enabled}));
-    EXPECT_EQ(window.Mode(), c.enabled ? CurveMode::kCombined : CurveMode::kSensitivity);
+    EXPECT_EQ(window.FilterModesEnabled(), enabled);
+    EXPECT_EQ(window.SetMode(CurveMode::kCombined), (Redraw{false, enabled}));
+    EXPECT_EQ(window.Mode(), enabled ? CurveMode::kCombined : CurveMode::kSensitivity);
     EXPECT_EQ(window.Update(update::kCurves, set, 16), (Redraw{false, true}));
     EXPECT_EQ(window.Mode(), CurveMode::kSensitivity);
   }
@@ -56,19 +48,16 @@ TEST(PhaseWindowModel, ShowsOnTheBalloonUpdateAndHidesForASetWithoutPhase) {
   model::DataSet set = PhaseSet();
   PhaseWindowModel window;
   window.Update(update::kCurves | update::kTitle, set, 5);
-  EXPECT_FALSE(window.Visible());
-  EXPECT_EQ(window.Title(), "Phase and filters - ");
-  EXPECT_EQ(window.Caption(), "");
+  EXPECT_EQ(std::tuple(window.Visible(), window.Title(), window.Caption()),
+            std::tuple(false, "Phase and filters - ", ""));
   window.Update(update::kBalloon, set, 5);
-  EXPECT_TRUE(window.Visible());
-  EXPECT_EQ(window.Band(), 5);
-  EXPECT_EQ(window.Caption(), "Phase balloon - 80Hz");
+  EXPECT_EQ(std::tuple(window.Visible(), window.Band(), window.Caption()),
+            std::tuple(true, 5, "Phase balloon - 80Hz"));
   set.filter->kind = model::FilterKind::FirWav;
   window.Update(update::kCurves, set, 5);
   window.SetMode(CurveMode::kFilter);
   EXPECT_EQ(window.ToggleUnwrap(), (Redraw{true, true}));
-  EXPECT_EQ(window.Mode(), CurveMode::kSensitivity);
-  EXPECT_TRUE(window.Unwrap());
+  EXPECT_EQ(std::pair(window.Mode(), window.Unwrap()), std::pair(CurveMode::kSensitivity, true));
   EXPECT_TRUE(window.ToggleTrackMag());
   EXPECT_FALSE(window.ToggleTrackMag());
   set.phase.reset();

@@ -20,24 +20,17 @@ namespace fs = std::filesystem;
 using model::FormatKind;
 
 TEST(SofaContent, GridDirectionsInSphericalDegrees) {
-  struct Row {
-    FormatKind kind;
-    int arc;
-    int point;
-    double azimuth;
-    double elevation;
-  };
-  const Row rows[] = {
+  // Grid, arc and point: azimuth and elevation.
+  const std::tuple<FormatKind, int, int, double, double> rows[] = {
       {FormatKind::Zef1, 0, 0, 0, 0},     {FormatKind::Zef1, 0, 9, 0, 90},
       {FormatKind::Zef1, 0, 12, 180, 60}, {FormatKind::Zef1, 9, 9, 90, 0},
       {FormatKind::Zef1, 27, 3, 330, 0},  {FormatKind::Zef1, 18, 3, 0, -30},
       {FormatKind::Zef1, 0, 18, 180, 0},  {FormatKind::Zef2, 54, 36, 180, 0},
       {FormatKind::Zef2, 18, 6, 30, 0},   {FormatKind::Zef2, 9, 18, 90, 45},
   };
-  for (const Row& row : rows) {
-    const auto [azimuth, elevation] = DirectionOf(model::GridOf(row.kind), row.arc, row.point);
-    EXPECT_EQ(azimuth, row.azimuth) << row.arc << "/" << row.point;
-    EXPECT_EQ(elevation, row.elevation) << row.arc << "/" << row.point;
+  for (const auto& [kind, arc, point, azimuth, elevation] : rows) {
+    EXPECT_EQ(DirectionOf(model::GridOf(kind), arc, point), std::pair(azimuth, elevation))
+        << arc << "/" << point;
   }
 }
 
@@ -63,9 +56,9 @@ TEST(SofaContent, OneReceiverPerDistinctDirection) {
   const std::size_t r = 1 + 9 * 17 + 2;
   EXPECT_EQ((std::array{b.receivers[3 * r], b.receivers[3 * r + 1], b.receivers[3 * r + 2]}),
             (std::array{30.0, 0.0, 2.0}));
-  EXPECT_DOUBLE_EQ(b.real[2 * r], std::pow(10.0, 84.0 / 20));
-  EXPECT_DOUBLE_EQ(b.real[2 * r + 1], 1.0);  // no sensitivity: relative to on-axis
-  EXPECT_DOUBLE_EQ(b.real[0], std::pow(10.0, 90.0 / 20));
+  // Band 2 has no sensitivity: relative to on-axis.
+  EXPECT_EQ(std::tuple(b.real[2 * r], b.real[2 * r + 1], b.real[0]),
+            std::tuple(std::pow(10.0, 84.0 / 20), 1.0, std::pow(10.0, 90.0 / 20)));
   EXPECT_EQ(b.imag, std::vector<double>(b.real.size(), 0.0));
 }
 
@@ -96,31 +89,20 @@ TEST(SofaFile, NcdumpShowsTheConventionsVariablesAndAttributes) {
   ASSERT_TRUE(WriteSofaFile(path, BuildSofaBalloon(SmallSet(), "2026-01-02 03:04:05"), error))
       << error;
   const std::string header = Output("ncdump -h " + path.string());
+  // Each entry is a run of whole lines of the header.
   const char* lines[] = {
-      "\tI = 1 ;",
-      "\tC = 3 ;",
-      "\tM = 1 ;",
-      "\tR = 614 ;",
-      "\tE = 1 ;",
-      "\tN = 2 ;",
+      "\tI = 1 ;\n\tC = 3 ;\n\tM = 1 ;\n\tR = 614 ;\n\tE = 1 ;\n\tN = 2 ;",
       "\tdouble ListenerPosition(I, C) ;",
-      "\tdouble ReceiverPosition(R, C) ;",
-      "\t\tReceiverPosition:Type = \"spherical\" ;",
+      "\tdouble ReceiverPosition(R, C) ;\n\t\tReceiverPosition:Type = \"spherical\" ;\n"
       "\t\tReceiverPosition:Units = \"degree, degree, metre\" ;",
-      "\tdouble SourcePosition(I, C) ;",
+      "\tdouble SourcePosition(I, C) ;\n\t\tSourcePosition:Type = \"cartesian\" ;",
       "\tdouble EmitterPosition(E, C) ;",
-      "\t\tSourcePosition:Type = \"cartesian\" ;",
       "\tdouble N(N) ;",
-      "\t\tN:Units = \"hertz\" ;",
-      "\tdouble Data.Real(M, R, N) ;",
-      "\tdouble Data.Imag(M, R, N) ;",
+      "\t\tN:Units = \"hertz\" ;\n\tdouble Data.Real(M, R, N) ;\n\tdouble Data.Imag(M, R, N) ;",
       "\t\t:Conventions = \"SOFA\" ;",
       "\t\t:SOFAConventions = \"FreeFieldDirectivityTF\" ;",
-      "\t\t:DataType = \"TF\" ;",
-      "\t\t:RoomType = \"free field\" ;",
-      "\t\t:Title = \"Box\" ;",
-      "\t\t:SourceType = \"loudspeaker\" ;",
-      "\t\t:DatabaseName = \"ZEF\" ;",
+      "\t\t:DataType = \"TF\" ;\n\t\t:RoomType = \"free field\" ;\n\t\t:Title = \"Box\" ;",
+      "\t\t:DatabaseName = \"ZEF\" ;\n\t\t:SourceType = \"loudspeaker\" ;",
       "\t\t:DateCreated = \"2026-01-02 03:04:05\" ;",
       "\t\t:Origin = \"box.ZF1\" ;",
   };

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
-#include "graphs/view_inputs.h"
+#include "graphs/graph_fixtures.h"
 #include "view3d/balloon_mesh.h"
 #include "view3d/balloon_scene.h"
 
@@ -49,14 +48,13 @@ TEST(BalloonMesh, RadiusGrowsWithTheLevelFromMinusV) {
   EXPECT_EQ(ViewSizeOfRange(-30), 30);
   EXPECT_EQ(ViewSizeOfRange(-20), 20);
   EXPECT_EQ(ViewSizeOfRange(-50), std::nullopt);
-  struct Row {
-    float level, viewSize, offset, radius;
-  };
-  const Row rows[] = {{0, 60, 0, 60},      {-10, 20, 5, 5},     {3, 30, 0, 33},
-                      {-60, 60, 0, 0.01f}, {-75, 60, 0, 0.01f}, {-10, 20, 12, 0.01f},
-                      {NAN, 20, 0, 0.01f}};
-  for (const Row& r : rows)
-    EXPECT_EQ(BalloonRadius(r.level, r.viewSize, r.offset), r.radius) << r.level;
+  // Level, view size and offset: the radius.
+  const std::tuple<float, float, float, float> rows[] = {
+      {0, 60, 0, 60},      {-10, 20, 5, 5},      {3, 30, 0, 33},     {-60, 60, 0, 0.01f},
+      {-75, 60, 0, 0.01f}, {-10, 20, 12, 0.01f}, {NAN, 20, 0, 0.01f}};
+  for (const auto& [level, viewSize, offset, radius] : rows) {
+    EXPECT_EQ(BalloonRadius(level, viewSize, offset), radius) << level;
+  }
 }
 
 TEST(BalloonMesh, ArcZeroPointsUpAndAQuarterTurnLeft) {
@@ -75,103 +73,70 @@ TEST(BalloonMesh, ArcZeroPointsUpAndAQuarterTurnLeft) {
 
 TEST(BalloonMesh, MeasuredArcsFollowTheSymmetry) {
   using model::Symmetry;
-  struct Row {
-    Symmetry symmetry;
-    std::vector<int> measured;
-  };  // of arcs 0, 9, 10, 18, 27, 30
-  const Row rows[] = {{Symmetry::Full, {0, 9}},
-                      {Symmetry::Vertical, {0, 9, 27, 30}},
-                      {Symmetry::Horizontal, {0, 9, 10, 18}},
-                      {Symmetry::None, {0, 9, 10, 18, 27, 30}},
-                      {Symmetry::Rotational, {0}},
-                      {Symmetry::Polar, {0, 9, 18, 27}}};
-  for (const Row& r : rows) {
+  // The measured ones of arcs 0, 9, 10, 18, 27 and 30.
+  const std::pair<Symmetry, std::vector<int>> rows[] = {{Symmetry::Full, {0, 9}},
+                                                        {Symmetry::Vertical, {0, 9, 27, 30}},
+                                                        {Symmetry::Horizontal, {0, 9, 10, 18}},
+                                                        {Symmetry::None, {0, 9, 10, 18, 27, 30}},
+                                                        {Symmetry::Rotational, {0}},
+                                                        {Symmetry::Polar, {0, 9, 18, 27}}};
+  for (const auto& [symmetry, expected] : rows) {
     std::vector<int> measured;
     for (const int arc : {0, 9, 10, 18, 27, 30}) {
-      if (IsMeasuredArc(r.symmetry, model::kZef1Grid, arc)) measured.push_back(arc);
+      if (IsMeasuredArc(symmetry, model::kZef1Grid, arc)) measured.push_back(arc);
     }
-    EXPECT_EQ(measured, r.measured) << static_cast<int>(r.symmetry);
+    EXPECT_EQ(measured, expected) << static_cast<int>(symmetry);
   }
 }
 
-struct SceneCase {
-  const char* name;
-  model::DataSet set;
-  BalloonViewState state;
-  std::size_t triangles;
-  std::size_t lines;
-  std::set<graphs::Colour> cellColours;  // of the triangles off the axis
-};
-
 TEST(BalloonScene, ShadingAndGridFollowLevelsAndOptions) {
+  using enum Option;
   const graphs::ShadePalette palette;
-  const auto shaded = OptionsWith({Option::kShadeBalloon});
+  const auto with = [](std::initializer_list<Option> options, int range = -40) {
+    return State(OptionsWith(options), range);
+  };
   model::DataSet relative = LevelSet(-10);
   relative.info->type = model::SpeakerType::Passive;
   model::DataSet noSensitivity = LevelSet(-10);
   noSensitivity.data.Array(model::PerBand::Sensitivity)[kBand] = model::kNoData;
-  const SceneCase cases[] = {
-      {"full sphere", LevelSet(-30), State(shaded), 36 + 16 * 72 + 36, 0, {palette.At(58)}},
-      {"half sphere",
-       LevelSet(-30, model::Radiation::HalfSphere),
-       State(shaded),
-       36 + 8 * 72,
-       0,
-       {palette.At(58)}},
-      {"all at -V: front cap only", LevelSet(-60), State(shaded), 36, 0, {}},
-      {"0 dB and above saturate",
-       LevelSet(2),
-       State(shaded, -20),
-       36 + 16 * 72 + 36,
-       0,
-       {palette.At(235)}},
-      {"relative to max sensitivity",
-       relative,
-       State(OptionsWith({Option::kShadeBalloon, Option::kBalloonReferenceMax})),
-       36 + 16 * 72 + 36,
-       0,
-       {palette.At(141)}},
-      {"coloured sphere keeps the colours",
-       LevelSet(-30),
-       State(OptionsWith({Option::kShadeBalloon, Option::kColouredSphere})),
-       36 + 16 * 72 + 36,
-       0,
-       {palette.At(58)}},
-      {"wire grid", LevelSet(-30), State(OptionsWith({})), 0, 17 + 4 + 32 * 2, {}},
-      {"grid with shading",
-       LevelSet(-30),
-       State(OptionsWith({Option::kShadeBalloon, Option::kGridWhenShaded})),
-       36 + 16 * 72 + 36,
-       17 + 4 + 32 * 2,
-       {palette.At(58)}},
-      {"symmetry grid",
-       LevelSet(-30),
-       State(OptionsWith({Option::kShowSymmetry})),
-       0,
-       36 + 17 * 36,
-       {}},
-      {"no sensitivity, no balloon",
-       noSensitivity,
-       State(OptionsWith({Option::kShadeBalloon, Option::kBalloonReferenceMax})),
-       0,
-       0,
-       {}},
+  const model::DataSet at30 = LevelSet(-30);
+  const model::DataSet half = LevelSet(-30, model::Radiation::HalfSphere);
+  const BalloonViewState shaded = with({kShadeBalloon});
+  const BalloonViewState reMax = with({kShadeBalloon, kBalloonReferenceMax});
+  // Triangles of a full sphere: two caps and 16 rows of 72; lines of the wire grid.
+  constexpr std::size_t kSphere = 36 + 16 * 72 + 36, kWires = 17 + 4 + 32 * 2;
+  const graphs::Colour c58 = palette.At(58), c141 = palette.At(141), c235 = palette.At(235);
+  // Name, set, view: triangles, lines and the colours of the triangles off the axis.
+  using Case = std::tuple<const char*, model::DataSet, BalloonViewState, std::size_t, std::size_t,
+                          std::set<graphs::Colour>>;
+  const Case cases[] = {
+      {"full sphere", at30, shaded, kSphere, 0, {c58}},
+      {"half sphere", half, shaded, 36 + 8 * 72, 0, {c58}},
+      {"all at -V: front cap only", LevelSet(-60), shaded, 36, 0, {}},
+      {"0 dB and above saturate", LevelSet(2), with({kShadeBalloon}, -20), kSphere, 0, {c235}},
+      {"relative to max sensitivity", relative, reMax, kSphere, 0, {c141}},
+      {"coloured sphere", at30, with({kShadeBalloon, kColouredSphere}), kSphere, 0, {c58}},
+      {"wire grid", at30, with({}), 0, kWires, {}},
+      {"grid, shaded", at30, with({kShadeBalloon, kGridWhenShaded}), kSphere, kWires, {c58}},
+      {"symmetry grid", at30, with({kShowSymmetry}), 0, 36 + 17 * 36, {}},
+      {"no sensitivity, no balloon", noSensitivity, reMax, 0, 0, {}},
   };
-  for (const SceneCase& c : cases) {
+  for (const auto& [name, set, state, triangles, lines, cellColours] : cases) {
     model::NullSink debug;
     Scene scene(400, 400, debug);
-    BuildBalloonScene(scene, c.set, c.state, palette);
+    BuildBalloonScene(scene, set, state, palette);
     const SceneObject& balloon = scene.Object(BalloonSlots{}.balloon);
-    EXPECT_EQ(balloon.triangles.size(), c.triangles) << c.name;
-    EXPECT_EQ(balloon.lines.size(), c.lines) << c.name;
+    EXPECT_EQ(std::pair(balloon.triangles.size(), balloon.lines.size()),
+              std::pair(triangles, lines))
+        << name;
     std::set<graphs::Colour> colours;
     for (const SceneTriangle& t : balloon.triangles) {
       const bool onAxis = t.corners[0].y == 0 && t.corners[0].z == 0;
       if (!onAxis) colours.insert(t.colour);
     }
-    EXPECT_EQ(colours, c.cellColours) << c.name;
-    EXPECT_EQ(scene.VisibleObjects(), 0b111u) << c.name;
-    EXPECT_EQ(scene.NewObject(), 3) << c.name;  // the marker's slot is taken even when empty
+    EXPECT_EQ(colours, cellColours) << name;
+    EXPECT_EQ(scene.VisibleObjects(), 0b111u) << name;
+    EXPECT_EQ(scene.NewObject(), 3) << name;  // the marker's slot is taken even when empty
   }
 }
 
@@ -183,36 +148,35 @@ TEST(BalloonScene, GridColoursWidthsAndTexts) {
   set.info->symmetry = model::Symmetry::Horizontal;
   BuildBalloonScene(scene, set, State(OptionsWith({Option::kHeavyLines, Option::kShowSymmetry})),
                     palette);
+  const auto pens = [](const SceneObject& object, std::initializer_list<std::size_t> lines) {
+    std::vector<graphs::Pen> found;
+    for (const std::size_t i : lines) found.push_back(object.lines.at(i).pen);
+    return found;
+  };
+  const auto texts = [](const SceneObject& object) {
+    std::vector<std::string> found;
+    for (const auto& text : object.texts3d) found.push_back(text.text);
+    return found;
+  };
+  using Pens = std::vector<graphs::Pen>;
+  using Texts = std::vector<std::string>;
+  const graphs::Pen black{graphs::kBlack, 1, 0}, grey{graphs::kLightGrey, 1, 0};
   const SceneObject& balloon = scene.Object(1);
-  // Arcs first: 0 .. 18 measured, the rest mirrored; then row pieces.
-  EXPECT_EQ(balloon.lines[18].pen, (graphs::Pen{graphs::kBlack, 1, 0}));
-  EXPECT_EQ(balloon.lines[19].pen, (graphs::Pen{graphs::kLightGrey, 1, 0}));
-  EXPECT_EQ(balloon.lines[36 + 17].pen.colour, graphs::kBlack);      // row 1, arcs 17 to 18
-  EXPECT_EQ(balloon.lines[36 + 18].pen.colour, graphs::kLightGrey);  // row 1, arcs 18 to 19
-  ASSERT_EQ(balloon.texts3d.size(), 2u);
-  EXPECT_EQ(balloon.texts3d[0].text, "Re on-axis");
-  EXPECT_EQ(balloon.texts3d[1].text, "Horizontal sym");
+  // Arcs first: 0 .. 18 measured, the rest mirrored; then the pieces of row 1 from arc 17 on.
+  EXPECT_EQ(pens(balloon, {18, 19, 36 + 17, 36 + 18}), (Pens{black, grey, black, grey}));
+  EXPECT_EQ(texts(balloon), (Texts{"Re on-axis", "Horizontal sym"}));
   ExpectNear(balloon.texts3d[1].at, {-69, 0, 0}, "symmetry text");
 
   BuildBalloonScene(scene, set, State(OptionsWith({Option::kHeavyLines})), palette);
-  const SceneObject& plain = scene.Object(1);
   // Rows 1..17, then arc 0 blue, arc 1 in two pieces, ..., arc 9 red.
-  EXPECT_EQ(plain.lines[0].pen.colour, graphs::kBlack);
-  EXPECT_EQ(plain.lines[9].pen.colour, graphs::kLightGrey);
-  EXPECT_EQ(plain.lines[17].pen, (graphs::Pen{graphs::kBlue, 2, 0}));
-  EXPECT_EQ(plain.lines[18].pen, (graphs::Pen{graphs::kBlack, 1, 0}));
-  EXPECT_EQ(plain.lines[19].pen, (graphs::Pen{graphs::kLightGrey, 1, 0}));
-  EXPECT_EQ(plain.lines[17 + 1 + 8 * 2].pen, (graphs::Pen{graphs::kRed, 2, 0}));
-
+  EXPECT_EQ(pens(scene.Object(1), {0, 9, 17, 18, 19, 17 + 1 + 8 * 2}),
+            (Pens{black, grey, {graphs::kBlue, 2, 0}, black, grey, {graphs::kRed, 2, 0}}));
   const SceneObject& frame = scene.Object(0);
-  ASSERT_EQ(frame.texts3d.size(), 3u);
-  EXPECT_EQ(frame.texts3d[0].text, "Front (X)");
-  EXPECT_EQ(frame.texts3d[1].text, "Left (Y)");
-  EXPECT_EQ(frame.texts3d[2].text, "Up (Z)");
+  EXPECT_EQ(texts(frame), (Texts{"Front (X)", "Left (Y)", "Up (Z)"}));
   ASSERT_EQ(frame.lines.size(), 6u);
-  EXPECT_EQ(frame.lines[3].points.size(), 37u);
+  EXPECT_EQ(std::pair(frame.lines[3].points.size(), frame.lines[3].pen.colour),
+            std::pair(std::size_t{37}, graphs::kRed));
   ExpectNear(frame.lines[3].points[9], {0, 0, 60}, "red circle in X = 0");
-  EXPECT_EQ(frame.lines[3].pen.colour, graphs::kRed);
 }
 
 TEST(BalloonScene, MarkerReachesTheLevelInItsDirection) {
@@ -258,20 +222,22 @@ TEST(BalloonLegend, BarTicksAndLabelsByRange) {
   model::NullSink errors;
   graphs::GraphWindow window(800, 600, metrics, errors);
   const model::DataSet set = LevelSet(-30);
-  DrawBalloonLegend(window, set, State(OptionsWith({Option::kShadeBalloon}), -20), palette, 1);
-  EXPECT_EQ(graphs::LinesOfKind(window, 1, "text"),
-            (std::vector<std::string>{"text 4 4 000000 f0 '0'", "text 20 4 000000 f0 '-5'",
-                                      "text 37 4 000000 f0 '-10'", "text 57 4 000000 f0 '-15'",
-                                      "text 77 4 000000 f0 '-20'"}));
-  EXPECT_EQ(graphs::LinesOfKind(window, 1, "pixels"),
-            (std::vector<std::string>{"pixels 7 21 81 12"}));
-  DrawBalloonLegend(window, set, State(OptionsWith({Option::kShadeBalloon}), -40), palette, 1);
-  EXPECT_EQ(graphs::LinesOfKind(window, 1, "pixels"),
-            (std::vector<std::string>{"pixels 7 21 81 12"}));
-  EXPECT_EQ(graphs::LinesOfKind(window, 1, "text").back(), "text 77 4 000000 f0 '-40'");
-  DrawBalloonLegend(window, set, State(OptionsWith({Option::kShadeBalloon}), -30), palette, 1);
-  EXPECT_EQ(graphs::LinesOfKind(window, 1, "pixels"),
-            (std::vector<std::string>{"pixels 7 21 91 12"}));
+  using Lines = std::vector<std::string>;
+  const auto legend = [&](int range, const char* kind) {
+    DrawBalloonLegend(window, set, State(OptionsWith({Option::kShadeBalloon}), range), palette, 1);
+    return graphs::LinesOfKind(window, 1, kind);
+  };
+  EXPECT_EQ(legend(-20, "text"), (Lines{"text 4 4 000000 f0 '0'", "text 20 4 000000 f0 '-5'",
+                                        "text 37 4 000000 f0 '-10'", "text 57 4 000000 f0 '-15'",
+                                        "text 77 4 000000 f0 '-20'"}));
+  // The bar, and the last of the labels, by range.
+  for (const auto& [range, bar, last] :
+       {std::tuple{-20, "pixels 7 21 81 12", "text 77 4 000000 f0 '-20'"},
+        {-40, "pixels 7 21 81 12", "text 77 4 000000 f0 '-40'"},
+        {-30, "pixels 7 21 91 12", "text 87 4 000000 f0 '-30'"}}) {
+    EXPECT_EQ(legend(range, "pixels"), Lines{bar}) << range;
+    EXPECT_EQ(graphs::LinesOfKind(window, 1, "text").back(), last) << range;
+  }
   model::DataSet polar = LevelSet(-30);
   polar.info->symmetry = model::Symmetry::Polar;
   DrawBalloonLegend(window, polar, State(OptionsWith({}), -30), palette, 1);

@@ -22,16 +22,10 @@ ProjectionContext Prepared(Camera camera, model::MessageSink& debug) {
   return context;
 }
 
-struct ViewCase {
-  const char* name;
-  Camera camera;
-  Vec3 point;
-  float x;  // 0..64 across the window, y downwards
-  float y;
-};
-
 TEST(Camera, ProjectsFrontSideAndTopViews) {
-  const ViewCase cases[] = {
+  const Camera parallel = Looking(90, 0, Projection::kParallel);
+  // Where a point shows: x 0..64 across the window, y downwards.
+  const std::tuple<const char*, Camera, Vec3, float, float> cases[] = {
       {"front: target in the centre", Looking(90, 0), {0, 0, 0}, 32, 32},
       {"front: the left appears right", Looking(90, 0), {0, 5, 0}, 48, 32},
       {"front: up appears up", Looking(90, 0), {0, 0, 5}, 32, 16},
@@ -40,26 +34,20 @@ TEST(Camera, ProjectsFrontSideAndTopViews) {
       {"right side: up appears up", Looking(0, 0), {0, 0, 5}, 32, 16},
       {"top: the front appears right", Looking(0, 90), {5, 0, 0}, 48, 32},
       {"top: the left appears up", Looking(0, 90), {0, 5, 0}, 32, 16},
-      {"parallel: zoom is focal / distance",
-       Looking(90, 0, Projection::kParallel),
-       {0, 5, 0},
-       48,
-       32},
-      {"parallel: depth does not scale", Looking(90, 0, Projection::kParallel), {5, 5, 0}, 48, 32},
+      {"parallel: zoom is focal / distance", parallel, {0, 5, 0}, 48, 32},
+      {"parallel: depth does not scale", parallel, {5, 5, 0}, 48, 32},
       {"parallel: farther eye zooms out",
        Looking(90, 0, Projection::kParallel, 20),
        {0, 5, 0},
        40,
        32},
   };
-  for (const ViewCase& c : cases) {
+  for (const auto& [name, camera, point, x, y] : cases) {
     model::LineSink debug;
-    const ProjectionContext context = Prepared(c.camera, debug);
-    const ProjectedPoint p = TransformPoint(c.point, context, debug);
-    EXPECT_TRUE(p.visible) << c.name;
-    EXPECT_NEAR(p.x, c.x, 0.01) << c.name;
-    EXPECT_NEAR(p.y, c.y, 0.02) << c.name;
-    EXPECT_TRUE(debug.Lines().empty()) << c.name;
+    const ProjectedPoint p = TransformPoint(point, Prepared(camera, debug), debug);
+    EXPECT_TRUE(p.visible && debug.Lines().empty()) << name;
+    EXPECT_NEAR(p.x, x, 0.01) << name;
+    EXPECT_NEAR(p.y, y, 0.02) << name;
   }
 }
 
@@ -108,27 +96,18 @@ TEST(Camera, LinesAreCutJustInFrontOfTheNearPlane) {
 TEST(Camera, FailuresNameTheOperation) {
   using Lines = std::vector<std::string>;
   const std::string zero = "IMath : Making zero-length 3D vector";
-  {
-    model::LineSink debug;
-    ProjectionContext context;
-    Camera camera = Looking(90, 0, Projection::kParallel, 0);
-    EXPECT_FALSE(CalcPerspParameters(camera, context, debug));
-    EXPECT_EQ(debug.Lines(), (Lines{zero, "DPerspi.calcViewLine", "DPerspi.CalcPerspParameters"}));
-  }
-  {
-    model::LineSink debug;
-    const ProjectionContext context = Prepared(Looking(90, 0), debug);
-    EXPECT_FALSE(SafeTransformPoint(context.eye, context, debug).visible);
-    EXPECT_EQ(debug.Lines(), (Lines{zero, "DPerspi.SafeTransformPoint"}));
-  }
-  {
-    model::LineSink debug;
-    Camera camera = Looking(90, 0, Projection::kParallel);
-    camera.view.focal = 0;
-    const ProjectionContext context = Prepared(camera, debug);
-    EXPECT_FALSE(TransformPoint({0, 0, 0}, context, debug).visible);
-    EXPECT_EQ(debug.Lines(), (Lines{zero, "DPerspi.TransformPoint"}));
-  }
+  model::LineSink debug;
+  ProjectionContext context;
+  Camera camera = Looking(90, 0, Projection::kParallel, 0);
+  EXPECT_FALSE(CalcPerspParameters(camera, context, debug));
+  context = Prepared(Looking(90, 0), debug);
+  EXPECT_FALSE(SafeTransformPoint(context.eye, context, debug).visible);
+  camera = Looking(90, 0, Projection::kParallel);
+  camera.view.focal = 0;
+  context = Prepared(camera, debug);
+  EXPECT_FALSE(TransformPoint({0, 0, 0}, context, debug).visible);
+  EXPECT_EQ(debug.Lines(), (Lines{zero, "DPerspi.calcViewLine", "DPerspi.CalcPerspParameters", zero,
+                                  "DPerspi.SafeTransformPoint", zero, "DPerspi.TransformPoint"}));
 }
 
 TEST(VectorMath, ZeroVectorsAreRefusedWithTheirMessage) {

@@ -8,24 +8,14 @@ namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-struct DragCase {
-  const char* name;
-  bool left;
-  bool right;
-  bool ctrl;
-  int dx;
-  int dy;
-  ViewCamera start;
-  ViewCamera expected;
-};
-
 ViewCamera Cam(float azimuth, float elevation, float distance = 100, float focal = 4,
                float originX = 0, float originY = 0) {
   return {azimuth, elevation, distance, focal, originX, originY};
 }
 
 TEST(Navigation, DragsTurnShiftAndZoom) {
-  const DragCase cases[] = {
+  // Name, buttons left, right and Ctrl held, the move: the camera before and after.
+  const std::tuple<const char*, bool, bool, bool, int, int, ViewCamera, ViewCamera> cases[] = {
       {"left 400 turns and wraps", true, false, false, -400, 0, Cam(30, 0), Cam(70, 0)},
       {"right 40 turns below 0 and wraps", true, false, false, 40, 0, Cam(30, 0), Cam(350, 0)},
       {"down turns the eye up", true, false, false, 0, 25, Cam(30, 10), Cam(30, 35)},
@@ -35,25 +25,21 @@ TEST(Navigation, DragsTurnShiftAndZoom) {
       {"one axis moves alone", true, false, false, 1, 5, Cam(30, 10), Cam(30, 15)},
       {"ctrl shifts", true, false, true, 5, -7, Cam(30, 10), Cam(30, 10, 100, 4, 5, -7)},
       {"both buttons shift", true, true, false, -3, 9, Cam(30, 10), Cam(30, 10, 100, 4, -3, 9)},
-      {"right down 100 halves the distance", false, true, false, 0, 100, Cam(30, 0),
-       Cam(30, 0, 50)},
-      {"right up 100 doubles the distance", false, true, false, 50, -100, Cam(30, 0),
-       Cam(30, 0, 200)},
+      {"right down 100 halves", false, true, false, 0, 100, Cam(30, 0), Cam(30, 0, 50)},
+      {"right up 100 doubles", false, true, false, 50, -100, Cam(30, 0), Cam(30, 0, 200)},
       {"distance never below 1", false, true, false, 0, 100, Cam(30, 0, 1.5f), Cam(30, 0, 1)},
       {"ctrl zooms the focal", false, true, true, 0, -50, Cam(30, 0), Cam(30, 0, 100, 6)},
       {"focal never below 1", false, true, true, 0, 300, Cam(30, 0), Cam(30, 0, 100, 1)},
   };
-  for (const DragCase& c : cases) {
+  for (const auto& [name, left, right, ctrl, dx, dy, start, expected] : cases) {
     DragState drag;
-    ViewCamera camera = c.start;
-    const int x = 400;
-    const int y = 300;
-    if (c.left) Navigate({MouseAction::kLeftDown, x, y, c.ctrl}, kWidth, kHeight, drag, camera);
-    if (c.right) Navigate({MouseAction::kRightDown, x, y, c.ctrl}, kWidth, kHeight, drag, camera);
+    ViewCamera camera = start;
+    if (left) Navigate({MouseAction::kLeftDown, 400, 300, ctrl}, kWidth, kHeight, drag, camera);
+    if (right) Navigate({MouseAction::kRightDown, 400, 300, ctrl}, kWidth, kHeight, drag, camera);
     const NavigationResult moved =
-        Navigate({MouseAction::kMove, x + c.dx, y + c.dy, c.ctrl}, kWidth, kHeight, drag, camera);
-    EXPECT_EQ(camera, c.expected) << c.name;
-    EXPECT_EQ(moved.cameraChanged, !(c.start == c.expected)) << c.name;
+        Navigate({MouseAction::kMove, 400 + dx, 300 + dy, ctrl}, kWidth, kHeight, drag, camera);
+    EXPECT_EQ(camera, expected) << name;
+    EXPECT_EQ(moved.cameraChanged, !(start == expected)) << name;
   }
 }
 
@@ -81,20 +67,15 @@ TEST(Navigation, CaptureOnlyFromInsideUntilRelease) {
 }
 
 TEST(Navigation, HoverHintShowsInsideAndRestoresOnceOutside) {
-  struct Row {
-    int x, y;
-    HintChange change;
-  };
-  const Row rows[] = {{0, 10, HintChange::kNone},    {1, 1, HintChange::kShow},
-                      {799, 599, HintChange::kShow}, {800, 10, HintChange::kRestore},
-                      {10, 600, HintChange::kNone},  {10, 10, HintChange::kShow},
-                      {10, 0, HintChange::kRestore}};
+  const std::tuple<int, int, HintChange> rows[] = {
+      {0, 10, HintChange::kNone},      {1, 1, HintChange::kShow},    {799, 599, HintChange::kShow},
+      {800, 10, HintChange::kRestore}, {10, 600, HintChange::kNone}, {10, 10, HintChange::kShow},
+      {10, 0, HintChange::kRestore}};
   DragState drag;
   bool shown = false;
-  for (const Row& r : rows) {
-    EXPECT_EQ(HoverHint({MouseAction::kMove, r.x, r.y, false}, kWidth, kHeight, drag, shown),
-              r.change)
-        << r.x << "," << r.y;
+  for (const auto& [x, y, change] : rows) {
+    EXPECT_EQ(HoverHint({MouseAction::kMove, x, y, false}, kWidth, kHeight, drag, shown), change)
+        << x << "," << y;
   }
   drag.leftDown = true;
   EXPECT_EQ(HoverHint({MouseAction::kMove, 10, 10, false}, kWidth, kHeight, drag, shown),

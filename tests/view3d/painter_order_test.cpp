@@ -38,41 +38,30 @@ std::array<Vec3, 3> Flat(float x, float y, float z, float size = 2) {
   return {Vec3{x - size, y - size, z}, Vec3{x + size, y - size, z}, Vec3{x, y + size, z}};
 }
 
-struct OrderCase {
-  const char* name;
-  std::vector<std::array<Vec3, 3>> triangles;
-  std::vector<std::size_t> order;
-};
-
 TEST(PainterOrder, NearerCoveringTrianglesComeLater) {
-  const OrderCase cases[] = {
+  using T = std::array<Vec3, 3>;
+  const T slanted{Vec3{-2, -2, 5}, Vec3{2, -2, 5}, Vec3{0, 3, 45}};
+  // Name, triangles: the order to paint them in.
+  const std::tuple<const char*, std::vector<T>, std::vector<std::size_t>> cases[] = {
       {"stacked, near given first", {Flat(0, 0, 10), Flat(0.5f, 0, 20)}, {1, 0}},
       {"stacked three", {Flat(0, 0, 10), Flat(1, 0, 30), Flat(0, 1, 20)}, {1, 2, 0}},
       {"apart on the screen keep the depth order", {Flat(-5, 0, 10), Flat(5, 0, 20)}, {1, 0}},
       // A slanted triangle reaches farther back than a small one behind it
       // yet covers it from the front.
-      {"slanted in front of a far small one",
-       {{Vec3{-2, -2, 5}, Vec3{2, -2, 5}, Vec3{0, 3, 45}}, Flat(0, 0, 30, 0.3f)},
-       {1, 0}},
-      {"large near one whose corners are all farther",
-       {Flat(0, 0, 10, 200), Flat(0, 0, 20, 0.3f)},
-       {1, 0}},
-      {"small one in front of a slanted far one",
-       {{Vec3{-2, -2, 5}, Vec3{2, -2, 5}, Vec3{0, 3, 45}}, Flat(0, 0, 3, 0.3f)},
-       {0, 1}},
+      {"slanted in front of a far small one", {slanted, Flat(0, 0, 30, 0.3f)}, {1, 0}},
+      {"large near one, all corners farther", {Flat(0, 0, 10, 200), Flat(0, 0, 20, 0.3f)}, {1, 0}},
+      {"small one in front of a slanted far one", {slanted, Flat(0, 0, 3, 0.3f)}, {0, 1}},
       {"sharing an edge keeps the depth order",
-       {{Vec3{0, 0, 10}, Vec3{2, 0, 10}, Vec3{0, 2, 12}},
-        {Vec3{2, 0, 10}, Vec3{2, 2, 20}, Vec3{0, 2, 12}}},
+       {T{Vec3{0, 0, 10}, {2, 0, 10}, {0, 2, 12}}, T{Vec3{2, 0, 10}, {2, 2, 20}, {0, 2, 12}}},
        {1, 0}},
       {"piercing pair keeps the depth order",
-       {{Vec3{-2, -2, 10}, Vec3{2, -2, 10}, Vec3{0, 2, 30}},
-        {Vec3{-2, 2, 10}, Vec3{2, 2, 10}, Vec3{0, -2, 31}}},
+       {T{Vec3{-2, -2, 10}, {2, -2, 10}, {0, 2, 30}}, T{Vec3{-2, 2, 10}, {2, 2, 10}, {0, -2, 31}}},
        {1, 0}},
   };
-  for (const OrderCase& c : cases) {
+  for (const auto& [name, triangles, order] : cases) {
     std::vector<SortEntry> entries;
-    for (const auto& triangle : c.triangles) entries.push_back(Entry(triangle));
-    EXPECT_EQ(PainterOrder(entries), c.order) << c.name;
+    for (const auto& triangle : triangles) entries.push_back(Entry(triangle));
+    EXPECT_EQ(PainterOrder(entries), order) << name;
   }
 }
 
@@ -100,13 +89,13 @@ TEST(PainterOrder, FarFlungScreenCornersStillOrder) {
 TEST(PainterOrder, FacingIsSeenFromTheEye) {
   Vec3 normal;
   float constant = 0;
-  EXPECT_TRUE(
-      FacingPlane({Vec3{0, 0, 0}, Vec3{1, 0, 0}, Vec3{0, 1, 0}}, {0, 0, 5}, normal, constant));
+  const auto facing = [&](Vec3 a, Vec3 b, Vec3 c) {
+    return FacingPlane({a, b, c}, {0, 0, 5}, normal, constant);
+  };
+  EXPECT_TRUE(facing({0, 0, 0}, {1, 0, 0}, {0, 1, 0}));
   EXPECT_EQ(normal, (Vec3{0, 0, 1}));
-  EXPECT_FALSE(
-      FacingPlane({Vec3{0, 0, 0}, Vec3{0, 1, 0}, Vec3{1, 0, 0}}, {0, 0, 5}, normal, constant));
-  EXPECT_FALSE(
-      FacingPlane({Vec3{0, 0, 0}, Vec3{1, 0, 0}, Vec3{2, 0, 0}}, {0, 0, 5}, normal, constant));
+  EXPECT_FALSE(facing({0, 0, 0}, {0, 1, 0}, {1, 0, 0}));
+  EXPECT_FALSE(facing({0, 0, 0}, {1, 0, 0}, {2, 0, 0}));  // no plane
 }
 
 }  // namespace

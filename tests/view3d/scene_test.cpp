@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "graphs/command_lines.h"
 #include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
 #include "view3d/scene.h"
 #include "view3d/scene_picture.h"
 
@@ -31,30 +31,25 @@ TEST(Scene, ProjectsVisibleObjectsIntoPaintingOrder) {
   const int far = scene.NewObject();
   const int hidden = scene.NewObject();
   EXPECT_EQ((std::vector<int>{near, far, hidden}), (std::vector<int>{0, 1, 2}));
+  const auto polygon = [&](std::initializer_list<Vec3> corners) {
+    scene.BeginPolygon();
+    for (const Vec3 v : corners) scene.AddVertex(v);
+    scene.EndPolygon();
+  };
   scene.BeginObject(near, 1);
   scene.SetColour(graphs::kRed);
-  scene.BeginPolygon();
-  for (const Vec3 v : {Vec3{1, -1, -1}, Vec3{1, 1, -1}}) scene.AddVertex(v);
-  scene.EndPolygon();  // dropped with a trace
-  scene.BeginPolygon();
-  for (const Vec3 v : {Vec3{1, -1, -1}, Vec3{1, 1, -1}, Vec3{1, 1, 1}}) scene.AddVertex(v);
-  scene.EndPolygon();
-  scene.BeginPolygon();  // facing away
-  for (const Vec3 v : {Vec3{1, -1, -1}, Vec3{1, 1, 1}, Vec3{1, 1, -1}}) scene.AddVertex(v);
-  scene.EndPolygon();
+  polygon({{1, -1, -1}, {1, 1, -1}});  // dropped with a trace
+  polygon({{1, -1, -1}, {1, 1, -1}, {1, 1, 1}});
+  polygon({{1, -1, -1}, {1, 1, 1}, {1, 1, -1}});  // facing away
   scene.BeginPolyline();
-  scene.AddPoint({0, 0, 0});
-  scene.AddPoint({0, 5, 0});
-  scene.AddPoint({0, 5, 5});
+  for (const Vec3 v : {Vec3{0, 0, 0}, Vec3{0, 5, 0}, Vec3{0, 5, 5}}) scene.AddPoint(v);
   scene.EndPolyline(false);
   scene.Text3D({0, 0, 5}, "Up");
   scene.Text2D(3, 4, "corner");
   scene.EndObject();
   scene.BeginObject(far, 1);
   scene.SetColour(graphs::kBlue);
-  scene.BeginPolygon();
-  for (const Vec3 v : {Vec3{-1, -2, -2}, Vec3{-1, 2, -2}, Vec3{-1, 0, 2}}) scene.AddVertex(v);
-  scene.EndPolygon();
+  polygon({{-1, -2, -2}, {-1, 2, -2}, {-1, 0, 2}});
   scene.EndObject();
   scene.BeginObject(hidden, 1);
   scene.Point({0, 0, 0});

@@ -9,15 +9,9 @@
 namespace zef::view3d {
 namespace {
 
-struct PolygonCase {
-  const char* name;
-  std::vector<Vec3> polygon;  // anticlockwise seen from +Z
-  std::size_t triangles;
-  float area;
-};
-
 TEST(Triangulate, ClipsEarsOfConvexConcaveAndDegeneratePolygons) {
-  const PolygonCase cases[] = {
+  // Name, polygon (anticlockwise seen from +Z): triangles and their area.
+  const std::tuple<const char*, std::vector<Vec3>, std::size_t, float> cases[] = {
       {"triangle", {{0, 0, 0}, {2, 0, 0}, {0, 2, 0}}, 1, 2},
       {"square", {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, 2, 1},
       {"hexagon", {{2, 0, 0}, {1, 2, 0}, {-1, 2, 0}, {-2, 0, 0}, {-1, -2, 0}, {1, -2, 0}}, 4, 12},
@@ -28,20 +22,20 @@ TEST(Triangulate, ClipsEarsOfConvexConcaveAndDegeneratePolygons) {
       {"clockwise square", {{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}}, 2, 1},
       {"square in the XZ plane", {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1}}, 2, 1},
   };
-  for (const PolygonCase& c : cases) {
+  for (const auto& [name, polygon, count, total] : cases) {
     model::LineSink debug;
-    const auto triangles = Triangulate(c.polygon, debug);
-    EXPECT_EQ(triangles.size(), c.triangles) << c.name;
+    const auto triangles = Triangulate(polygon, debug);
+    EXPECT_EQ(triangles.size(), count) << name;
     // Same total area and every triangle turning the polygon's way.
-    const Vec3 first = Cross(c.polygon[1] - c.polygon[0], c.polygon.back() - c.polygon[0]);
+    const Vec3 first = Cross(polygon[1] - polygon[0], polygon.back() - polygon[0]);
     float area = 0;
     for (const Triangle3& t : triangles) {
       const Vec3 n = Cross(t[1] - t[0], t[2] - t[0]);
       area += std::sqrt(Dot(n, n)) / 2;
-      EXPECT_GT(Dot(n, first), 0) << c.name;
+      EXPECT_GT(Dot(n, first), 0) << name;
     }
-    EXPECT_NEAR(area, c.area, 1e-5) << c.name;
-    EXPECT_TRUE(debug.Lines().empty()) << c.name;
+    EXPECT_NEAR(area, total, 1e-5) << name;
+    EXPECT_TRUE(debug.Lines().empty()) << name;
   }
 }
 
