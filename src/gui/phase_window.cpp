@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -16,6 +17,10 @@ namespace {
 
 using namespace app::phase_control;
 
+// Before a place was kept: at the right of the screen, shrunk to it.
+constexpr int kFirstWidth = 760;
+constexpr int kFirstHeight = 640;
+
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -23,8 +28,14 @@ QString Q(const std::string& text) {
 }  // namespace
 
 PhaseWindow::PhaseWindow(app::Shell& shell, const painter::QtFontMetrics& fonts,
-                         model::MessageSink& debug, app::Platform& platform, QWidget* owner)
-    : QWidget(owner, Qt::Window), shell_(shell), fonts_(fonts), debug_(debug), platform_(platform) {
+                         model::MessageSink& debug, app::Platform& platform,
+                         std::filesystem::path placeFile, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      shell_(shell),
+      fonts_(fonts),
+      debug_(debug),
+      platform_(platform),
+      placeFile_(std::move(placeFile)) {
   setObjectName("phaseDlg");
   auto* top = new QHBoxLayout;
   balloonBox_ = new QGroupBox("Phase balloon");
@@ -112,6 +123,7 @@ void PhaseWindow::Follow() {
   }
   modes_->button(kSensitivity + static_cast<int>(model.Mode()))->setChecked(true);
   const bool shown = isVisible();
+  if (!placed_) Place();
   if (!shown) show();
   if (!shown || redraw.balloon) balloon_->Rebuild();
   if (!shown || redraw.curves) curves_->Rebuild();
@@ -134,6 +146,23 @@ void PhaseWindow::DrawCurves(graphs::GraphWindow& window) {
   const phase::PhaseWindowModel& model = shell_.Phase().Window();
   if (set == nullptr || !model.Visible() || !set->HasPhaseData()) return;
   phase::BuildPhaseGraph(window, *set, model.Mode(), shell_.Options());
+}
+
+void PhaseWindow::Place() {
+  placed_ = true;
+  const QRect free = screen()->availableGeometry();
+  app::WindowPlace place{free.x() + free.width() - kFirstWidth, free.y(), kFirstWidth,
+                         kFirstHeight};
+  app::LoadWindowPlace(placeFile_, place);
+  place = app::FitToScreen(place, {free.x(), free.y(), free.width(), free.height()});
+  move(place.x, place.y);
+  resize(place.width, place.height);
+}
+
+void PhaseWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  // pos() is the frame's corner, as move() takes it.
+  app::SaveWindowPlace(placeFile_, {x(), y(), width(), height()});
 }
 
 void PhaseWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
+#include <filesystem>
 
 #include "app/shell.h"
 #include "gui/graph_view.h"
@@ -18,8 +19,9 @@ namespace zef::gui {
 // display decides what it shows; this window only shows it.
 class PhaseWindow final : public QWidget {
  public:
+  // `placeFile` keeps where the user last had the window.
   PhaseWindow(app::Shell& shell, const painter::QtFontMetrics& fonts, model::MessageSink& debug,
-              app::Platform& platform, QWidget* owner);
+              app::Platform& platform, std::filesystem::path placeFile, QWidget* owner);
 
   // Shows, hides and redraws what the shell's phase display asks for.
   void Follow();
@@ -28,9 +30,11 @@ class PhaseWindow final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   QWidget* BuildSide();
+  void Place();
   void Command(int id);
   void Copy(const GraphView& view);
   void DrawBalloon(graphs::GraphWindow& window);
@@ -40,6 +44,8 @@ class PhaseWindow final : public QWidget {
   const painter::QtFontMetrics& fonts_;
   model::MessageSink& debug_;
   app::Platform& platform_;
+  std::filesystem::path placeFile_;
+  bool placed_ = false;
   QGroupBox* balloonBox_ = nullptr;
   GraphView* balloon_ = nullptr;
   GraphView* curves_ = nullptr;

@@ -6,7 +6,8 @@
 namespace zef::gui {
 
 void MainWindow::BuildSideWindows() {
-  phase_ = new PhaseWindow(shell_, *fonts_, debug_, platform_, this);
+  phase_ = new PhaseWindow(shell_, *fonts_, debug_, platform_,
+                           placeFile_.parent_path() / "phase-window-place", this);
   dxfProgress_ = new DxfProgressWindow(this);
   dxfProgress_->OnHidden([this] { menuBar()->setEnabled(true); });
   upperGraph_.WatchDxf([this](const std::string& line) { dxfProgress_->Progress(line); });
