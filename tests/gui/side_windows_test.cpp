@@ -16,7 +16,11 @@ namespace fs = std::filesystem;
 
 class SideWindowsTest : public ::testing::Test {
  protected:
-  SideWindowsTest() : dir_(fs::temp_directory_path() / "zef_side_windows") {
+  // A folder per test, as tests run side by side.
+  SideWindowsTest()
+      : dir_(fs::temp_directory_path() /
+             (std::string("zef_side_") +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
     fs::create_directories(dir_);
     app::SaveOptionsFile(dir_ / app::kOptionsFileName, {});
   }
