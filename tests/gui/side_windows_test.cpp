@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
 #include <filesystem>
 #include <fstream>
 
@@ -42,6 +45,13 @@ TEST_F(SideWindowsTest, PhaseWindowShowsForTheCoaxAndHidesForAnOctaveSet) {
   EXPECT_TRUE(window->PhaseView().windowTitle().startsWith("Phase and filters - ZS-CX12 (1 of 2"));
   EXPECT_NE(window->PhaseView().Curves().Window().LayersInUse(), 0u);
   EXPECT_NE(window->PhaseView().Balloon().Window().LayersInUse(), 0u);
+  // The balloon's Copy, then the curves': each puts its own picture there.
+  for (const auto& [button, text] : {std::pair{0, "Front"}, {1, "Sensitivity magnitude"}}) {
+    window->PhaseView().findChildren<QPushButton*>().at(button)->click();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(data->hasImage() && data->hasFormat("image/emf")) << text;
+    EXPECT_TRUE(data->data("image/svg+xml").contains(text)) << text;
+  }
   window->ShellForTests().OpenNamed("data/samples/two-way-zef1.txt");
   window->Control(app::control::kBandCombo, 0);
   EXPECT_FALSE(window->PhaseView().isVisible());
