@@ -96,6 +96,7 @@ Changes Shell::AfterRead(bool loaded) {
   const model::DataSet& set = *holder_.Loaded();
   const DataSheet sheet = Sheet();
   ResetViews(state_, set, sheet.selectedBand, sheet.eaSelection);
+  phase_.Loaded(holder_, state_);
   const analysis::DirectivityFigures& figures = holder_.Figures();
   ApplyTimers(StartBlinking(state_, set.cabinet.infoFile.kind != model::EmbeddedKind::None,
                             figures.horizontalOffAxis || figures.verticalOffAxis));
@@ -179,13 +180,26 @@ Changes Shell::MenuCommand(int id) {
       break;
   }
   if (id >= option_id::kFirst && id <= option_id::kLast) {
-    return OptionCommand(state_, stored_.options, id);
+    const Changes changes = OptionCommand(state_, stored_.options, id);
+    if (const model::DataSet* set = holder_.Loaded()) {
+      const bool curves = id >= option_id::kFixedScales && id <= option_id::kSteppedCurves;
+      phase_.OptionChanged(*set, state_, curves);
+    }
+    return changes;
   }
   return kNoChange;
 }
 
 Changes Shell::ControlCommand(int id, int value) {
-  return ViewCommand(state_, holder_.Loaded(), stored_.options, id, value);
+  const Changes changes = ViewCommand(state_, holder_.Loaded(), stored_.options, id, value);
+  const bool direction =
+      id == control::kBandCombo || (id >= control::kFrontView && id <= control::kTopView);
+  if (direction && changes != kNoChange) MainCameraMoved();
+  return changes;
+}
+
+void Shell::MainCameraMoved() {
+  if (const model::DataSet* set = holder_.Loaded()) phase_.MainViewChanged(*set, state_);
 }
 
 Changes Shell::Scroll(int id, ScrollAction action, int thumb) {

@@ -12,6 +12,7 @@
 #include "app/main_menu.h"
 #include "app/open_flow.h"
 #include "app/options_file.h"
+#include "app/phase_display.h"
 #include "app/shell_platform.h"
 #include "app/shell_state.h"
 #include "app/view_commands.h"
@@ -42,6 +43,11 @@ class Shell {
   Changes ControlCommand(int id, int value = 0);
   Changes Scroll(int id, ScrollAction action, int thumb = 0);
   Changes TimerTick(int timer);
+  // The mouse turned the main window's 3D view.
+  void MainCameraMoved();
+  // The phase window's own controls (see PhaseDisplay).
+  void PhaseCommand(int id) { phase_.Command(id); }
+  PhaseDisplay& Phase() { return phase_; }
   // Opens a recent or dropped file by the kind its name asks for.
   Changes OpenNamed(const std::string& name);
 
@@ -97,6 +103,7 @@ class Shell {
   std::string currentFile_;
   std::string lastTextFile_;
   RecentFiles recent_;
+  PhaseDisplay phase_;
 };
 
 }  // namespace zef::app

@@ -25,7 +25,15 @@ class UpperGraph {
   std::optional<std::string> Rebuild(model::DataSet& set, const ShellState& state,
                                      graphs::OptionSet options);
   // Starts the cabinet's DXF afresh for a newly loaded set.
-  void NewSet() { dxf_ = cabinet::LazyDxf(); }
+  void NewSet() { dxf_ = cabinet::LazyDxf(dxfObserver_); }
+  // Who is told the progress lines of a DXF parse.
+  void WatchDxf(cabinet::LazyDxf::Observer observer) {
+    dxfObserver_ = std::move(observer);
+    NewSet();
+  }
+  // The DXF parse of the loaded set: its window's text and whether the
+  // window is open (the menus wait while it is).
+  const cabinet::LazyDxf& Dxf() const { return dxf_; }
   void SetSize(int width, int height);
   // Applies the state's camera of the view shown and re-projects.
   void ApplyCamera(const ShellState& state);
@@ -43,6 +51,7 @@ class UpperGraph {
   model::MessageSink& debug_;
   view3d::Scene scene_;
   graphs::ShadePalette palette_;
+  cabinet::LazyDxf::Observer dxfObserver_;
   cabinet::LazyDxf dxf_;
   view3d::DragState drag_;
   bool hintShown_ = false;

@@ -6,17 +6,20 @@ namespace {
 // Keeps the last progress line as the parsing window's text line.
 class LastLineSink : public model::MessageSink {
  public:
-  explicit LastLineSink(std::string& text) : text_(text) {}
+  LastLineSink(std::string& text, const LazyDxf::Observer& observer)
+      : text_(text), observer_(observer) {}
   void WriteString(std::string_view text) override { line_ += text; }
   void WriteNumber(std::int64_t value) override { line_ += std::to_string(value); }
   void WriteBoolean(bool value) override { line_ += value ? "TRUE" : "FALSE"; }
   void EndLine() override {
     text_ = std::move(line_);
     line_.clear();
+    if (observer_) observer_(text_);
   }
 
  private:
   std::string& text_;
+  const LazyDxf::Observer& observer_;
   std::string line_;
 };
 
@@ -26,7 +29,7 @@ DxfLoadStatus LazyDxf::Ensure(model::DataSet& set, model::MessageSink* debug) {
   if (tried_) return status_;
   tried_ = true;
   dialogOpen_ = true;
-  LastLineSink progress(dialogText_);
+  LastLineSink progress(dialogText_, observer_);
   const DxfLoadResult result = LoadDxfLists(set, &progress, debug);
   status_ = result.status;
   if (status_ == DxfLoadStatus::kTempFileFailed) {

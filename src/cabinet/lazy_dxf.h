@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "cabinet/load_dxf_cabinet.h"
@@ -13,6 +14,11 @@ namespace zef::cabinet {
 // and starts afresh with every load.
 class LazyDxf {
  public:
+  // Told each new progress line while a parse runs, so a window can show it.
+  using Observer = std::function<void(const std::string&)>;
+  LazyDxf() = default;
+  explicit LazyDxf(Observer observer) : observer_(std::move(observer)) {}
+
   // Parses the set's drawing on the first call; later calls give the first
   // outcome again without parsing (a failed drawing is not read on every
   // redraw); only a drawing that could not be handed to the reader is tried
@@ -30,6 +36,7 @@ class LazyDxf {
   DxfLoadStatus status_ = DxfLoadStatus::kNoDrawing;
   std::string dialogText_;
   bool dialogOpen_ = false;
+  Observer observer_;
 };
 
 }  // namespace zef::cabinet

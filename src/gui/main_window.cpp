@@ -40,6 +40,7 @@ MainWindow::MainWindow(const StartUp& startUp)
   setFont(dialogFont);
 
   BuildMenus();
+  BuildSideWindows();
   auto* split = new QSplitter(this);
   // On a low screen the sheet scrolls instead of pushing the window off it.
   auto* sheetScroll = new QScrollArea(split);
@@ -105,7 +106,11 @@ QWidget* MainWindow::BuildUpperArea() {
   upper_->SetBuilder([this](graphs::GraphWindow& window) { DrawUpper(window); });
   upper_->SetMouseHandler([this](const view3d::MouseEvent& event) {
     if (shell_.Holder().Loaded() == nullptr) return;
-    if (upperGraph_.Mouse(event, shell_.MutableState())) upper_->Rebuild();
+    if (upperGraph_.Mouse(event, shell_.MutableState())) {
+      upper_->Rebuild();
+      shell_.MainCameraMoved();
+      phase_->Follow();
+    }
     const view3d::HintChange hint = upperGraph_.Hover(event);
     if (hint == view3d::HintChange::kShow) {
       savedReadout_ = readout_->text();
@@ -212,6 +217,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   const QRect frame = geometry();
   app::SaveWindowPlace(placeFile_, {frame.x(), frame.y(), frame.width(), frame.height()});
   if (options_) options_->close();
+  phase_->close();
   event->accept();
 }
 

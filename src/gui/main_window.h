@@ -14,9 +14,11 @@
 #include "app/upper_graph.h"
 #include "gui/data_sheet_widget.h"
 #include "gui/desktop_platform.h"
-#include "gui/list_window.h"
+#include "gui/dxf_progress_window.h"
 #include "gui/graph_view.h"
+#include "gui/list_window.h"
 #include "gui/options_dialog.h"
+#include "gui/phase_window.h"
 #include "painter/qt_font_metrics.h"
 
 namespace zef::gui {
@@ -39,6 +41,8 @@ class MainWindow final : public QMainWindow {
   app::Shell& ShellForTests() { return shell_; }
   GraphView& UpperView() { return *upper_; }
   GraphView& LowerView() { return *lower_; }
+  PhaseWindow& PhaseView() { return *phase_; }
+  DxfProgressWindow& DxfView() { return *dxfProgress_; }
   // Runs a control or menu command as a click on it would.
   void Control(int id, int value = 0);
   void Menu(int id);
@@ -64,6 +68,8 @@ class MainWindow final : public QMainWindow {
   bool Powered() const;
   void DrawUpper(graphs::GraphWindow& window);
   void DrawLower(graphs::GraphWindow& window);
+  void BuildSideWindows();
+  void FollowSideWindows();
 
   DesktopPlatform platform_;
   ListWindow errors_;
@@ -91,6 +97,8 @@ class MainWindow final : public QMainWindow {
   QLabel* statusFile_ = nullptr;
   QLabel* statusPath_ = nullptr;
   std::unique_ptr<OptionsDialog> options_;
+  PhaseWindow* phase_ = nullptr;
+  DxfProgressWindow* dxfProgress_ = nullptr;
 };
 
 }  // namespace zef::gui

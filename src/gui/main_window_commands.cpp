@@ -178,6 +178,7 @@ void MainWindow::Apply(app::Changes changes) {
   model::DataSet* set = shell_.SetForDrawing();
   if (set != shownSet_) {
     upperGraph_.NewSet();
+    dxfProgress_->Reset();
     shownSet_ = set;
     changes |= app::kEverything;
   }
@@ -196,6 +197,7 @@ void MainWindow::Apply(app::Changes changes) {
     upper_->Rebuild();
   }
   if ((changes & app::kLowerChanged) != 0) lower_->Rebuild();
+  FollowSideWindows();
 }
 
 void MainWindow::ShowControls() {

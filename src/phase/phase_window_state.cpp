@@ -60,6 +60,7 @@ Redraw PhaseWindowModel::Update(std::uint32_t flags, const model::DataSet& set, 
     caption_ = BalloonCaption(band);
     band_ = band;
     main_ = mainCamera;
+    if (trackMag_) own_ = Tracked();
     visible_ = true;
     redraw.balloon = true;
   }
@@ -80,8 +81,7 @@ Redraw PhaseWindowModel::ToggleUnwrap() {
   return {true, true};
 }
 
-view3d::ViewCamera PhaseWindowModel::BalloonCamera() const {
-  if (!trackMag_) return own_;
+view3d::ViewCamera PhaseWindowModel::Tracked() const {
   view3d::ViewCamera camera = main_;
   camera.distance = kTrackedDistance;
   return camera;
@@ -89,6 +89,7 @@ view3d::ViewCamera PhaseWindowModel::BalloonCamera() const {
 
 bool PhaseWindowModel::ToggleTrackMag() {
   trackMag_ = !trackMag_;
+  if (trackMag_) own_ = Tracked();
   return trackMag_;
 }
 

@@ -54,9 +54,10 @@ class PhaseWindowModel {
   // True when tracking was turned on, so the main camera applies at once.
   bool ToggleTrackMag();
   void Show(bool on) { visible_ = on; }
-  // What the phase balloon is seen through: with tracking the kept main
-  // camera at distance 300, else the window's own, which the mouse moves.
-  view3d::ViewCamera BalloonCamera() const;
+  // What the phase balloon is seen through; the mouse moves it. Turning
+  // tracking on, and every balloon update while it is on, puts the kept main
+  // camera there at distance 300; turning it off leaves the picture as it is.
+  view3d::ViewCamera BalloonCamera() const { return own_; }
   view3d::ViewCamera& OwnCamera() { return own_; }
 
   CurveMode Mode() const { return mode_; }
@@ -70,6 +71,8 @@ class PhaseWindowModel {
   const std::string& FilterType() const { return filterType_; }
 
  private:
+  view3d::ViewCamera Tracked() const;
+
   CurveMode mode_ = CurveMode::kSensitivity;
   bool filterModes_ = false;
   bool unwrap_ = false;

@@ -63,6 +63,14 @@ TEST_F(LazyDxfTest, ParsedOnFirstDrawingOnlyOutlinesOrFilledFaces) {
                           "text 000000 0,0,0.17  1 dm"));
 }
 
+TEST_F(LazyDxfTest, TheWindowIsToldEachEntityAsItIsRead) {
+  folder.Write("cab.dxf", kFaceAndLine);
+  std::vector<std::string> lines;
+  dxf = LazyDxf([&lines](const std::string& line) { lines.push_back(line); });
+  Draw();
+  EXPECT_THAT(lines, ElementsAre("3DFACE - 6", "LINE - 34"));
+}
+
 TEST_F(LazyDxfTest, FailureShowsInTheDialogLineAndTheViewAndIsNotReadAgain) {
   struct Case {
     std::string dxf;
