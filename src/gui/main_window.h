@@ -14,8 +14,8 @@
 #include "app/upper_graph.h"
 #include "gui/data_sheet_widget.h"
 #include "gui/desktop_platform.h"
-#include "gui/list_window.h"
 #include "gui/graph_view.h"
+#include "gui/list_window.h"
 #include "gui/options_dialog.h"
 #include "painter/qt_font_metrics.h"
 
@@ -57,7 +57,7 @@ class MainWindow final : public QMainWindow {
   QWidget* BuildLowerArea();
   QPushButton* Button(const char* text, int id, const char* tip = nullptr);
   void OutputCommand(int id);
-  void ShowInfoFile();
+  void InfoCommand(int id);
   void Apply(app::Changes changes);
   void ShowControls();
   void OpenOptionsDialog();

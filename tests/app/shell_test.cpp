@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "app/dialog_ids.h"
+#include "app/info_commands.h"
 #include "app/option_commands.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
+#include "desktop_fake.h"
 #include "fake_shell_platform.h"
 #include "wav/wav_image.h"
 
@@ -183,10 +185,14 @@ TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
       {option_id::kHeavyCurves, LowerView::kBalloonSpectra, kLowerChanged, 50},
       {option_id::kSteppedCurves, LowerView::kColorMaps, kLowerChanged, 50},
       {option_id::kDxfFaces, LowerView::kPolars, kNoChange, 50},
+      {option_id::kFixedScales, LowerView::kCta2034, kLowerChanged, 50},
+      {option_id::kHeavyCurves, LowerView::kCta2034, kLowerChanged, 50},
+      {option_id::kSteppedCurves, LowerView::kCta2034, kLowerChanged, 50},
+      {option_id::kShade, LowerView::kCta2034, kUpperChanged | kControlsChanged, 50},
   };
   for (const Case& c : cases) {
     Started(kZef1);
-    shell_.ControlCommand(kPolarsRadio + static_cast<int>(c.lower));
+    shell_.ControlCommand(LowerRadioId(static_cast<int>(c.lower)));
     EXPECT_EQ(shell_.MenuCommand(c.id), c.changes) << c.id;
     EXPECT_EQ(State().polarRange, c.polarRange) << c.id;
   }
@@ -205,6 +211,8 @@ TEST_F(ShellTest, ControlsShownForEachView) {
       {{kPolarsRadio + 3}, true, false, true, false, true, true},
       {{kCabinetRadio, kPolarsRadio + 3}, false, false, true, false, true, false},
       {{kCabinetRadio}, false, true, true, false, false, true},
+      {{kCtaRadio}, true, false, true, false, false, true},
+      {{kCtaRadio, kCabinetRadio}, false, false, true, false, false, false},
   };
   for (const Case& c : cases) {
     Started(kZef2);
@@ -388,6 +396,68 @@ TEST(FileNames, RecentFilesAndWindowPlace) {
     dir.Write("bad", damaged);
     EXPECT_FALSE(LoadWindowPlace(dir.Path("bad"), place)) << damaged;
   }
+}
+
+}  // namespace
+}  // namespace zef::app
+
+namespace zef::app {
+namespace {
+
+TEST_F(ShellTest, CtaViewFollowsTheFourAndDrawsTheCtaCurves) {
+  Started(kZef2);
+  EXPECT_EQ(shell_.ControlCommand(kCtaRadio), kLowerChanged | kUpperChanged | kControlsChanged);
+  EXPECT_EQ(State().lower, LowerView::kCta2034);
+  EXPECT_EQ(ControlStates(State(), shell_.Options(), shell_.Holder().Loaded()).lowerRadio, 4);
+  const ExportRequest request =
+      LowerGraphRequest(State(), shell_.Options(), *shell_.Holder().Loaded(), 640, 480);
+  EXPECT_EQ(request.view, ExportView::kCta2034);
+  shell_.ControlCommand(kEaSelectFirst + 1);  // a "»" goes back to the EA graphs
+  EXPECT_EQ(State().lower, LowerView::kEaData);
+  const std::pair<int, int> radios[] = {{14, 0}, {17, 3}, {246, 4}, {18, -1}, {245, -1}};
+  for (const auto& [id, view] : radios) EXPECT_EQ(LowerViewOfRadio(id), view) << id;
+}
+
+TEST_F(ShellTest, InformationButtonsOpenTheirWindowsOrTheDesktop) {
+  Started(kZef2);
+  TemporaryFiles files(dir_.Path("temp"));
+  std::filesystem::create_directories(dir_.Path("temp"));
+  testing::DesktopFake desktop;
+  using W = InfoWindow;
+  struct Case {
+    int id;
+    const char* label;
+    InfoWindow window;
+  };
+  const Case cases[] = {
+      {86, "Impedance:", {W::kPopup, "Impedance:", "Nominal 8 ohm"}},
+      {135,
+       "AXIAL Q:",
+       {W::kPopup, "AXIAL Q:", "Q/DI calculated by the ZEF Reader from balloon data."}},
+      {204, "Gain:", {W::kPopup, "Gain", ""}},
+      {201, "Max 'power/volt':", {W::kPopup, "Max input power:", ""}},
+      {216, "Equiv. amp. size:", {}},  // off for a power rating
+      {39, "", {}},
+      {47, "Inp. voltage:", {}},
+  };
+  for (const Case& c : cases) {
+    const InfoWindow got = InfoCommand(desktop, c.id, c.label, shell_.Holder(), files);
+    EXPECT_EQ(got.kind, c.window.kind) << c.id;
+    EXPECT_EQ(got.title, c.window.title) << c.id;
+    if (!c.window.text.empty()) {
+      EXPECT_EQ(got.text, c.window.text) << c.id;
+    }
+  }
+  EXPECT_EQ(desktop.calls, std::vector<std::string>{"url http://www.example.com/zs-cx12"});
+  const InfoWindow file = InfoCommand(desktop, kInfoFileButton, "", shell_.Holder(), files);
+  EXPECT_EQ(file.kind, W::kTextFile);
+  EXPECT_EQ(file.title, "Text file info");
+  EXPECT_EQ(file.text.substr(0, 10),
+            std::string(shell_.Holder().Loaded()->cabinet.infoFile.bytes.begin(),
+                        shell_.Holder().Loaded()->cabinet.infoFile.bytes.begin() + 10));
+  DataSetHolder empty;
+  EXPECT_EQ(InfoCommand(desktop, 86, "Impedance:", empty, files), InfoWindow{});
+  EXPECT_TRUE(desktop.boxes.empty());
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <filesystem>
 
@@ -95,6 +98,24 @@ TEST_F(MainWindowTest, BandChoiceAndDragReachTheShell) {
   EXPECT_EQ(camera.elevation, 20.0f);
   window->Control(kCabinetRadio);  // the cabinet takes the angles over
   EXPECT_EQ(window->ShellForTests().State().cabinetCamera.azimuth, 340.0f);
+}
+
+TEST_F(MainWindowTest, EditCopyPutsTheExportedPicturesOnTheClipboard) {
+  auto window = Open("data/samples/two-way-zef1.txt");
+  window->Menu(21);  // the polar diagram as a metafile: footer at the bottom right
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->formats(), (QStringList{"application/x-qt-image", "image/png", "image/svg+xml",
+                                          "image/emf", "image/x-emf"}));
+  const graphs::GraphWindow& shown = window->LowerView().Window();
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(shown.Width(), shown.Height()));
+  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
+  const painter::MetafileFooter footer{"zefview", graphs::FooterPlacement::kBottomRight};
+  for (const auto& [mime, format] : {std::pair{"image/png", graphs::PictureFormat::kPng},
+                                     {"image/svg+xml", graphs::PictureFormat::kSvg},
+                                     {"image/emf", graphs::PictureFormat::kEmf}}) {
+    EXPECT_EQ(data->data(mime), painter::RenderPicture(shown, format, fonts, footer)) << mime;
+  }
 }
 
 }  // namespace
