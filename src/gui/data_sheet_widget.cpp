@@ -108,6 +108,7 @@ QWidget* DataSheetWidget::ModelGroup() {
   grid->addWidget(Value(field::kTypeInfo), 4, 2, 1, 3);
   infoButton_ = Button("Show info file", app::control::kInfoFileButton);
   infoButton_->hide();
+  infoButtons_[app::control::kInfoFileButton] = infoButton_;  // its window opens on it
   grid->addWidget(infoButton_, 4, 5, 1, 2);
   grid->setColumnStretch(1, 2);
   grid->setColumnStretch(2, 1);

@@ -25,8 +25,9 @@ class DataSheetWidget final : public QWidget {
 
   void ShowSheet(const app::DataSheet& sheet, const app::DialogControls& controls);
   void ShowBlinks(const app::BlinkTexts& texts);
-  // The information buttons are the row and figure labels themselves;
-  // their text titles the pop-up. Null for an id without one.
+  // The buttons that open a window beside themselves: "Show info file" and
+  // the row and figure labels, whose text titles their pop-up. Null for an
+  // id without one.
   QPushButton* InfoButton(int id) const;
   void EnableInfoButton(int id, bool enabled);
 

@@ -38,6 +38,7 @@ int Screenshot(std::span<const std::string_view> args) {
   zef::gui::MainWindow window(StartUpOf(args.subspan(3)));
   window.resize(std::stoi(size), std::stoi(size.substr(size.find('x') + 1)));
   window.show();
+  QApplication::processEvents();  // laid out, so a pop-up finds its button where it is shown
   for (const QString& id : QString::fromUtf8(args[2].data(), args[2].size()).split(',')) {
     if (id.toInt() > 0) window.Control(id.toInt());
   }

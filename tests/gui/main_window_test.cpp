@@ -9,8 +9,12 @@
 #include <QMouseEvent>
 #include <filesystem>
 
+#include "app/desktop_fake.h"
 #include "app/dialog_ids.h"
+#include "app/export_sheet.h"
+#include "app/list_window_lines.h"
 #include "app/lower_graph.h"
+#include "app/open_flow.h"
 #include "app/options_file.h"
 #include "app/shell_views.h"
 #include "graphs/graph_fonts.h"
@@ -116,6 +120,32 @@ TEST_F(MainWindowTest, EditCopyPutsTheExportedPicturesOnTheClipboard) {
                                      {"image/emf", graphs::PictureFormat::kEmf}}) {
     EXPECT_EQ(data->data(mime), painter::RenderPicture(shown, format, fonts, footer)) << mime;
   }
+}
+
+TEST_F(MainWindowTest, UpperCopyIsTheBareExportOfTheBalloon) {
+  const char* sample = "data/samples/coax-zef2-v2.txt";
+  auto window = Open(sample);
+  window->Menu(23);
+  const QImage copied =
+      qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+  app::DataSetHolder holder;
+  app::testing::DesktopFake desktop;
+  app::ListWindowLines lines(app::ListWindowLines::kErrorRules);
+  ASSERT_TRUE(app::OpenDataFile(sample, holder, {desktop, lines}).loaded);
+  const graphs::GraphWindow& shown = window->UpperView().Window();
+  app::ExportRequest request;
+  request.view = app::ExportView::kBalloon;
+  request.bare = true;
+  request.scale = 1.0;
+  request.width = shown.Width();
+  request.height = shown.Height();
+  request.options = window->ShellForTests().Options();
+  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
+  std::string error;
+  const auto sheet = app::ExportSheet::Build(request, holder, false, fonts, lines, error);
+  ASSERT_NE(sheet, nullptr) << error;
+  EXPECT_TRUE(copied.convertToFormat(QImage::Format_RGB32) ==
+              painter::RenderImage(sheet->Picture(), fonts).convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
