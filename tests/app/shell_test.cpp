@@ -8,6 +8,8 @@
 #include "app/option_commands.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
+#include "binary/binary_fixture.h"
+#include "binary/binary_writer.h"
 #include "desktop_fake.h"
 #include "fake_shell_platform.h"
 #include "wav/wav_image.h"
@@ -458,6 +460,58 @@ TEST_F(ShellTest, InformationButtonsOpenTheirWindowsOrTheDesktop) {
   DataSetHolder empty;
   EXPECT_EQ(InfoCommand(desktop, 86, "Impedance:", empty, files), InfoWindow{});
   EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(ShellTest, EaTablesOfADistributionFileAndItsPdfInfoFile) {
+  struct Case {
+    model::SpeakerType type;
+    std::uint32_t presence;
+    bool sensitivity, axialSpectrum;
+  };
+  const Case cases[] = {
+      {model::SpeakerType::Passive, model::presence::kAxialSpectrum, true, true},
+      {model::SpeakerType::Powered, model::presence::kAxialSpectrum, false, true},
+      {model::SpeakerType::Passive, 0, true, false},
+  };
+  for (const Case& c : cases) {
+    auto set = binary::testing::FilledSet(model::FormatKind::Zef1);
+    set->info->type = c.type;
+    set->info->presenceFlags =
+        (set->info->presenceFlags & ~model::presence::kAxialSpectrum) | c.presence;
+    binary::testing::AddEmbeddedFiles(*set, model::EmbeddedKind::Pdf);
+    std::string error;
+    ASSERT_TRUE(binary::WriteBinaryFile(dir_.Path("box.ZF1"), *set, {}, error)) << error;
+    Started();
+    ASSERT_EQ(shell_.OpenNamed(dir_.Path("box.ZF1").string()), kEverything);
+    const auto menu = shell_.Menu();
+    EXPECT_EQ(std::pair(menu.at(28).enabled, menu.at(29).enabled),
+              std::pair(c.sensitivity, c.axialSpectrum));
+    for (const auto& [id, copies] : {std::pair{28, c.sensitivity}, {29, c.axialSpectrum}}) {
+      desktop_.copied.reset();
+      shell_.MenuCommand(id);
+      EXPECT_EQ(desktop_.copied.has_value(), copies) << id;
+      if (copies) {
+        EXPECT_TRUE(desktop_.copied->formats.empty()) << id;  // text alone
+        EXPECT_EQ(desktop_.copied->text.substr(0, 1), id == 28 ? "\"" : "\t") << id;
+      }
+    }
+  }
+  testing::DesktopFake desktop;
+  std::filesystem::path shown;
+  {
+    TemporaryFiles files(dir_.Path(""));
+    EXPECT_EQ(InfoCommand(desktop, kInfoFileButton, "", shell_.Holder(), files), InfoWindow{});
+    ASSERT_EQ(files.Files().size(), 1u);
+    shown = files.Files().front();
+    EXPECT_EQ(desktop.calls, std::vector<std::string>{"open " + shown.string()});
+    EXPECT_EQ(shown.extension(), ".PDF");
+    EXPECT_TRUE(std::filesystem::exists(shown));
+  }
+  EXPECT_FALSE(std::filesystem::exists(shown));  // gone with the viewer
+  desktop.refuseAll = true;
+  TemporaryFiles files(dir_.Path(""));
+  InfoCommand(desktop, kInfoFileButton, "", shell_.Holder(), files);
+  EXPECT_EQ(desktop.boxes, (std::vector<Box>{{'M', "Failed to show PDF file info"}}));
 }
 
 }  // namespace
