@@ -63,9 +63,9 @@ void Drag(QWidget& widget, QPoint from, QPoint to) {
 TEST_F(MainWindowTest, EveryViewDrawsSomething) {
   for (const char* sample : {"data/samples/two-way-zef1.txt", "data/samples/coax-zef2-v2.txt"}) {
     auto window = Open(sample);
-    const std::vector<int> views = {kCabinetRadio,      kCabinetKindFirst + 3, kBalloonRadio,
-                                    kPolarsRadio + 1,   kPolarsRadio + 2,      kPolarsRadio + 3,
-                                    kEaSelectFirst + 5, kPolarsRadio};
+    const std::vector<int> views = {
+        kCabinetRadio,    kCabinetKindFirst + 3, kBalloonRadio, kPolarsRadio + 1, kPolarsRadio + 2,
+        kPolarsRadio + 3, kEaSelectFirst + 5,    kCtaRadio,     kPolarsRadio};
     for (const int id : views) {
       window->Control(id);
       EXPECT_NE(window->UpperView().Window().LayersInUse(), 0u) << sample << " " << id;
