@@ -1,6 +1,5 @@
 #include "app/graph_copy.h"
 
-#include "app/clipboard_payload.h"
 #include "app/picture_file_name.h"
 
 namespace zef::app {
@@ -17,25 +16,32 @@ graphs::FooterPlacement CopyFooter(bool upper, LowerView lower) {
                            : graphs::FooterPlacement::kBottomCentre;
 }
 
+std::optional<ClipboardPayload> MetaPayload(const GraphRenderer& renderer,
+                                            const graphs::GraphWindow& graph,
+                                            graphs::FooterPlacement footer) {
+  using graphs::PictureFormat;
+  std::string emf = renderer.Render(graph, PictureFormat::kEmf, footer);
+  if (emf.empty()) return std::nullopt;
+  return GraphPayload(renderer.Render(graph, PictureFormat::kPng, footer),
+                      renderer.Render(graph, PictureFormat::kSvg, footer), emf);
+}
+
 void CopyGraph(ShellPlatform& platform, const GraphRenderer& renderer,
                const graphs::GraphWindow& graph, GraphCopy copy, graphs::FooterPlacement footer,
                std::string_view currentFile) {
-  using graphs::PictureFormat;
-  const auto render = [&](PictureFormat format) { return renderer.Render(graph, format, footer); };
   switch (copy.output) {
     case GraphOutput::kBitmap: {
       // A bitmap that could not be made leaves the clipboard as it was.
-      std::string png = render(PictureFormat::kPng);
+      std::string png = renderer.Render(graph, graphs::PictureFormat::kPng, footer);
       if (!png.empty()) platform.SetClipboard({{}, {{kPngMime, std::move(png)}}});
       return;
     }
-    case GraphOutput::kMeta: {
-      const std::string emf = render(PictureFormat::kEmf);
-      if (emf.empty()) break;
-      platform.SetClipboard(
-          GraphPayload(render(PictureFormat::kPng), render(PictureFormat::kSvg), emf));
-      return;
-    }
+    case GraphOutput::kMeta:
+      if (auto payload = MetaPayload(renderer, graph, footer)) {
+        platform.SetClipboard(*payload);
+        return;
+      }
+      break;
     case GraphOutput::kMetaFile: {
       // Without a file there is no name to propose (".EMF" alone would be a hidden file).
       const std::string proposed =

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/clipboard_payload.h"
 #include "app/shell_platform.h"
 #include "app/shell_state.h"
 #include "graphs/graph_window.h"
@@ -39,6 +40,12 @@ class GraphRenderer {
   virtual bool Write(const graphs::GraphWindow& graph, const std::filesystem::path& path,
                      graphs::FooterPlacement footer, std::string& error) const = 0;
 };
+
+// A graph as "As Meta" offers it: PNG, SVG and the EMF with its footer;
+// none when the metafile could not be made.
+std::optional<ClipboardPayload> MetaPayload(const GraphRenderer& renderer,
+                                            const graphs::GraphWindow& graph,
+                                            graphs::FooterPlacement footer);
 
 // Runs a graph command on the picture shown: a bitmap as PNG; a metafile as
 // PNG, SVG and EMF at once; "To Meta File..." through the save dialog,
