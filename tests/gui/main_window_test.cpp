@@ -137,8 +137,7 @@ TEST_F(MainWindowTest, UpperCopyIsTheBareExportOfTheBalloon) {
   request.view = app::ExportView::kBalloon;
   request.bare = true;
   request.scale = 1.0;
-  request.width = shown.Width();
-  request.height = shown.Height();
+  std::tie(request.width, request.height) = std::pair(shown.Width(), shown.Height());
   request.options = window->ShellForTests().Options();
   const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
   std::string error;
