@@ -55,12 +55,13 @@ void BM_CopyPolarToClipboard(benchmark::State& state) {
   input.reference = zef::analysis::ComputeSensitivityReference(set);
   input.band = static_cast<int>(set.data.MinBand()) + 13;
   zef::graphs::BuildPolarDiagram(window, input);
-  const zef::painter::MetafileFooter footer{"zefview", zef::graphs::FooterPlacement::kBottomRight};
+  const zef::gui::QtGraphRenderer renderer(fonts);
   std::size_t bytes = 0;
   for (auto _ : state) {
-    const auto payload = zef::gui::GraphClipboardPayload(window, fonts, footer);
+    const auto payload =
+        zef::app::MetaPayload(renderer, window, zef::graphs::FooterPlacement::kBottomRight);
     bytes = 0;
-    for (const auto& format : payload.formats) bytes += format.bytes.size();
+    for (const auto& format : payload->formats) bytes += format.bytes.size();
     benchmark::DoNotOptimize(bytes);
   }
   state.counters["payload_bytes"] = static_cast<double>(bytes);

@@ -10,6 +10,7 @@ inline constexpr int kBalloonRadio = 12;
 inline constexpr int kCabinetRadio = 13;
 inline constexpr int kPolarsRadio = 14;  // 14..17 by LowerView
 inline constexpr int kSpectraRadio = 17;
+inline constexpr int kCtaRadio = 246;  // the fifth lower view, after the four
 inline constexpr int kSpectraHorizontal = 18;
 inline constexpr int kSpectraVertical = 19;
 inline constexpr int kBandCombo = 21;
@@ -32,6 +33,15 @@ inline constexpr int kUpperZoomIn = 234;
 inline constexpr int kUpperZoomOut = 235;
 inline constexpr int kLowerZoomIn = 244;
 inline constexpr int kLowerZoomOut = 245;
+
+// The radio of a lower view, and the view a radio picks (none for other ids).
+constexpr int LowerRadioId(int lowerView) {
+  return lowerView == 4 ? kCtaRadio : kPolarsRadio + lowerView;
+}
+constexpr int LowerViewOfRadio(int id) {
+  if (id == kCtaRadio) return 4;
+  return id >= kPolarsRadio && id <= kSpectraRadio ? id - kPolarsRadio : -1;
+}
 }  // namespace control
 
 // Timer ids of the two blinkers.

@@ -88,16 +88,19 @@ Changes OptionCommand(ShellState& state, graphs::OptionSet& options, int id) {
     }
     case kFixedScales:
       options.Toggle(Option::kFixedScales);
-      return IfLoaded(state, LowerShows(state, {LowerView::kEaData}) ? kLowerChanged : kNoChange);
+      return IfLoaded(state, LowerShows(state, {LowerView::kEaData, LowerView::kCta2034})
+                                 ? kLowerChanged
+                                 : kNoChange);
     case kHeavyCurves:
       options.Toggle(Option::kHeavyCurves);
-      return IfLoaded(state, LowerShows(state, {LowerView::kEaData, LowerView::kBalloonSpectra})
+      return IfLoaded(state, LowerShows(state, {LowerView::kEaData, LowerView::kBalloonSpectra,
+                                                LowerView::kCta2034})
                                  ? kLowerChanged
                                  : kNoChange);
     case kSteppedCurves:
       options.Toggle(Option::kSteppedCurves);
       return IfLoaded(state, LowerShows(state, {LowerView::kColorMaps, LowerView::kEaData,
-                                                LowerView::kBalloonSpectra})
+                                                LowerView::kBalloonSpectra, LowerView::kCta2034})
                                  ? kLowerChanged
                                  : kNoChange);
     case kDxfFaces:

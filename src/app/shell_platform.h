@@ -11,12 +11,24 @@ namespace zef::app {
 
 enum class FileDialogKind { kOpenText = 0, kOpenForEditing = 1, kOpenBinary = 2 };
 
+// Where the user saves a picture and the filter picked in the save dialog.
+struct SaveChoice {
+  std::string path;
+  std::string filter;
+};
+
 // What the main window needs from the window system beyond the boxes.
 class ShellPlatform : public Platform {
  public:
   // The desktop's open dialog of a kind, preset to `preset` (may be empty);
   // none when the user cancels.
   virtual std::optional<std::string> ChooseFile(FileDialogKind kind, std::string_view preset) = 0;
+  // The save dialog for a picture, offering kPictureChoices and proposing
+  // `proposed`; none when the user cancels.
+  virtual std::optional<SaveChoice> ChooseSaveFile(std::string_view proposed) {
+    static_cast<void>(proposed);
+    return std::nullopt;
+  }
   virtual void StartTimer(int id, int intervalMs) = 0;
   virtual void KillTimer(int id) = 0;
   // The Ctrl key is held now.

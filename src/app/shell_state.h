@@ -9,7 +9,14 @@
 namespace zef::app {
 
 enum class UpperView { kBalloon3D = 0, kCabinet3D = 1 };
-enum class LowerView { kPolars = 0, kColorMaps = 1, kEaData = 2, kBalloonSpectra = 3 };
+// The CTA-2034 curves follow the four views of the original layout.
+enum class LowerView {
+  kPolars = 0,
+  kColorMaps = 1,
+  kEaData = 2,
+  kBalloonSpectra = 3,
+  kCta2034 = 4
+};
 using CabinetKind = cabinet::CabinetKind;
 
 // The camera the shell keeps per upper view; the 3D view copies it in and out.

@@ -8,7 +8,8 @@ namespace zef::app {
 ExportRequest LowerGraphRequest(const ShellState& state, graphs::OptionSet options,
                                 const model::DataSet& set, int width, int height) {
   ExportRequest request;
-  request.view = static_cast<ExportView>(state.lower);
+  request.view = state.lower == LowerView::kCta2034 ? ExportView::kCta2034
+                                                    : static_cast<ExportView>(state.lower);
   request.eaSelection = state.eaSelection;
   const SpectraDirection& direction = state.spectra[set.kind == model::FormatKind::Zef1 ? 0 : 1];
   request.arc = direction.arc;

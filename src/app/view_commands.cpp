@@ -110,8 +110,8 @@ Changes ViewCommand(ShellState& state, const model::DataSet* set, graphs::Option
     state.cabinet = static_cast<CabinetKind>(id - kCabinetKindFirst);
     return SwitchUpper(state, UpperView::kCabinet3D) | kUpperChanged;
   }
-  if (id >= kPolarsRadio && id <= kSpectraRadio) {
-    state.lower = static_cast<LowerView>(id - kPolarsRadio);
+  if (const int view = LowerViewOfRadio(id); view >= 0) {
+    state.lower = static_cast<LowerView>(view);
     return kLowerChanged | kUpperChanged | kControlsChanged;  // the spectra mark the 3D scene
   }
   if (id >= kEaSelectFirst && id <= kEaSelectLast) {

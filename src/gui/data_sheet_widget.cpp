@@ -66,6 +66,28 @@ QPushButton* DataSheetWidget::Button(const char* text, int id) {
   return button;
 }
 
+QPushButton* DataSheetWidget::LabelButton(const char* text, int id) {
+  auto* button = new QPushButton(QString::fromUtf8(text));
+  button->setFlat(true);
+  button->setStyleSheet("text-align: right; padding: 0 2px;");
+  if (id > 0) {
+    connect(button, &QPushButton::clicked, this, [this, id] { command_(id); });
+    infoButtons_[id] = button;
+  } else {
+    button->setFocusPolicy(Qt::NoFocus);
+  }
+  return button;
+}
+
+QPushButton* DataSheetWidget::InfoButton(int id) const {
+  const auto found = infoButtons_.find(id);
+  return found == infoButtons_.end() ? nullptr : found->second;
+}
+
+void DataSheetWidget::EnableInfoButton(int id, bool enabled) {
+  if (QPushButton* button = InfoButton(id)) button->setEnabled(enabled);
+}
+
 QWidget* DataSheetWidget::ModelGroup() {
   auto* grid = new QGridLayout;
   grid->addWidget(Caption("Name:"), 0, 0);
@@ -86,6 +108,7 @@ QWidget* DataSheetWidget::ModelGroup() {
   grid->addWidget(Value(field::kTypeInfo), 4, 2, 1, 3);
   infoButton_ = Button("Show info file", app::control::kInfoFileButton);
   infoButton_->hide();
+  infoButtons_[app::control::kInfoFileButton] = infoButton_;  // its window opens on it
   grid->addWidget(infoButton_, 4, 5, 1, 2);
   grid->setColumnStretch(1, 2);
   grid->setColumnStretch(2, 1);
@@ -138,8 +161,10 @@ QWidget* DataSheetWidget::EaGroup() {
     grid->setColumnStretch(1 + c, 1);
   }
   eaRadios_ = new QButtonGroup(this);
+  // The information button of each row, in row order; input voltages have none.
+  constexpr int kRowInfo[app::kSheetRows] = {0, 74, 86, 111, 123, 135, 148};
   for (int r = 0; r < app::kSheetRows; ++r) {
-    rowLabels_[r] = Caption("");
+    rowLabels_[r] = LabelButton("", kRowInfo[r]);
     grid->addWidget(rowLabels_[r], 1 + r, 0);
     for (int c = 0; c < app::kSheetColumns; ++c) {
       cells_[r][c] = Field();
@@ -174,17 +199,17 @@ QWidget* DataSheetWidget::EaGroup() {
   impedance->addWidget(new QLabel("Ohm"));
   grid->addLayout(impedance, 9, 0, 1, unitColumn + 2);
   auto* input = new QHBoxLayout;
-  maxInputLabel_ = Caption("Max 'power/volt':");
+  maxInputLabel_ = LabelButton("Max 'power/volt':", 201);
   maxInputUnit_ = new QLabel("Vrms");
   input->addWidget(maxInputLabel_);
   input->addWidget(Value(field::kMaxInput), 1);
   input->addWidget(maxInputUnit_);
   input->addSpacing(8);
-  input->addWidget(Caption("Gain:"));
+  input->addWidget(LabelButton("Gain:", 204));
   input->addWidget(Value(field::kMaxInputLevel), 1);
   input->addWidget(new QLabel("dB"));
   input->addSpacing(8);
-  input->addWidget(Caption("Equiv. amp. size:"));
+  input->addWidget(LabelButton("Equiv. amp. size:", 216));
   input->addWidget(Value(field::kEquivalentPower), 1);
   input->addWidget(new QLabel("W"));
   grid->addLayout(input, 10, 0, 1, unitColumn + 2);

@@ -25,6 +25,11 @@ class DataSheetWidget final : public QWidget {
 
   void ShowSheet(const app::DataSheet& sheet, const app::DialogControls& controls);
   void ShowBlinks(const app::BlinkTexts& texts);
+  // The buttons that open a window beside themselves: "Show info file" and
+  // the row and figure labels, whose text titles their pop-up. Null for an
+  // id without one.
+  QPushButton* InfoButton(int id) const;
+  void EnableInfoButton(int id, bool enabled);
 
  private:
   QWidget* ModelGroup();
@@ -35,11 +40,12 @@ class DataSheetWidget final : public QWidget {
   QWidget* FormatLine();
   QLabel* Value(std::string_view field);
   QPushButton* Button(const char* text, int id);
+  QPushButton* LabelButton(const char* text, int id);
 
   std::function<void(int)> command_;
   std::map<std::string_view, QLabel*> values_;
   std::array<QLabel*, app::kSheetColumns> bandLabels_{};
-  std::array<QLabel*, app::kSheetRows> rowLabels_{};
+  std::array<QPushButton*, app::kSheetRows> rowLabels_{};
   std::array<QLabel*, app::kSheetRows> rowUnits_{};
   std::array<std::array<QLabel*, app::kSheetColumns>, app::kSheetRows> cells_{};
   QButtonGroup* eaRadios_ = nullptr;
@@ -47,7 +53,8 @@ class DataSheetWidget final : public QWidget {
   QPushButton* infoButton_ = nullptr;
   QPushButton* bandsDown_ = nullptr;
   QPushButton* bandsUp_ = nullptr;
-  QLabel* maxInputLabel_ = nullptr;
+  QPushButton* maxInputLabel_ = nullptr;
+  std::map<int, QPushButton*> infoButtons_;
   QLabel* maxInputUnit_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "app/message_text.h"
+#include "app/picture_file_name.h"
 #include "gui/qt_clipboard.h"
 
 namespace zef::gui {
@@ -74,6 +75,16 @@ std::optional<std::string> DesktopPlatform::ChooseFile(app::FileDialogKind kind,
       QFileDialog::getOpenFileName(&owner_, Q(text.title), Q(preset), filters.join(";;"));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
+}
+
+std::optional<app::SaveChoice> DesktopPlatform::ChooseSaveFile(std::string_view proposed) {
+  QStringList filters;
+  for (const auto& choice : app::kPictureChoices) filters << Q(choice.filter);
+  QString filter = filters.front();
+  const QString chosen = QFileDialog::getSaveFileName(&owner_, Q(app::kSavePictureTitle),
+                                                      Q(proposed), filters.join(";;"), &filter);
+  if (chosen.isEmpty()) return std::nullopt;
+  return app::SaveChoice{chosen.toStdString(), filter.toStdString()};
 }
 
 void DesktopPlatform::StartTimer(int id, int intervalMs) {

@@ -27,6 +27,7 @@ class DesktopPlatform : public app::ShellPlatform {
   bool OpenUrl(std::string_view url) override;
   bool StartDetached(const std::string& program, const std::vector<std::string>& args) override;
   std::optional<std::string> ChooseFile(app::FileDialogKind kind, std::string_view preset) override;
+  std::optional<app::SaveChoice> ChooseSaveFile(std::string_view proposed) override;
   void StartTimer(int id, int intervalMs) override;
   void KillTimer(int id) override;
   bool ControlHeld() const override;

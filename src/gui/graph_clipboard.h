@@ -1,15 +1,23 @@
 #pragma once
 
-#include "app/clipboard_payload.h"
-#include "graphs/graph_window.h"
-#include "painter/graph_export.h"
+#include "app/graph_copy.h"
+#include "painter/qt_font_metrics.h"
 
 namespace zef::gui {
 
-// A graph as the clipboard offers it: the very pictures the export writes,
-// PNG, SVG and the metafile with its footer.
-app::ClipboardPayload GraphClipboardPayload(const graphs::GraphWindow& window,
-                                            const painter::QtFontMetrics& fonts,
-                                            const painter::MetafileFooter& footer);
+// The Edit menu's pictures drawn by Qt: the very bytes the export writes,
+// the metafile with the footer.
+class QtGraphRenderer final : public app::GraphRenderer {
+ public:
+  explicit QtGraphRenderer(const painter::QtFontMetrics& fonts) : fonts_(fonts) {}
+
+  std::string Render(const graphs::GraphWindow& graph, graphs::PictureFormat format,
+                     graphs::FooterPlacement footer) const override;
+  bool Write(const graphs::GraphWindow& graph, const std::filesystem::path& path,
+             graphs::FooterPlacement footer, std::string& error) const override;
+
+ private:
+  const painter::QtFontMetrics& fonts_;
+};
 
 }  // namespace zef::gui

@@ -199,11 +199,11 @@ QWidget* MainWindow::BuildLowerArea() {
   }
   auto* radios = new QHBoxLayout;
   lowerRadios_ = new QButtonGroup(area);
-  const char* names[] = {"&Polars", "Color &maps", "EA data", "&Balloon-spectra"};
-  for (int view = 0; view < 4; ++view) {
+  const char* names[] = {"&Polars", "Color &maps", "EA data", "&Balloon-spectra", "CTA-2034"};
+  for (int view = 0; view < 5; ++view) {
     auto* radio = new QRadioButton(names[view]);
     if (view == 1) radio->setToolTip("-6 dB angles shown in white");
-    lowerRadios_->addButton(radio, kPolarsRadio + view);
+    lowerRadios_->addButton(radio, app::control::LowerRadioId(view));
     radios->addWidget(radio);
   }
   radios->addStretch(1);

@@ -61,7 +61,7 @@ class MainWindow final : public QMainWindow {
   QWidget* BuildLowerArea();
   QPushButton* Button(const char* text, int id, const char* tip = nullptr);
   void OutputCommand(int id);
-  void ShowInfoFile();
+  void InfoCommand(int id);
   void Apply(app::Changes changes);
   void ShowControls();
   void OpenOptionsDialog();

@@ -2,20 +2,22 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <vector>
 
-#include "app/desktop_links.h"
 #include "app/dialog_ids.h"
+#include "app/graph_copy.h"
+#include "app/info_commands.h"
+#include "app/info_popups.h"
 #include "app/lower_graph.h"
 #include "app/option_commands.h"
 #include "app/shell_views.h"
+#include "gui/graph_clipboard.h"
+#include "gui/info_actions.h"
+#include "gui/info_windows.h"
 #include "gui/main_window.h"
-#include "painter/graph_export.h"
 
 namespace zef::gui {
 namespace {
@@ -28,10 +30,6 @@ QString Q(std::string_view text) {
 
 bool Checkable(int id) {
   return id >= app::option_id::kFirst && id <= app::option_id::kLast;
-}
-
-std::string Bytes(const QByteArray& bytes) {
-  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 }  // namespace
@@ -95,34 +93,22 @@ void MainWindow::ShowMenuStates() {
 }
 
 void MainWindow::OutputCommand(int id) {
-  GraphView& view = id < 23 ? *lower_ : *upper_;
-  const graphs::GraphWindow& window = view.Window();
-  const painter::MetafileFooter footer;
-  if (id == 20 || id == 23 || id == 21 || id == 24) {
-    const auto png = painter::RenderPicture(window, painter::PictureFormat::kPng, *fonts_, footer);
-    const auto svg = painter::RenderPicture(window, painter::PictureFormat::kSvg, *fonts_, footer);
-    const auto emf = painter::RenderPicture(window, painter::PictureFormat::kEmf, *fonts_, footer);
-    platform_.SetClipboard(app::GraphPayload(Bytes(png), Bytes(svg), Bytes(emf)));
-    return;
-  }
-  const QString name = QFileDialog::getSaveFileName(
-      this, "Save an EMF meta-file", {},
-      "EMF-files (*.EMF) (*.emf *.EMF);;SVG (*.svg);;PDF (*.pdf);;PNG (*.png)");
-  if (name.isEmpty()) return;
-  std::string error;
-  if (!painter::ExportGraph(window, name.toStdString(), *fonts_, footer, error)) {
-    platform_.ShowMessage(error);
-  }
+  const std::optional<app::GraphCopy> copy = app::GraphCopyOf(id);
+  if (!copy) return;
+  const GraphView& view = copy->upper ? *upper_ : *lower_;
+  app::CopyGraph(platform_, QtGraphRenderer(*fonts_), view.Window(), *copy,
+                 app::CopyFooter(copy->upper, shell_.State().lower), shell_.CurrentFile());
 }
 
-void MainWindow::ShowInfoFile() {
-  const model::DataSet* set = shell_.Holder().Loaded();
-  if (set == nullptr) return;
-  if (const auto text = app::InfoFileText(set->cabinet.infoFile)) {
-    QMessageBox box(QMessageBox::Information, "Info", Q(*text), QMessageBox::Ok, this);
-    box.exec();
-  } else {
-    app::ShowPdfInfoFile(platform_, set->cabinet.infoFile, temporary_);
+void MainWindow::InfoCommand(int id) {
+  QPushButton* button = sheet_->InfoButton(id);
+  const std::string label = button != nullptr ? button->text().toLatin1().toStdString() : "";
+  const app::InfoWindow shown = app::InfoCommand(platform_, id, label, shell_.Holder(), temporary_);
+  QWidget* anchor = button != nullptr ? static_cast<QWidget*>(button) : this;
+  if (shown.kind == app::InfoWindow::kPopup) {
+    MakeInfoPopup(anchor, shown.title, shown.text)->exec();
+  } else if (shown.kind == app::InfoWindow::kTextFile) {
+    MakeTextFileWindow(anchor, shown.text)->exec();
   }
 }
 
@@ -152,23 +138,18 @@ bool MainWindow::Powered() const {
 }
 
 void MainWindow::Menu(int id) {
-  if (id >= 20 && id <= 25) {
+  if (app::GraphCopyOf(id)) {
     OutputCommand(id);
   } else if (id == 62) {
-    QMessageBox::about(this, Q(app::kAboutCaption),
-                       Q(app::AboutTitle() + "\n\n" + std::string(app::kAboutText)));
+    ShowAbout(this, platform_);
   } else {
     Apply(shell_.MenuCommand(id));
   }
 }
 
 void MainWindow::Control(int id, int value) {
-  if (id == kWebSite) {
-    if (shell_.Holder().Loaded() != nullptr) {
-      app::OpenWebSite(platform_, shell_.Sheet().Field(app::sheet_field::kWebSite));
-    }
-  } else if (id == kInfoFileButton) {
-    ShowInfoFile();
+  if (app::IsInfoControl(id)) {
+    InfoCommand(id);
   } else {
     Apply(shell_.ControlCommand(id, value));
   }
@@ -206,9 +187,14 @@ void MainWindow::ShowControls() {
   const app::DialogControls c = app::ControlStates(state, shell_.Options(), set);
   const app::DataSheet sheet = shell_.Sheet();
   if (set != nullptr) sheet_->ShowSheet(sheet, c);
+  for (const app::InfoButton button :
+       {app::InfoButton::kMaxInput, app::InfoButton::kAmplifierSize, app::InfoButton::kGain}) {
+    sheet_->EnableInfoButton(static_cast<int>(button),
+                             set != nullptr && app::InfoButtonEnabled(button, *set->info));
+  }
   sheet_->ShowBlinks(shell_.Blinks());
   upperRadios_->button(kBalloonRadio + c.upperRadio)->setChecked(true);
-  lowerRadios_->button(kPolarsRadio + c.lowerRadio)->setChecked(true);
+  lowerRadios_->button(app::control::LowerRadioId(c.lowerRadio))->setChecked(true);
   for (const int id : {kUpperZoomIn, kUpperZoomOut}) buttons_.at(id)->setVisible(c.upperZoomShown);
   for (const int id : {kLowerZoomIn, kLowerZoomOut}) buttons_.at(id)->setVisible(c.lowerZoomShown);
   buttons_.at(kUpperZoomIn)->setEnabled(c.upperZoomIn);

@@ -130,7 +130,9 @@ void PhaseWindow::Follow() {
 }
 
 void PhaseWindow::Copy(const GraphView& view) {
-  platform_.SetClipboard(GraphClipboardPayload(view.Window(), fonts_, {}));
+  const auto payload = app::MetaPayload(QtGraphRenderer(fonts_), view.Window(),
+                                        graphs::FooterPlacement::kBottomCentre);
+  if (payload) platform_.SetClipboard(*payload);
 }
 
 void PhaseWindow::DrawBalloon(graphs::GraphWindow& window) {

@@ -29,7 +29,8 @@ zef::gui::StartUp StartUpOf(std::span<const std::string_view> args) {
 }
 
 // Debugging aid: `zefview --screenshot OUT.png WxH IDS FILE` opens FILE in a
-// window of that size, presses the controls IDS ("12,15" or "-") and saves
+// window of that size, presses the controls IDS ("12,15", "m62" for a menu
+// command, or "-") and saves
 // the window's picture.
 int Screenshot(std::span<const std::string_view> args) {
   if (args.size() < 4) return 2;
@@ -38,8 +39,13 @@ int Screenshot(std::span<const std::string_view> args) {
   zef::gui::MainWindow window(StartUpOf(args.subspan(3)));
   window.resize(std::stoi(size), std::stoi(size.substr(size.find('x') + 1)));
   window.show();
+  QApplication::processEvents();  // laid out, so a pop-up finds its button where it is shown
   for (const QString& id : QString::fromUtf8(args[2].data(), args[2].size()).split(',')) {
-    if (id.toInt() > 0) window.Control(id.toInt());
+    if (id.startsWith('m')) {
+      window.Menu(id.mid(1).toInt());
+    } else if (id.toInt() > 0) {
+      window.Control(id.toInt());
+    }
   }
   QApplication::processEvents();
   return window.grab().save(QString::fromStdString(out)) ? 0 : 1;

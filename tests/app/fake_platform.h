@@ -117,7 +117,12 @@ class FakeShellPlatform : public ShellPlatform {
   }
   bool SetClipboard(const ClipboardPayload& payload) override {
     clipboard = payload.text;
+    copied = payload;
     return true;
+  }
+  std::optional<SaveChoice> ChooseSaveFile(std::string_view proposed) override {
+    log.push_back("save " + std::string(proposed));
+    return saveAs;
   }
   bool ControlHeld() const override { return control; }
   void Quit() override { log.push_back("quit"); }
@@ -127,6 +132,8 @@ class FakeShellPlatform : public ShellPlatform {
   std::vector<std::string> log;
   std::string clipboard;
   bool control = false;
+  std::optional<ClipboardPayload> copied;
+  std::optional<SaveChoice> saveAs;  // none: the save dialog is cancelled
   bool desktopOpens = true;
 };
 

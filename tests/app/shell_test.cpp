@@ -5,9 +5,12 @@
 
 #include "app/dialog_ids.h"
 #include "app/fake_platform.h"
+#include "app/info_commands.h"
 #include "app/option_commands.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
+#include "binary/binary_fixture.h"
+#include "binary/binary_writer.h"
 #include "wav/wav_image.h"
 
 namespace zef::app {
@@ -170,10 +173,14 @@ TEST_F(ShellTest, OptionCommandsChangeTheirSwitchAndNameWhatToRebuild) {
       {option_id::kHeavyCurves, LowerView::kBalloonSpectra, kLowerChanged, 50},
       {option_id::kSteppedCurves, LowerView::kColorMaps, kLowerChanged, 50},
       {option_id::kDxfFaces, LowerView::kPolars, kNoChange, 50},
+      {option_id::kFixedScales, LowerView::kCta2034, kLowerChanged, 50},
+      {option_id::kHeavyCurves, LowerView::kCta2034, kLowerChanged, 50},
+      {option_id::kSteppedCurves, LowerView::kCta2034, kLowerChanged, 50},
+      {option_id::kShade, LowerView::kCta2034, kUpperChanged | kControlsChanged, 50},
   };
   for (const auto& [id, lower, changes, polarRange] : cases) {
     Started(kZef1);
-    shell_.ControlCommand(kPolarsRadio + static_cast<int>(lower));
+    shell_.ControlCommand(LowerRadioId(static_cast<int>(lower)));
     EXPECT_EQ(shell_.MenuCommand(id), changes) << id;
     EXPECT_EQ(State().polarRange, polarRange) << id;
   }
@@ -189,6 +196,8 @@ TEST_F(ShellTest, ControlsShownForEachView) {
       {{kPolarsRadio + 3}, "101011"},
       {{kCabinetRadio, kPolarsRadio + 3}, "001010"},
       {{kCabinetRadio}, "011001"},
+      {{kCtaRadio}, "101001"},
+      {{kCtaRadio, kCabinetRadio}, "001000"},
   };
   for (const auto& [presses, expected] : cases) {
     Started(kZef2);
@@ -366,6 +375,89 @@ TEST(FileNames, RecentFilesAndWindowPlace) {
     dir.Write("bad", damaged);
     EXPECT_FALSE(LoadWindowPlace(dir.Path("bad"), place)) << damaged;
   }
+}
+
+}  // namespace
+}  // namespace zef::app
+
+namespace zef::app {
+namespace {
+
+TEST_F(ShellTest, CtaViewFollowsTheFourAndDrawsTheCtaCurves) {
+  Started(kZef2);
+  EXPECT_EQ(shell_.ControlCommand(kCtaRadio), kLowerChanged | kUpperChanged | kControlsChanged);
+  EXPECT_EQ(State().lower, LowerView::kCta2034);
+  EXPECT_EQ(ControlStates(State(), shell_.Options(), shell_.Holder().Loaded()).lowerRadio, 4);
+  const ExportRequest request =
+      LowerGraphRequest(State(), shell_.Options(), *shell_.Holder().Loaded(), 640, 480);
+  EXPECT_EQ(request.view, ExportView::kCta2034);
+  shell_.ControlCommand(kEaSelectFirst + 1);  // a "»" goes back to the EA graphs
+  EXPECT_EQ(State().lower, LowerView::kEaData);
+  const std::pair<int, int> radios[] = {{14, 0}, {17, 3}, {246, 4}, {18, -1}, {245, -1}};
+  for (const auto& [id, view] : radios) EXPECT_EQ(LowerViewOfRadio(id), view) << id;
+}
+
+TEST_F(ShellTest, InformationButtonsOpenTheirWindowsOrTheDesktop) {
+  Started(kZef2);
+  TemporaryFiles files(dir_.Path(""));
+  testing::DesktopFake desktop;
+  using W = InfoWindow;
+  struct Case {
+    int id;
+    const char* label;
+    InfoWindow::Kind kind;
+    const char* title;
+    const char* textStart;
+  };
+  const Case cases[] = {
+      {86, "Impedance:", W::kPopup, "Impedance:", "Nominal 8 ohm"},
+      {135, "AXIAL Q:", W::kPopup, "AXIAL Q:", "Q/DI calculated by the ZEF Reader"},
+      {204, "Gain:", W::kPopup, "Gain", "Calculated from given Max power (W)"},
+      {201, "Max 'power/volt':", W::kPopup, "Max input power:", "Measured using IEC-268-1"},
+      {216, "Equiv. amp. size:", W::kNone, "", ""},  // off for a power rating
+      {kInfoFileButton, "", W::kTextFile, "Text file info", "ZS-CX12 coaxial loudspeaker"},
+      {kWebSite, "", W::kNone, "", ""},
+      {47, "Inp. voltage:", W::kNone, "", ""},
+  };
+  for (const Case& c : cases) {
+    const InfoWindow got = InfoCommand(desktop, c.id, c.label, shell_.Holder(), files);
+    EXPECT_EQ(std::pair(got.kind, got.title), std::pair(c.kind, std::string(c.title))) << c.id;
+    EXPECT_TRUE(got.text.starts_with(c.textStart)) << c.id << ": " << got.text;
+  }
+  EXPECT_EQ(desktop.calls, std::vector<std::string>{"url http://www.example.com/zs-cx12"});
+  EXPECT_EQ(InfoCommand(desktop, 86, "Impedance:", DataSetHolder(), files), InfoWindow{});
+  EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(ShellTest, EaTablesOfADistributionFileAndItsPdfInfoFile) {
+  const std::tuple<model::SpeakerType, std::uint32_t, bool, bool> cases[] = {
+      {model::SpeakerType::Passive, model::presence::kAxialSpectrum, true, true},
+      {model::SpeakerType::Powered, model::presence::kAxialSpectrum, false, true},
+      {model::SpeakerType::Passive, 0, true, false},
+  };
+  for (const auto& [type, presence, sensitivity, axial] : cases) {
+    auto set = binary::testing::FilledSet(model::FormatKind::Zef1);
+    set->info->type = type;
+    set->info->presenceFlags =
+        (set->info->presenceFlags & ~model::presence::kAxialSpectrum) | presence;
+    binary::testing::AddEmbeddedFiles(*set, model::EmbeddedKind::Pdf);
+    std::string error;
+    ASSERT_TRUE(binary::WriteBinaryFile(dir_.Path("box.ZF1"), *set, {}, error)) << error;
+    Started();
+    shell_.OpenNamed(dir_.Path("box.ZF1").string());
+    const auto menu = shell_.Menu();
+    EXPECT_EQ(std::pair(menu.at(28).enabled, menu.at(29).enabled), std::pair(sensitivity, axial));
+    for (const auto& [id, copies] : {std::pair{28, sensitivity}, {29, axial}}) {
+      desktop_.copied.reset();
+      shell_.MenuCommand(id);
+      EXPECT_EQ(desktop_.copied && desktop_.copied->formats.empty(), copies) << id;  // text only
+    }
+  }
+  testing::DesktopFake desktop;
+  TemporaryFiles files(dir_.Path(""));
+  EXPECT_EQ(InfoCommand(desktop, kInfoFileButton, "", shell_.Holder(), files), InfoWindow{});
+  ASSERT_EQ(files.Files().size(), 1u);
+  EXPECT_EQ(desktop.calls, std::vector<std::string>{"open " + files.Files().front().string()});
 }
 
 }  // namespace

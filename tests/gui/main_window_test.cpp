@@ -3,11 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <filesystem>
 
+#include "app/fake_platform.h"
 #include "app/dialog_ids.h"
+#include "app/export_sheet.h"
+#include "app/list_window_lines.h"
 #include "app/lower_graph.h"
+#include "app/open_flow.h"
 #include "app/options_file.h"
 #include "app/shell_views.h"
 #include "graphs/graph_fonts.h"
@@ -51,9 +58,9 @@ void Drag(QWidget& widget, QPoint from, QPoint to) {
 TEST_F(MainWindowTest, EveryViewDrawsSomething) {
   for (const char* sample : {"data/samples/two-way-zef1.txt", "data/samples/coax-zef2-v2.txt"}) {
     auto window = Open(sample);
-    const std::vector<int> views = {kCabinetRadio,      kCabinetKindFirst + 3, kBalloonRadio,
-                                    kPolarsRadio + 1,   kPolarsRadio + 2,      kPolarsRadio + 3,
-                                    kEaSelectFirst + 5, kPolarsRadio};
+    const std::vector<int> views = {
+        kCabinetRadio,    kCabinetKindFirst + 3, kBalloonRadio, kPolarsRadio + 1, kPolarsRadio + 2,
+        kPolarsRadio + 3, kEaSelectFirst + 5,    kCtaRadio,     kPolarsRadio};
     for (const int id : views) {
       window->Control(id);
       EXPECT_NE(window->UpperView().Window().LayersInUse(), 0u) << sample << " " << id;
@@ -90,6 +97,49 @@ TEST_F(MainWindowTest, BandChoiceAndDragReachTheShell) {
   EXPECT_EQ(camera.elevation, 20.0f);
   window->Control(kCabinetRadio);  // the cabinet takes the angles over
   EXPECT_EQ(window->ShellForTests().State().cabinetCamera.azimuth, 340.0f);
+}
+
+TEST_F(MainWindowTest, EditCopyPutsTheExportedPicturesOnTheClipboard) {
+  auto window = Open("data/samples/two-way-zef1.txt");
+  window->Menu(21);  // the polar diagram as a metafile: footer at the bottom right
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->formats(), (QStringList{"application/x-qt-image", "image/png", "image/svg+xml",
+                                          "image/emf", "image/x-emf"}));
+  const graphs::GraphWindow& shown = window->LowerView().Window();
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(shown.Width(), shown.Height()));
+  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
+  const painter::MetafileFooter footer{"zefview", graphs::FooterPlacement::kBottomRight};
+  for (const auto& [mime, format] : {std::pair{"image/png", graphs::PictureFormat::kPng},
+                                     {"image/svg+xml", graphs::PictureFormat::kSvg},
+                                     {"image/emf", graphs::PictureFormat::kEmf}}) {
+    EXPECT_EQ(data->data(mime), painter::RenderPicture(shown, format, fonts, footer)) << mime;
+  }
+}
+
+TEST_F(MainWindowTest, UpperCopyIsTheBareExportOfTheBalloon) {
+  const char* sample = "data/samples/coax-zef2-v2.txt";
+  auto window = Open(sample);
+  window->Menu(23);
+  const QImage copied =
+      qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+  app::DataSetHolder holder;
+  app::testing::DesktopFake desktop;
+  app::ListWindowLines lines(app::ListWindowLines::kErrorRules);
+  ASSERT_TRUE(app::OpenDataFile(sample, holder, {desktop, lines}).loaded);
+  const graphs::GraphWindow& shown = window->UpperView().Window();
+  app::ExportRequest request;
+  request.view = app::ExportView::kBalloon;
+  request.bare = true;
+  request.scale = 1.0;
+  std::tie(request.width, request.height) = std::pair(shown.Width(), shown.Height());
+  request.options = window->ShellForTests().Options();
+  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
+  std::string error;
+  const auto sheet = app::ExportSheet::Build(request, holder, false, fonts, lines, error);
+  ASSERT_NE(sheet, nullptr) << error;
+  EXPECT_TRUE(copied.convertToFormat(QImage::Format_RGB32) ==
+              painter::RenderImage(sheet->Picture(), fonts).convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

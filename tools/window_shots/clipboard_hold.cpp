@@ -9,10 +9,10 @@
 #include <cstdio>
 
 #include "app/clipboard_tables.h"
+#include "app/lower_graph.h"
 #include "app/open_flow.h"
 #include "gui/desktop_platform.h"
 #include "gui/graph_clipboard.h"
-#include "app/lower_graph.h"
 #include "gui/qt_clipboard.h"
 #include "model/message_sink.h"
 
@@ -38,8 +38,10 @@ int main(int argc, char** argv) {
     zef::graphs::GraphWindow window(640, 480, fonts, errors);
     std::string error;
     if (!zef::app::BuildLowerGraph({}, holder, false, window, error)) return 1;
-    payload = zef::gui::GraphClipboardPayload(
-        window, fonts, {"zefview", zef::graphs::FooterPlacement::kBottomRight});
+    const auto meta = zef::app::MetaPayload(zef::gui::QtGraphRenderer(fonts), window,
+                                            zef::graphs::FooterPlacement::kBottomRight);
+    if (!meta) return 1;
+    payload = *meta;
   }
   zef::gui::PutOnClipboard(payload);
   std::printf("on the clipboard\n");
