@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
 #include "dxf_text.h"
+#include "wav/wav_image.h"
 
 namespace zef::cabinet {
 namespace {
@@ -125,21 +122,15 @@ TEST(DxfReader, NewerDrawingWithHandlesAndExponents) {
 }
 
 TEST(DxfReader, FileAndMemoryReadAlike) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("zef_dxf_reader_test_" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
+  const wav::testing::TempDir folder;
   const std::string text = R12Drawing("\r\n");
-  std::ofstream(folder / "box.dxf", std::ios::binary) << text;
   DxfLists lists;
-  const DxfResult fromFile = ParseDxfFile(folder / "box.dxf", {}, nullptr, lists);
+  const DxfResult fromFile = ParseDxfFile(folder.Write("box.dxf", text), {}, nullptr, lists);
   const auto fromMemory = Parse(text);
   EXPECT_TRUE(fromFile.ok);
   EXPECT_EQ(fromFile.lineNumber, fromMemory.result.lineNumber);
   EXPECT_EQ(lists.edges, fromMemory.lists.edges);
   EXPECT_EQ(lists.faces, fromMemory.lists.faces);
-  EXPECT_EQ(ParseDxfFile(folder / "none.dxf", {}, nullptr, lists).FailureText(),
-            "Failed to open " + (folder / "none.dxf").string());
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
