@@ -87,7 +87,8 @@ std::string R12Drawing(std::string_view lineEnd) {
   return d.Text();
 }
 
-TEST(DxfReader, CadDrawingInBothLineEndForms) {
+TEST(DxfReader, CadDrawingInBothLineEndFormsFromMemoryOrFile) {
+  const wav::testing::TempDir folder;
   for (const char* lineEnd : {"\r\n", "\n"}) {
     const auto parsed = Parse(R12Drawing(lineEnd));
     ASSERT_TRUE(parsed.result.ok) << parsed.result.FailureText();
@@ -97,6 +98,13 @@ TEST(DxfReader, CadDrawingInBothLineEndForms) {
     EXPECT_EQ(parsed.progress,
               (std::vector<std::string>{"3DFACE - 106", "3DFACE - 136", "POLYLINE 3D - 166",
                                         "INSERT - 220", "LINE - 232"}));
+    DxfLists lists;
+    const DxfResult fromFile =
+        ParseDxfFile(folder.Write("box.dxf", R12Drawing(lineEnd)), {}, nullptr, lists);
+    EXPECT_TRUE(fromFile.ok);
+    EXPECT_EQ(fromFile.lineNumber, parsed.result.lineNumber);
+    EXPECT_EQ(lists.edges, parsed.lists.edges);
+    EXPECT_EQ(lists.faces, parsed.lists.faces);
   }
 }
 
@@ -119,18 +127,6 @@ TEST(DxfReader, NewerDrawingWithHandlesAndExponents) {
             (std::vector<Edge>{{{-100, 6.123233995736766e-17f, 0}, {150, 0, 0}, 0x808080}}));
   EXPECT_EQ(parsed.Faces(),
             (std::vector{MakeFace(0x808080, {{0, 0, 0}, {1.5, 0.5, -0.5}, {1, 1, 0}})}));
-}
-
-TEST(DxfReader, FileAndMemoryReadAlike) {
-  const wav::testing::TempDir folder;
-  const std::string text = R12Drawing("\r\n");
-  DxfLists lists;
-  const DxfResult fromFile = ParseDxfFile(folder.Write("box.dxf", text), {}, nullptr, lists);
-  const auto fromMemory = Parse(text);
-  EXPECT_TRUE(fromFile.ok);
-  EXPECT_EQ(fromFile.lineNumber, fromMemory.result.lineNumber);
-  EXPECT_EQ(lists.edges, fromMemory.lists.edges);
-  EXPECT_EQ(lists.faces, fromMemory.lists.faces);
 }
 
 }  // namespace
