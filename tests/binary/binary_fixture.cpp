@@ -18,13 +18,6 @@ void Fill(std::span<float> out, unsigned seed) {
   }
 }
 
-template <typename T>
-void Append(Image& image, std::initializer_list<T> values) {
-  const std::size_t at = image.size();
-  image.resize(at + values.size() * sizeof(T));
-  std::memcpy(image.data() + at, std::data(values), values.size() * sizeof(T));
-}
-
 }  // namespace
 
 std::unique_ptr<model::DataSet> FilledSet(model::FormatKind kind, std::uint32_t version,
@@ -102,10 +95,6 @@ void AddEmbeddedFiles(model::DataSet& set, model::EmbeddedKind infoKind) {
   set.cabinet.dxfFile = {model::EmbeddedKind::Dxf, {dxf.begin(), dxf.end()}};
 }
 
-Image WrittenImage(const model::DataSet& set) {
-  return BuildBinaryImage(set);
-}
-
 Image RecordsOnly(const model::DataSet& set) {
   Image image = BuildBinaryImage(set);
   // Phase sets are cut only without cabinet lists or embedded files.
@@ -114,14 +103,6 @@ Image RecordsOnly(const model::DataSet& set) {
                : set.HasPhaseData()                ? image.size() - 8
                                                    : kPhaseOffset);
   return image;
-}
-
-void AppendU32s(Image& image, std::initializer_list<std::uint32_t> values) {
-  Append(image, values);
-}
-
-void AppendFloats(Image& image, std::initializer_list<float> values) {
-  Append(image, values);
 }
 
 void PutU32(Image& image, std::size_t offset, std::uint32_t value) {
@@ -149,6 +130,4 @@ ReadBack ReadImage(model::FormatKind kind, const Image& image) {
 std::vector<std::string> FileError(const std::string& message) {
   return {"File error:" + message};
 }
-
-
 }  // namespace zef::binary::testing

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -34,13 +35,22 @@ void AddPhase(model::DataSet& set, model::FilterKind filterKind);
 void AddCabinetLists(model::DataSet& set);
 void AddEmbeddedFiles(model::DataSet& set, model::EmbeddedKind infoKind);
 
-// The written file, and the file cut where its embedded-file section begins
-// (so a test can append a section of its own).
-Image WrittenImage(const model::DataSet& set);
+// The written file cut where its embedded-file section begins (so a test can
+// append a section of its own).
 Image RecordsOnly(const model::DataSet& set);
 
-void AppendU32s(Image& image, std::initializer_list<std::uint32_t> values);
-void AppendFloats(Image& image, std::initializer_list<float> values);
+template <typename T>
+void Append(Image& image, std::initializer_list<T> values) {
+  const std::size_t at = image.size();
+  image.resize(at + values.size() * sizeof(T));
+  std::memcpy(image.data() + at, std::data(values), values.size() * sizeof(T));
+}
+inline void AppendU32s(Image& image, std::initializer_list<std::uint32_t> v) {
+  Append(image, v);
+}
+inline void AppendFloats(Image& image, std::initializer_list<float> v) {
+  Append(image, v);
+}
 void PutU32(Image& image, std::size_t offset, std::uint32_t value);
 // Recomputes both header checksums after a test changed the records.
 void ResealChecksums(Image& image, model::FormatKind kind);
@@ -54,6 +64,4 @@ ReadBack ReadImage(model::FormatKind kind, const Image& image);
 
 // The one line a failed read writes.
 std::vector<std::string> FileError(const std::string& message);
-
-
 }  // namespace zef::binary::testing

@@ -43,7 +43,7 @@ std::vector<std::pair<FormatKind, Image>> FullImages() {
     AddCabinetLists(*set);
     AddEmbeddedFiles(*set, model::EmbeddedKind::Text);
   }
-  return {{FormatKind::Zef1, WrittenImage(*zef1)}, {FormatKind::Zef2, WrittenImage(*zef2)}};
+  return {{FormatKind::Zef1, BuildBinaryImage(*zef1)}, {FormatKind::Zef2, BuildBinaryImage(*zef2)}};
 }
 
 std::size_t RecordsEnd(FormatKind kind) {

@@ -22,9 +22,6 @@ class CabinetDrawingTest : public ::testing::Test {
     DrawCabinet(scene, 0, {set, kind, options, dxf, debug});
     return ObjectLines(scene.Object(0));
   }
-  void AddEdge(model::NodeList<model::Edge>& list, Point3 a, Point3 b, std::uint32_t colour) {
-    list.Add({a, b, colour});
-  }
 
   model::DataSet set{model::FormatKind::Zef2};
   LazyDxf dxf;
@@ -67,13 +64,13 @@ TEST_F(CabinetDrawingTest, TrapezoidalBoxJoinsItsTwoOutlines) {
 
 TEST_F(CabinetDrawingTest, EdgesNewestFirstAndOnlyTheirTopRaisesTheLabel) {
   set.info->cabinetFlags = model::cabinet_flag::kEdges | model::cabinet_flag::kFaces;
-  AddEdge(set.cabinet.edges, {0, 0, -1}, {0, 1, -2}, 0x112233);
-  AddEdge(set.cabinet.edges, {1, 0, -1}, {1, 1, -0.5f}, 0x445566);
+  set.cabinet.edges.Add({{0, 0, -1}, {0, 1, -2}, 0x112233});
+  set.cabinet.edges.Add({{1, 0, -1}, {1, 1, -0.5f}, 0x445566});
   EXPECT_THAT(Draw(CabinetKind::kEdges),
               ElementsAre("line 445566 open 1,0,-1 1,1,-0.5", "line 112233 open 0,0,-1 0,1,-2",
                           "text 000000 0,0,0.17  1 dm"));
 
-  AddEdge(set.cabinet.faceEdges, {0, 0, 0}, {0, 0, 0.5f}, 0);
+  set.cabinet.faceEdges.Add({{0, 0, 0}, {0, 0, 0.5f}, 0});
   model::Face high{{{0, 0, 0}, {0, 1, 0}, {0, 0, 3}}, 0xAA};
   // The second vertex lies on the line through its neighbours.
   model::Face square{{{0, 0, 0}, {0, 0.5f, 0}, {0, 1, 0}, {0, 1, 1}}, 0xBB};

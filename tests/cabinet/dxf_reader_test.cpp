@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
 #include "dxf_text.h"
+#include "wav/wav_image.h"
 
 namespace zef::cabinet {
 namespace {
@@ -90,7 +87,8 @@ std::string R12Drawing(std::string_view lineEnd) {
   return d.Text();
 }
 
-TEST(DxfReader, CadDrawingInBothLineEndForms) {
+TEST(DxfReader, CadDrawingInBothLineEndFormsFromMemoryOrFile) {
+  const wav::testing::TempDir folder;
   for (const char* lineEnd : {"\r\n", "\n"}) {
     const auto parsed = Parse(R12Drawing(lineEnd));
     ASSERT_TRUE(parsed.result.ok) << parsed.result.FailureText();
@@ -100,6 +98,13 @@ TEST(DxfReader, CadDrawingInBothLineEndForms) {
     EXPECT_EQ(parsed.progress,
               (std::vector<std::string>{"3DFACE - 106", "3DFACE - 136", "POLYLINE 3D - 166",
                                         "INSERT - 220", "LINE - 232"}));
+    DxfLists lists;
+    const DxfResult fromFile =
+        ParseDxfFile(folder.Write("box.dxf", R12Drawing(lineEnd)), {}, nullptr, lists);
+    EXPECT_TRUE(fromFile.ok);
+    EXPECT_EQ(fromFile.lineNumber, parsed.result.lineNumber);
+    EXPECT_EQ(lists.edges, parsed.lists.edges);
+    EXPECT_EQ(lists.faces, parsed.lists.faces);
   }
 }
 
@@ -122,24 +127,6 @@ TEST(DxfReader, NewerDrawingWithHandlesAndExponents) {
             (std::vector<Edge>{{{-100, 6.123233995736766e-17f, 0}, {150, 0, 0}, 0x808080}}));
   EXPECT_EQ(parsed.Faces(),
             (std::vector{MakeFace(0x808080, {{0, 0, 0}, {1.5, 0.5, -0.5}, {1, 1, 0}})}));
-}
-
-TEST(DxfReader, FileAndMemoryReadAlike) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("zef_dxf_reader_test_" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
-  const std::string text = R12Drawing("\r\n");
-  std::ofstream(folder / "box.dxf", std::ios::binary) << text;
-  DxfLists lists;
-  const DxfResult fromFile = ParseDxfFile(folder / "box.dxf", {}, nullptr, lists);
-  const auto fromMemory = Parse(text);
-  EXPECT_TRUE(fromFile.ok);
-  EXPECT_EQ(fromFile.lineNumber, fromMemory.result.lineNumber);
-  EXPECT_EQ(lists.edges, fromMemory.lists.edges);
-  EXPECT_EQ(lists.faces, fromMemory.lists.faces);
-  EXPECT_EQ(ParseDxfFile(folder / "none.dxf", {}, nullptr, lists).FailureText(),
-            "Failed to open " + (folder / "none.dxf").string());
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "cabinet/load_dxf_cabinet.h"
 #include "dxf_text.h"
+#include "wav/wav_image.h"
 
 namespace zef::cabinet {
 namespace {
@@ -36,17 +35,9 @@ model::DataSet SetWithDrawing(std::string_view text) {
 }
 
 // Points the temporary folder at a scratch folder of its own while alive.
-struct ScratchTemp {
-  ScratchTemp() {
-    fs::create_directories(folder);
-    setenv("TMPDIR", folder.c_str(), 1);
-  }
-  ~ScratchTemp() {
-    unsetenv("TMPDIR");
-    fs::remove_all(folder);
-  }
-  const fs::path& Folder() const { return folder; }
-  fs::path folder = fs::temp_directory_path() / ("zef_dxf_" + std::to_string(getpid()));
+struct ScratchTemp : wav::testing::TempDir {
+  ScratchTemp() { setenv("TMPDIR", Path("").c_str(), 1); }
+  ~ScratchTemp() { unsetenv("TMPDIR"); }
 };
 
 TEST(LoadDxfCabinet, EmbeddedDrawingGoesThroughATemporaryFileRemovedAfterwards) {
@@ -56,9 +47,9 @@ TEST(LoadDxfCabinet, EmbeddedDrawingGoesThroughATemporaryFileRemovedAfterwards) 
   ASSERT_TRUE(LoadDxfCabinet(set, errors));
   EXPECT_TRUE(errors.Lines().empty());
   EXPECT_EQ(set.cabinet.dxfEdges.InAddedOrder(), (std::vector<Edge>{{{1, 1, 1}, {1, 2, 3}, 0}}));
-  EXPECT_TRUE(fs::is_empty(temp.Folder()));
+  EXPECT_TRUE(fs::is_empty(temp.Path("")));
 
-  setenv("TMPDIR", (temp.Folder() / "gone").c_str(), 1);
+  setenv("TMPDIR", temp.Path("gone").c_str(), 1);
   ASSERT_FALSE(LoadDxfCabinet(set, errors));
   EXPECT_EQ(errors.Lines(),
             (std::vector<std::string>{"Failed to save temporary file from embeded DXF"}));
@@ -68,8 +59,7 @@ TEST(LoadDxfCabinet, EmbeddedDrawingGoesThroughATemporaryFileRemovedAfterwards) 
 TEST(LoadDxfCabinet, NamedDrawingIsReadFromItsFile) {
   ScratchTemp temp;
   model::DataSet set = SetWithDrawing("not read");
-  set.cabinet.dxfPath = (temp.Folder() / "cab.dxf").string();
-  std::ofstream(set.cabinet.dxfPath, std::ios::binary) << kOneLine;
+  set.cabinet.dxfPath = temp.Write("cab.dxf", kOneLine).string();
   model::LineSink errors;
   ASSERT_TRUE(LoadDxfCabinet(set, errors));
   EXPECT_EQ(set.cabinet.dxfEdges.size(), 1u);

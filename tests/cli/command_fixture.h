@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/output_open.h"
 #include "wav/wav_image.h"
 
 namespace zef::cli::testing {
@@ -28,6 +29,14 @@ class CommandTest : public ::testing::Test {
     out_.str("");
     err_.str("");
     return command(args, out_, err_);
+  }
+
+  // The file as the viewer opens it, answering yes.
+  static app::DataSetHolder Opened(const std::string& path) {
+    app::DataSetHolder holder;
+    std::ostringstream sink;
+    EXPECT_TRUE(OpenForOutput(path, Answering::Yes, false, holder, sink).loaded);
+    return holder;
   }
 
   wav::testing::TempDir dir_;

@@ -4,9 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/derived_figures.h"
 #include "app/minimal_variants.h"
-#include "cli/output_open.h"
 #include "command_fixture.h"
 
 namespace zef::cli::testing {
@@ -15,32 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using app::testing::QuietZef1;
 
-app::DataSetHolder Opened(const std::string& path) {
-  app::DataSetHolder holder;
-  std::ostringstream sink;
-  EXPECT_TRUE(OpenForOutput(path, Answering::Yes, false, holder, sink).loaded);
-  return holder;
-}
-
 using CompileCommand = CommandTest;
-
-TEST_F(CompileCommand, CompiledBinariesReadBackWithTheSameFigures) {
-  for (const char* name : {"two-way-zef1.txt", "column-zef2-v1.txt", "coax-zef2-v2.txt"}) {
-    SCOPED_TRACE(name);
-    const std::string text = (fs::path(ZEF_SAMPLES_DIR) / name).string();
-    const std::string binary = Path(std::string(name) + (name[0] == 't' ? ".ZF1" : ".ZF2"));
-    ASSERT_EQ(Run(RunCompile, {text, "-o", binary}), 0) << out_.str() << err_.str();
-    EXPECT_EQ(err_.str(), "zef compile: wrote " + binary + "\n");
-    const app::DataSetHolder a = Opened(text);
-    const app::DataSetHolder b = Opened(binary);
-    EXPECT_TRUE(b.DataValid());
-    EXPECT_FALSE(app::WrittenByOlderWriter(*b.LoadedHeader()));
-    EXPECT_TRUE(a.Loaded()->data == b.Loaded()->data);
-    EXPECT_EQ(a.Figures().horizontalWidth, b.Figures().horizontalWidth);
-    EXPECT_EQ(a.Figures().offAxisClass, b.Figures().offAxisClass);
-    EXPECT_EQ(a.Loaded()->impedance, b.Loaded()->impedance);
-  }
-}
 
 TEST_F(CompileCommand, AuthorCategoryAndCompileDate) {
   ASSERT_EQ(Run(RunCompile, {Write("box.txt", QuietZef1())}), 0) << out_.str() << err_.str();
@@ -48,7 +21,8 @@ TEST_F(CompileCommand, AuthorCategoryAndCompileDate) {
   const app::DataSetHolder holder = Opened(Path("box.ZF1"));
   EXPECT_EQ(holder.StatusLine(), "File created by: Acme (Manufacturer)");
   EXPECT_EQ(std::strlen(holder.Loaded()->info->writerText), 11u);  // the date, yyyy-mmm-dd
-  ASSERT_EQ(Run(RunCompile, {"@box.txt", "-o", "@named.zf1", "--author", "Lab X", "--category", "2"}), 0);
+  ASSERT_EQ(
+      Run(RunCompile, {"@box.txt", "-o", "@named.zf1", "--author", "Lab X", "--category", "2"}), 0);
   EXPECT_EQ(Opened(Path("named.zf1")).StatusLine(), "File created by: Lab X (3rd Party)");
 }
 
@@ -89,7 +63,8 @@ TEST_F(CompileCommand, ArgumentsAndOutputNamesAreChecked) {
       {{text, "--author", std::string(256, 'a')},
        "zef compile: --author takes at most 255 characters\n" + usage},
       {{text, "-o"}, "zef compile: -o needs a value\n" + usage},
-      {{text, "-o", zf2}, "zef compile: " + zf2 + ": the name of a ZEF1 binary must contain .ZF1\n"},
+      {{text, "-o", zf2},
+       "zef compile: " + zf2 + ": the name of a ZEF1 binary must contain .ZF1\n"},
       {{odd, "-o", odd}, "zef compile: " + odd + " is the text file itself\n"},
   };
   for (const auto& [args, err] : cases) {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/derived_figures.h"
 #include "binary/binary_writer.h"
-#include "cli/output_open.h"
 #include "command_fixture.h"
 
 namespace zef::cli::testing {
@@ -83,9 +83,8 @@ TEST_F(ExportCommands, CsvTablesReadBackToTheLoadedValues) {
   const std::string sample = (fs::path(ZEF_SAMPLES_DIR) / "coax-zef2-v2.txt").string();
   ASSERT_EQ(Run(RunExport, {"--csv", "@tables", sample}), 0) << err_.str();
   EXPECT_EQ(err_.str(), "zef export: wrote " + Path("tables") + "\n");
-  app::DataSetHolder holder;
-  std::ostringstream ignored;
-  ASSERT_TRUE(OpenForOutput(sample, Answering::Yes, false, holder, ignored).loaded);
+  const app::DataSetHolder holder = Opened(sample);
+  ASSERT_TRUE(holder.Loaded());
   const model::DataSet& set = *holder.Loaded();
   const int first = static_cast<int>(set.data.MinBand());
   const int bands = static_cast<int>(set.data.MaxBand()) - first + 1;
@@ -162,8 +161,20 @@ TEST_F(ExportCommands, TextOfABinaryCompilesBackToTheSameBytes) {
   fs::create_directory(Path("back"));
   for (const std::string name : {"two-way-zef1.ZF1", "column-zef2-v1.ZF2", "coax-zef2-v2.ZF2"}) {
     SCOPED_TRACE(name);
-    ASSERT_EQ(Run(RunCompile, {Path(name.substr(0, name.size() - 4) + ".txt"), "-o", Path(name)}),
-              0);
+    const std::string text = Path(name.substr(0, name.size() - 4) + ".txt");
+    ASSERT_EQ(Run(RunCompile, {text, "-o", Path(name)}), 0) << out_.str() << err_.str();
+    EXPECT_EQ(err_.str(), "zef compile: wrote " + Path(name) + "\n");
+    {
+      // The binary opens to the text's figures, as a file of this writer.
+      const app::DataSetHolder a = Opened(text);
+      const app::DataSetHolder b = Opened(Path(name));
+      EXPECT_TRUE(b.DataValid());
+      EXPECT_FALSE(app::WrittenByOlderWriter(*b.LoadedHeader()));
+      EXPECT_TRUE(a.Loaded()->data == b.Loaded()->data);
+      EXPECT_EQ(a.Figures().horizontalWidth, b.Figures().horizontalWidth);
+      EXPECT_EQ(a.Figures().offAxisClass, b.Figures().offAxisClass);
+      EXPECT_EQ(a.Loaded()->impedance, b.Loaded()->impedance);
+    }
     ASSERT_EQ(Run(RunText, {Path(name), "-o", "@back/" + name + ".txt"}), 0) << err_.str();
     EXPECT_EQ(err_.str(), "zef text: wrote " + Path("back/" + name + ".txt") + "\n");
     ASSERT_EQ(Run(RunCompile, {"@back/" + name + ".txt", "-o", "@back/" + name}), 0);

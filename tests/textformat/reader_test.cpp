@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "textformat/reader_fixture.h"
 
 namespace zef::textformat {
@@ -20,29 +23,25 @@ testing::GroupRun Convert1(std::string_view value, Convert convert) {
   });
 }
 
+testing::GroupRun Real(std::string_view text, float& v) {
+  return Convert1(text, [&](Reader& r) { return r.ToReal(v); });
+}
+
 TEST(ReaderConversions, RealsAcceptDecimalCommaAndBarePoint) {
   const std::pair<std::string_view, float> good[] = {
       {"1.5", 1.5f},    {"1,5", 1.5f}, {".5", 0.5f},     {"-.5", -0.5f}, {",25", 0.25f},
       {"-,25", -0.25f}, {"+2", 2.0f},  {"1e3", 1000.0f}, {"0", 0.0f}};
   for (const auto& [text, expected] : good) {
     float v = -1;
-    const auto run = Convert1(text, [&](Reader& r) { return r.ToReal(v); });
-    EXPECT_TRUE(run.ok) << text;
+    EXPECT_TRUE(Real(text, v).ok) << text;
     EXPECT_EQ(v, expected) << text;
   }
-  for (std::string_view text : {"1.5x", "abc", "1,5,0", "nan", "inf", "1e99", "-", "1.2.3"}) {
-    const auto run = Convert1(text, [](Reader& r) {
-      float v;
-      return r.ToReal(v);
-    });
-    EXPECT_FALSE(run.ok) << text;
-    EXPECT_EQ(run.messages, ErrorAt(2, "Valid float expected: " + std::string(text))) << text;
-  }
   const std::string tooLong = "0." + std::string(30, '1');
-  EXPECT_FALSE(Convert1(tooLong, [](Reader& r) {
-                 float v;
-                 return r.ToReal(v);
-               }).ok);
+  for (std::string_view text :
+       {"1.5x", "abc", "1,5,0", "nan", "inf", "1e99", "-", "1.2.3", tooLong.c_str()}) {
+    float v;
+    EXPECT_EQ(Real(text, v).messages, ErrorAt(2, "Valid float expected: " + std::string(text)));
+  }
 }
 
 TEST(ReaderConversions, WholeNumbers) {
@@ -102,17 +101,18 @@ TEST(ReaderPerBand, ValuesRangesAndMissingFields) {
   EXPECT_EQ(values[5], 3.0f);
   EXPECT_EQ(values[6], -1.0f);  // outside the band range: untouched
 
-  run = RunGroup(FormatKind::Zef1, "<K>\t1\t2\n", readAndCheck(0, 10), bands);
-  EXPECT_EQ(run.messages, ErrorAt(2, "<K> data field missing"));
-  EXPECT_EQ(run.result, kReadFailed);
-
-  run = RunGroup(FormatKind::Zef1, "<K>\t1\t0\t3\n", readAndCheck(0, 1000), bands);
-  EXPECT_EQ(run.messages, ErrorAt(2, "<K> data out of allowed range (0.0 ..1000.0)"));
   ReadOptions comma;
   comma.decimalComma = true;
-  run = RunGroup(FormatKind::Zef1, "<K>\t1\t2\t1000.5\n", readAndCheck(0, 1000), bands, comma);
-  EXPECT_EQ(run.messages, ErrorAt(2, "<K> data out of allowed range (0,0 ..1000,0)"));
-
+  const std::tuple<std::string, float, ReadOptions, std::string> refused[] = {
+      {"1\t2", 10, {}, "<K> data field missing"},
+      {"1\t0\t3", 1000, {}, "<K> data out of allowed range (0.0 ..1000.0)"},
+      {"1\t2\t1000.5", 1000, comma, "<K> data out of allowed range (0,0 ..1000,0)"},
+  };
+  for (const auto& [line, hi, options, message] : refused) {
+    testing::ExpectFailed(
+        RunGroup(FormatKind::Zef1, "<K>\t" + line + "\n", readAndCheck(0, hi), bands, options),
+        ErrorAt(2, message), line);
+  }
   run = RunGroup(
       FormatKind::Zef1, "<K>\t1\t<NODATA>\t3\n",
       [&](Reader& r) {
@@ -147,30 +147,29 @@ TEST(ReaderPerBand, AllNoDataAndZeroWarning) {
 }
 
 TEST(ReaderLines, KeywordMessagesAndResults) {
-  auto run = RunGroup(FormatKind::Zef1, "# c\n<OTHER>\t1\n",
-                      [](Reader& r) { return r.ExpectKeyword("<WANTED>"); });
-  EXPECT_EQ(run.messages, ErrorAt(3, "<WANTED> expected"));
-  EXPECT_EQ(run.result, kReadFailed);
-
-  run = RunGroup(FormatKind::Zef1, "<COLORS>\n",
-                 [](Reader& r) { return r.ExpectKeywordWithValues("<COLORS>"); });
-  EXPECT_EQ(run.messages, ErrorAt(2, "No data found after <COLORS>"));
-
-  run = RunGroup(FormatKind::Zef1, "\n", [](Reader& r) { return r.ExpectKeyword("<K>"); });
-  EXPECT_EQ(run.messages, ErrorAt(3, "end of file"));
-
-  run = RunGroup(FormatKind::Zef1, "text\n",
-                 [](Reader& r) { return r.TryKeyword("<CABINET>") == Reader::Probe::Failed; });
-  EXPECT_TRUE(run.ok);
-  EXPECT_EQ(run.messages, ErrorAt(2, "<CABINET> expected"));
-  EXPECT_EQ(run.result, kReadClean);  // the caller decides
-
-  run = RunGroup(FormatKind::Zef1, "<A>\t1\n<B>\t2\n", [](Reader& r) {
-    r.NonFatal("<A>", " value expected");
-    return r.TryKeyword("<B>") == Reader::Probe::Other && r.Keyword() == "<A>";
-  });
-  EXPECT_TRUE(run.ok);
-  EXPECT_EQ(run.result, kReadWithErrors);
+  using Group = std::function<bool(Reader&)>;
+  const auto want = [](const char* k) { return [=](Reader& r) { return r.ExpectKeyword(k); }; };
+  const std::tuple<std::string, Group, Lines, int> cases[] = {
+      {"# c\n<OTHER>\t1\n", want("<WANTED>"), ErrorAt(3, "<WANTED> expected"), kReadFailed},
+      {"<COLORS>\n", [](Reader& r) { return r.ExpectKeywordWithValues("<COLORS>"); },
+       ErrorAt(2, "No data found after <COLORS>"), kReadFailed},
+      {"\n", want("<K>"), ErrorAt(3, "end of file"), kReadFailed},
+      // A failed probe leaves the result to the caller.
+      {"text\n", [](Reader& r) { return r.TryKeyword("<CABINET>") == Reader::Probe::Failed; },
+       ErrorAt(2, "<CABINET> expected"), kReadClean},
+      {"<A>\t1\n<B>\t2\n",
+       [](Reader& r) {
+         r.NonFatal("<A>", " value expected");
+         return r.TryKeyword("<B>") == Reader::Probe::Other && r.Keyword() == "<A>";
+       },
+       ErrorAt(1, "<A> value expected"), kReadWithErrors},
+  };
+  for (const auto& [lines, group, messages, result] : cases) {
+    const auto run = RunGroup(FormatKind::Zef1, lines, group);
+    EXPECT_EQ(run.messages, messages) << lines;
+    EXPECT_EQ(run.result, result) << lines;
+    EXPECT_EQ(run.ok, result != kReadFailed) << lines;
+  }
 }
 
 }  // namespace

@@ -24,20 +24,13 @@ TEST(TextReader, ReadsACompleteFile) {
   ASSERT_EQ(read.result, kReadClean);
   ASSERT_NE(read.set, nullptr);
   const model::DataSet& set = *read.set;
+  // The groups' own tests pin each field; here, that every group ran in turn.
   EXPECT_EQ(set.kind, FormatKind::Zef1);
-  EXPECT_EQ(model::TextOf(set.info->modelName), "Test box");
-  EXPECT_EQ(model::TextOf(set.info->measurementDate), "2024-JAN-05");
   EXPECT_EQ(model::TextOf(set.info->fileDate), "2024-FEB-01");
   EXPECT_EQ(set.info->presenceFlags, model::presence::kColors);
-  EXPECT_EQ(set.data.MinBand(), 5u);
   EXPECT_EQ(set.data.MaxBand(), 6u);
   EXPECT_EQ(set.data.Array(model::PerBand::Sensitivity)[6], 91.5f);
-  EXPECT_EQ(set.data.Array(model::PerBand::Impedance)[6], model::kNoData);
-  EXPECT_EQ(set.info->meanImpedance, 8.0f);
-  EXPECT_EQ(set.data.OnAxis(6, 35), 91.0f);
-  EXPECT_EQ(set.data.Arc(6, 20)[9], -9.0f);
   EXPECT_EQ(set.data.Arc(6, 20)[10], -50.0f);
-  EXPECT_EQ(set.info->onAxisCode, model::kPlusX);
   EXPECT_EQ(set.info->upCode, model::kPlusZ);
 }
 

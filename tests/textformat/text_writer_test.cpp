@@ -83,16 +83,6 @@ TEST(TextWriterRoundTrip, EditedSetsReadBackUnchanged) {
          model::SetText(set.info->typeInfo, "First line\r\nSecond line");
          set.info->presenceFlags |= model::presence::kTypeInfo;
        }},
-      {"cabinet points in another axis frame",
-       [](model::DataSet& set) {
-         set.info->presenceFlags |= model::presence::kCabinetSystem;
-         set.info->onAxisCode = model::kMinusY;
-         set.info->upCode = model::kPlusX;
-         set.info->cabinetFlags = model::cabinet_flag::kEdges | model::cabinet_flag::kFaces;
-         set.cabinet.edges.Add({{0.1f, -0.2f, 0.3f}, {-0.4f, 0.5f, -0.6f}, 0x00FF0000});
-         set.cabinet.edges.Add({{1, 2, 3}, {4, 5, 6}, 0x000000FF});
-         set.cabinet.faces.Add({{{0, 0.1f, 0.2f}, {0, -0.1f, 0.2f}, {0, -0.1f, -0.2f}}, 0x808080});
-       }},
       {"balloon levels of every magnitude", [](model::DataSet& set) {
          set.info->radiation = model::Radiation::FullSphere;
          set.info->symmetry = model::Symmetry::None;

@@ -111,9 +111,8 @@ TEST(WavHeader, WalksPastOtherChunksToTheFirstData) {
   EXPECT_EQ(result.format.extensionSize, 0x5555);
 }
 
+// A cut or overstated data chunk and a trailing byte: the sample reader's tests.
 TEST(WavHeader, NeverCountsMoreSamplesThanTheFileHolds) {
-  Bytes cut = SimpleWave({}, Bytes(100, 0));
-  cut.resize(cut.size() - 90);
   const auto extensible = [](std::uint16_t channels, std::uint16_t blockAlign) {
     return FormatFields{.tag = kTagExtensible,
                         .channels = channels,
@@ -122,10 +121,7 @@ TEST(WavHeader, NeverCountsMoreSamplesThanTheFileHolds) {
                         .validBits = 24};
   };
   const std::vector<std::tuple<const char*, Bytes, std::uint32_t>> cases = {
-      {"data cut short", cut, 5},
-      {"data size hostile", WaveImage({{"fmt ", FormatBody({})}, {"data", Bytes(6, 0), ~0u}}), 3},
       {"riff size hostile", WaveImage({{"fmt ", FormatBody({})}, {"data", kTenBytes}}, ~0u), 5},
-      {"odd trailing byte", SimpleWave({}, Bytes(5, 0)), 2},
       {"extensible without block alignment", SimpleWave(extensible(1, 0), Bytes(12, 0)), 3},
       {"block alignment too small", SimpleWave(extensible(1, 1), Bytes(12, 0)), 3},
       {"extensible stereo by block alignment", SimpleWave(extensible(2, 12), Bytes(24, 0)), 4},
