@@ -16,6 +16,7 @@
 #include "model/message_sink.h"
 #include "painter/qpainter_canvas.h"
 #include "painter/qt_font_metrics.h"
+#include "qt_bench_main.h"
 #include "sample_sets.h"
 #include "view3d/balloon_scene.h"
 #include "view3d/scene_picture.h"
@@ -128,11 +129,5 @@ BENCHMARK(BM_DragFrame)->Name("Balloon/reproject+order+paint")->Unit(benchmark::
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -18,6 +18,7 @@
 #include "model/message_sink.h"
 #include "painter/qpainter_canvas.h"
 #include "painter/qt_font_metrics.h"
+#include "qt_bench_main.h"
 #include "sample_sets.h"
 #include "textformat/text_writer.h"
 
@@ -70,9 +71,9 @@ struct Viewer {
     if ((changes & app::kLowerChanged) != 0) {
       graphs::GraphWindow window(kWidth, kHeight, fonts, errors);
       std::string error;
-      app::BuildLowerGraph(app::LowerGraphRequest(shell.State(), shell.Options(), set, kWidth,
-                                                  kHeight),
-                           shell.Holder(), false, window, error);
+      app::BuildLowerGraph(
+          app::LowerGraphRequest(shell.State(), shell.Options(), set, kWidth, kHeight),
+          shell.Holder(), false, window, error);
       Paint(window);
     }
   }
@@ -148,10 +149,5 @@ BENCHMARK(BM_OptionChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BalloonDragFrame)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunQtBenchmarks<QGuiApplication>(argc, argv);
 }
