@@ -214,8 +214,9 @@ QWidget* MainWindow::BuildLowerArea() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  const QRect frame = geometry();
-  app::SaveWindowPlace(placeFile_, {frame.x(), frame.y(), frame.width(), frame.height()});
+  // The place as it is restored: move() takes the frame's corner, resize()
+  // the size inside the frame.
+  app::SaveWindowPlace(placeFile_, {pos().x(), pos().y(), width(), height()});
   if (options_) options_->close();
   phase_->close();
   event->accept();
