@@ -97,8 +97,8 @@ class Shell {
   ShellPaths paths_;
   bool decimalComma_;
   DataSetHolder holder_;
+  StoredOptions stored_;  // before the state, which starts from its options
   ShellState state_;
-  StoredOptions stored_;
   StoredOptions startFonts_;  // the fonts in effect since start-up
   std::string currentFile_;
   std::string lastTextFile_;
