@@ -7,8 +7,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
+#include "analysis/directivity.h"
 #include "app/data_set_holder.h"
 #include "app/list_window_lines.h"
 #include "app/open_flow.h"
@@ -94,6 +96,19 @@ void BM_BareBinaryRead(benchmark::State& state) {
   }
 }
 
+// The bare read while the previous set is still held, as the open flow holds
+// the loaded set until the new one has been read.
+void BM_BareBinaryReadHolding(benchmark::State& state) {
+  const fs::path path = Files().Binary();
+  std::unique_ptr<zef::model::DataSet> held;
+  for (auto _ : state) {
+    zef::model::NullSink sink;
+    auto read = zef::binary::ReadZf2File(path, sink);
+    if (!read.set) state.SkipWithError("the largest binary does not read");
+    held = std::move(read.set);
+  }
+}
+
 void BM_OpenBinaryFlow(benchmark::State& state) {
   const fs::path path = Files().Binary();
   SilentPlatform platform;
@@ -107,10 +122,22 @@ void BM_OpenBinaryFlow(benchmark::State& state) {
   }
 }
 
+// The off-axis analysis alone, which both flows run on every open.
+void BM_MaxDirections(benchmark::State& state) {
+  const zef::model::DataSet set = zef::samplegen::LargestSet();
+  zef::analysis::DirectivityFigures figures;
+  for (auto _ : state) {
+    zef::analysis::ComputeMaxDirections(set.kind, set.data, figures);
+    benchmark::DoNotOptimize(figures);
+  }
+}
+
 BENCHMARK(BM_BareTextRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenTextFlow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareBinaryRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareBinaryReadHolding)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenBinaryFlow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MaxDirections)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

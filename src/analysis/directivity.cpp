@@ -8,6 +8,7 @@
 #include "analysis/band_range.h"
 #include "analysis/judged_compare.h"
 #include "analysis/power_average.h"
+#include "analysis/power_sums.h"
 #include "model/info_record.h"
 
 namespace zef::analysis {
@@ -33,19 +34,25 @@ PlaneArcs HorizontalArcs(const model::Grid& grid) {
 // Power-weighted mean position on the plane's line of points, without the two
 // rear points; negative towards the first arc.
 float MaxDirection(const DataRecord& data, int band, PlaneArcs arcs) {
+  // The line is padded with silent points to whole vectors of the power sums.
+  constexpr std::size_t kPadded = 72;
+  static_assert(kPadded >= 2 * model::kZef2Grid.points - 3 && kPadded % 8 == 0);
+  static const std::array<float, kPadded> positions = [] {
+    std::array<float, kPadded> n{};
+    for (std::size_t i = 0; i < kPadded; ++i) n[i] = static_cast<float>(i);
+    return n;
+  }();
   const model::Grid& grid = data.GetGrid();
   const int k = grid.points - 1;
-  const std::span<const float> first = data.Arc(band, arcs.first);
-  const std::span<const float> second = data.Arc(band, arcs.second);
-  double total = 0;
-  double weighted = 0;
-  for (int n = 0; n <= 2 * k - 2; ++n) {
-    const double power = LevelToPower(n < k ? first[k - 1 - n] : second[n - k + 1]);
-    total += power;
-    weighted += power * n;
-  }
-  if (!(total > 0)) return 0;
-  return static_cast<float>(grid.stepDeg * (weighted / total) - grid.stepDeg * (k - 1));
+  const std::span<const float> first = data.Arc(band, arcs.first).first(k);
+  const std::span<const float> second = data.Arc(band, arcs.second).subspan(1, k - 1);
+  std::array<float, kPadded> line;
+  line.fill(kSilent);
+  std::copy(second.begin(), second.end(), std::copy(first.rbegin(), first.rend(), line.begin()));
+  const std::size_t count = (first.size() + second.size() + 7) / 8 * 8;
+  const PowerSums sums = SumPowers(std::span(line).first(count), positions);
+  if (!(sums.plain > 0)) return 0;
+  return static_cast<float>(grid.stepDeg * (sums.weighted / sums.plain - (k - 1)));
 }
 
 // Where an arc first falls to -6 dB, interpolated between grid points.
@@ -125,20 +132,21 @@ void ComputeAxialQ(DataRecord& data) {
   const double arcStep = step;  // arcs lie as far apart as points
   // The poles stand for caps of half a step around them.
   const double cap = std::numbers::pi * (step / 2) * (step / 2);
-  // The weight of a point depends only on its angle from the axis.
-  std::vector<double> weights(static_cast<std::size_t>(k), 0.0);
-  for (int p = 1; p < k; ++p) weights[p] = std::sin(p * step) * arcStep * step;
+  // The weight of a point depends only on its angle from the axis; the
+  // poles are left out of the arcs.
+  std::vector<float> weights(static_cast<std::size_t>(k - 1));
+  double weightSum = 0;
+  for (int p = 1; p < k; ++p) {
+    weights[p - 1] = static_cast<float>(std::sin(p * step) * arcStep * step);
+    weightSum += weights[p - 1];
+  }
   const BandRange range = BandsOf(data);
   for (int band = range.first; band <= range.last; ++band) {
-    double numerator = 2 * cap;
+    const double numerator = 2 * cap + grid.arcs * weightSum;
     double denominator =
         cap * (LevelToPower(data.Arc(band, 0)[0]) + LevelToPower(data.Arc(band, 0)[k]));
     for (int arc = 0; arc < grid.arcs; ++arc) {
-      const std::span<const float> levels = data.Arc(band, arc);
-      for (int p = 1; p < k; ++p) {
-        numerator += weights[p];
-        denominator += weights[p] * LevelToPower(levels[p]);
-      }
+      denominator += SumPowers(data.Arc(band, arc).subspan(1, k - 1), weights).weighted;
     }
     // Levels so low that no power is left give no Q at all.
     data.Array(PerBand::AxialQ)[band] =
