@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "app/options_file.h"
 #include "binary/binary_writer.h"
@@ -72,6 +73,35 @@ model::DataSet WithFilter(const model::DataSet& set, model::FilterKind kind) {
   return changed;
 }
 
+// The balloon's reading options the writer never chooses by itself: every
+// symmetry, the reversed arc order, a rotation and the reversed sign, so the
+// fuzzer starts from each way a balloon can be completed or turned.
+bool PutBalloonVariants(const fs::path& stem, const model::DataSet& set,
+                        textformat::TextWriteOptions options) {
+  bool ok = true;
+  for (const auto symmetry : {model::Symmetry::Full, model::Symmetry::Vertical,
+                              model::Symmetry::Horizontal, model::Symmetry::Polar}) {
+    if (symmetry == model::Symmetry::Polar && set.HasPhaseData()) continue;  // refused with phase
+    model::DataSet changed = set;
+    changed.info->symmetry = symmetry;
+    const std::string name = "-symmetry" + std::to_string(static_cast<int>(symmetry)) + ".txt";
+    ok = ok && PutText(stem.string() + name, textformat::WriteText(changed, options));
+  }
+  options.reversedArcOrder = true;
+  std::string text = textformat::WriteText(set, options);
+  ok = ok && PutText(stem.string() + "-reversed.txt", text);
+  for (const auto& [from, to, name] :
+       {std::tuple{"<REVERSED>\r\n", "<REVERSED>\t<ROTATE>\t90\r\n", "-rotated.txt"},
+        std::tuple{"<SIGN>\t<ACTUAL>", "<SIGN>\t<REVERSED>", "-sign.txt"}}) {
+    std::string edited = text;
+    const std::size_t at = edited.find(from);
+    if (at == std::string::npos) continue;  // an absolute balloon has no sign
+    edited.replace(at, std::string_view(from).size(), to);
+    ok = ok && PutText(stem.string() + name, edited);
+  }
+  return ok;
+}
+
 bool PutBinary(const fs::path& folder, const std::string& name, const model::DataSet& set) {
   const fs::path kindFolder = folder / (set.kind == model::FormatKind::Zef1 ? "zf1" : "zf2");
   return Put(kindFolder / name, fuzz::CutRecords(binary::BuildBinaryImage(set), set.kind));
@@ -89,6 +119,7 @@ bool PutSample(const fs::path& folder, const samplegen::Sample& sample) {
   options.ownSymmetry = true;
   ok =
       ok && PutText(folder / "text" / (stem + "-small.txt"), textformat::WriteText(small, options));
+  ok = ok && PutBalloonVariants(folder / "text" / stem, small, options);
   model::DataSet drawn = WithSections(small, model::EmbeddedKind::Text);
   drawn.info->cabinetFlags |= model::cabinet_flag::kDxf;
   ok = ok &&
@@ -102,6 +133,9 @@ bool PutSample(const fs::path& folder, const samplegen::Sample& sample) {
                             model::FilterKind::Pending}) {
       const std::string name = stem + "-filter" + std::to_string(static_cast<int>(kind)) + ".bin";
       ok = ok && PutBinary(folder, name, WithFilter(small, kind));
+      ok = ok && PutText(folder / "text" /
+                             (stem + "-filter" + std::to_string(static_cast<int>(kind)) + ".txt"),
+                         textformat::WriteText(WithFilter(small, kind), options));
     }
   }
   return ok;

@@ -29,7 +29,7 @@ run() {
   [ -n "$4" ] && dict="-dict=fuzz/$4"
   # shellcheck disable=SC2086
   if "$build/fuzz/${name}_fuzz" "$corpus" "$seeds/$2" -max_total_time="$seconds" \
-      -max_len="$3" -len_control=0 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -max_len="$3" -len_control=0 -use_value_profile=1 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$name-" $dict >"$log" 2>&1; then
     result="ok"
   else
