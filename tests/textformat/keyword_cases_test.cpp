@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "case_file.h"
+#include "textformat/balloon_completion.h"
 #include "textformat/keyword_groups.h"
 #include "textformat/measurement_date.h"
 #include "textformat/minimal_file.h"
@@ -141,6 +143,8 @@ struct Run {
   ReadState state;
   std::string out;
   std::vector<float> scratch = std::vector<float>(10, -1.0f);
+  std::vector<float> band;  // one band's balloon, for the completion steps
+  PolarCurves curves;
 };
 
 // The start of the set: "zef2", "bands=A-B", "v=N", "block" (phase block),
@@ -211,6 +215,35 @@ bool Scan(LineScanner& scanner, const std::string& step, std::string& out) {
   return true;
 }
 
+// Completion steps on one band of the set's grid, outside any reader: "blank" (every value
+// -999), "mark SYM" (the arcs SYM reads get 100·arc + p at point p), "complete SYM",
+// "order SYM [reversed]" (the arcs read, to `out`), "planes" (arc 0 at -p dB, 2Q at -2p,
+// Q at -3p, 3Q at -20), "curves" and "polar" (the polar completion).
+void Complete(Run& run, const std::string& name, const std::string& arg) {
+  static const std::vector<std::string> kSymmetries = {"full", "vertical",   "horizontal",
+                                                       "none", "rotational", "polar"};
+  const model::Grid& grid = run.set->GetGrid();
+  const auto symmetry = static_cast<model::Symmetry>(
+      std::find(kSymmetries.begin(), kSymmetries.end(), arg.substr(0, arg.find(' '))) -
+      kSymmetries.begin());
+  if (name == "blank") run.band.assign(static_cast<std::size_t>(grid.arcs * grid.points), -999);
+  for (const int a : name == "mark" ? ArcsToRead(symmetry, false, grid) : std::vector<int>{})
+    for (int p = 0; p < grid.points; ++p) ArcOf(run.band, grid, a)[p] = 100.0f * a + p;
+  if (name == "complete") CompleteBySymmetry(symmetry, run.band, grid);
+  if (name == "order")
+    for (const int a : ArcsToRead(symmetry, arg.ends_with(" reversed"), grid))
+      run.out += (run.out.empty() ? "" : " ") + std::to_string(a);
+  for (int p = 0; name == "planes" && p < grid.points; ++p) {
+    const int q = grid.Quarter();
+    ArcOf(run.band, grid, 0)[p] = static_cast<float>(-p);
+    ArcOf(run.band, grid, 2 * q)[p] = static_cast<float>(-2 * p);
+    ArcOf(run.band, grid, q)[p] = static_cast<float>(-3 * p);
+    ArcOf(run.band, grid, 3 * q)[p] = -20.0f;
+  }
+  if (name == "curves") run.curves = BuildPolarCurves(run.band, grid);
+  if (name == "polar") CompletePolar(run.band, grid);
+}
+
 // ---- Steps, joined by "+": the keyword groups, "expect K" and "with K" (a
 // keyword line, with values), and reader calls whose outcome goes to `out`.
 bool Step(Reader& r, Run& run, const std::string& step) {
@@ -260,6 +293,7 @@ bool Step(Reader& r, Run& run, const std::string& step) {
     const DateCheck check = CheckMeasurementDate(run.input);
     run.out = (check.valid ? "valid " : "refused ") + check.text;
   }
+  Complete(run, name, arg);
   return Scan(r.Scanner(), name, run.out);
 }
 
@@ -346,6 +380,24 @@ std::string Turn(const model::DataRecord& data, int band) {
   return "none";
 }
 
+// Per arc of the completion band: the arc whose marked values it holds, "-" when unset, else x.
+std::string Sources(std::span<float> band, const model::Grid& grid) {
+  std::string out;
+  for (int a = 0; a < grid.arcs; ++a) {
+    const auto arc = ArcOf(band, grid, a);
+    bool marked = true;
+    for (int p = 0; p < grid.points; ++p) marked = marked && arc[p] == arc[0] + p;
+    out += (a ? " " : "") + (arc[0] == -999 ? "-" : marked ? Num(arc[0] / 100) : "x");
+  }
+  return out;
+}
+
+std::string Fixed(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6f", v);
+  return text;
+}
+
 // ---- Values a case names after the messages. Enumerations and codes are numbers.
 std::string Probe(const Run& run, const std::string& n, const Args& a) {
   const model::DataSet& s = *run.set;
@@ -353,7 +405,17 @@ std::string Probe(const Run& run, const std::string& n, const Args& a) {
   const model::SystemPartRecord& part = s.systemPart;
   const model::CabinetGeometry& cab = s.cabinet;
   const std::string dir = Folder().Path("").string();
+  const model::Grid& grid = s.GetGrid();
   if (n == "out") return run.out;
+
+  std::vector<float> band = run.band;  // ArcOf takes a band it may write to
+  if (n == "band") return Join(ArcOf(band, grid, a[0]));
+  if (n == "sources") return Sources(band, grid);
+  if (n == "unset") return std::to_string(std::count(run.band.begin(), run.band.end(), -999.0f));
+  if (n == "vcurve") return Join(run.curves.vertical);
+  if (n == "hcurve") return Join(run.curves.horizontal);
+  if (n == "lookup") return Fixed(PolarLookup(run.curves.vertical, a[0], grid.stepDeg));
+  if (n == "value") return Fixed(PolarValue(run.curves, a[0], a[1], grid.stepDeg));
   if (n == "scratch") return Join(run.scratch);
   if (n == "bands") return Ints({s.data.MinBand(), s.data.MaxBand()});
   if (n == "phase") return Ints({s.HasPhaseData(), run.state.phaseInDegrees});
@@ -481,8 +543,8 @@ TEST_P(KeywordCases, ReadAsTheFileSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, KeywordCases,
-                         ::testing::Values("reader", "electroacoustic", "identification", "filter",
-                                           "balloon", "cabinet"));
+                         ::testing::Values("reader", "completion", "electroacoustic",
+                                           "identification", "filter", "balloon", "cabinet"));
 
 }  // namespace
 }  // namespace zef::textformat
