@@ -15,9 +15,10 @@
 #include "textformat/minimal_file.h"
 #include "wav/wav_image.h"
 
-// Runs the keyword-group case files of cases/: each line names the groups to
-// run, how the set starts, the lines read, and the result, messages and values
-// the read must leave. The files' own headers explain the fields.
+// Runs the case files of cases/ (keyword groups, reader calls, line scanner,
+// dates, balloon completion): each line names the steps to run, how the set
+// starts, the lines read, and the result, messages and values the steps must
+// leave. Steps, setups and probes are explained where they are made below.
 namespace zef::textformat {
 namespace {
 
@@ -98,7 +99,12 @@ std::string Piece(const std::string& spec, const Definitions& defs) {
       for (int p = 0; p < a; ++p) out += (p ? "\t" : "") + Num((i + 1) * (b + p));
   } else {
     const std::size_t colon = spec.find(':');
-    std::string base = Expand(defs.at(spec.substr(0, colon)), defs);
+    const auto definition = defs.find(spec.substr(0, colon));
+    if (definition == defs.end()) {
+      ADD_FAILURE() << "no definition " << spec;
+      return "";
+    }
+    std::string base = Expand(definition->second, defs);
     if (colon == std::string::npos) return base;
     std::istringstream replacements(Expand(spec.substr(colon + 1), defs));
     for (std::string line; std::getline(replacements, line, ';');) {
@@ -268,6 +274,11 @@ bool Step(Reader& r, Run& run, const std::string& step) {
   if (name == "expect") return r.ExpectKeyword(arg);
   if (name == "with") return r.ExpectKeywordWithValues(arg);
   if (name == "value") return r.NextValue();
+  static const std::string kOthers =
+      " perband allowed realistic real unsigned integer text breaks text8 visible nodata"
+      " nonfatal try zeros date blank mark complete order planes curves polar first keyword"
+      " values data line ";
+  if (kOthers.find(" " + name + " ") == std::string::npos) ADD_FAILURE() << "no step " << name;
   if (name == "real") run.out = r.ToReal(v) ? Num(v) : "refused";
   if (name == "unsigned") run.out = r.ToUnsigned(u) ? std::to_string(u) : "refused";
   if (name == "integer") run.out = r.ToInteger(i) ? std::to_string(i) : "refused";
@@ -505,6 +516,8 @@ void ExpectProbe(const Run& run, const std::string& field, const std::string& wh
 
 // One case: "steps | setup | input | result | messages | probe=value...".
 void RunCase(const zef::testing::Case& c, Definitions& defs) {
+  SCOPED_TRACE(c.where);
+  ASSERT_GE(c.fields.size(), c[0].starts_with("=") ? 2u : 4u);
   if (c[0].starts_with("=")) {
     defs[c[0].substr(1)] = c[1];
     return;
