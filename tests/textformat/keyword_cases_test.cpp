@@ -154,7 +154,7 @@ struct Run {
 };
 
 // The start of the set: "zef2", "bands=A-B", "v=N", "block" (phase block),
-// "phase" (version 2 with phase data), "flags=X" (added), "type=N",
+// "phase" (version 2 with phase data), "flags=X" (hex, added), "type=N",
 // "maxin=KIND,METHOD", "holder" (axis codes +Y/+X, reference text "old"),
 // "volt=V" (every input voltage), "sphase=BAND,V", and for the reader "deg"
 // (phases in degrees), "comma" (decimal comma) and "dir" (the data file in Folder()).
@@ -370,13 +370,14 @@ std::string Faces(const model::NodeList<model::Face>& faces) {
     out += (out.empty() ? "" : "; ") + Points(f.vertices) + " #" + Hex(f.colour).substr(2);
   return out;
 }
-// Per arc of a band: the marked line it holds (see "{arcs}"), or x.
+// Per arc of a band: the marked line it holds (see "{arcs}"), x for none, ! when its
+// on-axis point was not separated.
 std::string Marked(const model::DataRecord& data, int band) {
   std::string out;
   for (int arc = 0; arc < data.GetGrid().arcs; ++arc) {
     const float line = data.OnAxis(band, arc);
     const auto points = data.Arc(band, arc);
-    out += (arc ? " " : "") + (points[0] == 0 && points[4] == 4 * line ? Num(line) : "x");
+    out += (arc ? " " : "") + (points[0] != 0 ? "!" : points[4] == 4 * line ? Num(line) : "x");
   }
   return out;
 }
