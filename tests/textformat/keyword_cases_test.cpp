@@ -49,9 +49,9 @@ const Companions& Folder() {
   return folder;
 }
 
-std::string Num(double v) {
+std::string Num(double v, const char* format = "%g") {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", v);
+  std::snprintf(text, sizeof text, format, v);
   return text;
 }
 
@@ -404,12 +404,6 @@ std::string Sources(std::span<float> band, const model::Grid& grid) {
   return out;
 }
 
-std::string Fixed(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6f", v);
-  return text;
-}
-
 // ---- Values a case names after the messages. Enumerations and codes are numbers.
 std::string Probe(const Run& run, const std::string& n, const Args& a) {
   const model::DataSet& s = *run.set;
@@ -426,8 +420,8 @@ std::string Probe(const Run& run, const std::string& n, const Args& a) {
   if (n == "unset") return std::to_string(std::count(run.band.begin(), run.band.end(), -999.0f));
   if (n == "vcurve") return Join(run.curves.vertical);
   if (n == "hcurve") return Join(run.curves.horizontal);
-  if (n == "lookup") return Fixed(PolarLookup(run.curves.vertical, a[0], grid.stepDeg));
-  if (n == "value") return Fixed(PolarValue(run.curves, a[0], a[1], grid.stepDeg));
+  if (n == "lookup") return Num(PolarLookup(run.curves.vertical, a[0], grid.stepDeg), "%.6f");
+  if (n == "value") return Num(PolarValue(run.curves, a[0], a[1], grid.stepDeg), "%.6f");
   if (n == "scratch") return Join(run.scratch);
   if (n == "bands") return Ints({s.data.MinBand(), s.data.MaxBand()});
   if (n == "phase") return Ints({s.HasPhaseData(), run.state.phaseInDegrees});
