@@ -3,9 +3,21 @@
 #include <string>
 #include <string_view>
 
-#include "textformat/reader_fixture.h"
+// Tests elsewhere that build on this file read it with the text reader.
+#include "textformat/reader.h"
+#include "textformat/text_reader.h"
 
 namespace zef::textformat::testing {
+
+// Turns "\n" into the CR-LF line ends data files need.
+inline std::string Crlf(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
 
 // A small complete ZEF1 file: bands 1k and 2k, rotational balloon, half sphere.
 inline std::string MinimalZef1(std::string_view weight = "12.5", std::string_view cabinet = "") {
