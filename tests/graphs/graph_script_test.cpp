@@ -83,7 +83,7 @@ class Script {
   std::vector<PixelPoint> PointsFrom(std::size_t i) const {
     std::vector<PixelPoint> points;
     for (; i < w_.size(); ++i)
-      points.push_back({std::stoi(w_[i]), std::stoi(Split(w_[i], ",")[1])});
+      points.push_back({std::stoi(w_[i]), std::stoi(Split(w_[i], ",").at(1))});
     return points;
   }
   // "band value value ..." from band on, or "first..last value" for a run.
