@@ -4,13 +4,12 @@
 #include <sys/stat.h>
 
 #include <QImage>
-#include <QString>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <vector>
 
+#include "case_file.h"
 #include "wav/wav_image.h"
 
 namespace zef::gui {
@@ -18,100 +17,55 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kSample = "data/samples/two-way-zef1.txt";
-constexpr std::string_view kPhaseSample = "data/samples/coax-zef2-v2.txt";
-
-class ExportModeTest : public ::testing::Test {
- protected:
-  int Run(std::vector<std::string_view> args) {
-    err_.str("");
-    return RunExport(args, err_);
-  }
-  std::string Path(const char* name) const { return dir_.Path(name).string(); }
-
-  const wav::testing::TempDir dir_;  // one per test: ctest may run them side by side
-  std::ostringstream err_;
-};
-
-TEST_F(ExportModeTest, WritesEachViewAtTheRequestedSize) {
-  const struct {
-    std::vector<std::string_view> view;
-    const char* name;
-    int width, height;
-    std::string_view sample = kSample;
-  } cases[] = {
-      {{"polar", "--band", "2k", "--size", "300x200"}, "polar.png", 300, 200},
-      {{"colormap", "--range", "30", "--bare", "--size", "300x200"}, "map.png", 300, 200},
-      {{"ea", "--ea", "2", "--size", "2000x1000", "--scale", "4"}, "ea.png", 2000, 1000},
-      {{"spectra", "--arc", "9", "--point", "4", "--size", "1280x960"}, "spectra.png", 1280, 960},
-      {{"cabinet", "--cabinet", "edges", "--size", "300x200"}, "cabinet.png", 300, 200},
-      {{"phase-balloon", "--unwrap", "--band", "16k"}, "phase-balloon.png", 640, 480, kPhaseSample},
-      {{"phase-curves", "--phase-mode", "combined"}, "phase-curves.png", 640, 480, kPhaseSample},
-      {{"cta2034", "--size", "300x200"}, "cta2034.png", 300, 200},
-  };
-  for (const auto& c : cases) {
-    const std::string out = Path(c.name);
-    std::vector<std::string_view> args = c.view;
-    args.insert(args.end(), {"-o", out, c.sample});
-    ASSERT_EQ(Run(args), kExportWritten) << c.name << ": " << err_.str();
-    EXPECT_EQ(QImage(QString::fromStdString(out)).size(), QSize(c.width, c.height)) << c.name;
-    EXPECT_EQ(err_.str(), "");
-  }
+std::string Expand(const std::string& text, const std::string& dir) {
+  std::string out;
+  for (const char c : text) out += c == '$' ? dir : std::string(1, c);
+  return out;
 }
 
-// Whatever stops the picture is said on one line and leaves nothing written.
-TEST_F(ExportModeTest, RefusesWithoutWritingAnything) {
-  const std::string out = Path("x.png");
-  const std::string fifo = Path("fifo.txt");
-  const std::string random = Path("random.zf2");
-  const std::string readOnly = Path("kept.png");
-  const std::string fifoOut = Path("fifo.png");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  ASSERT_EQ(::mkfifo(fifoOut.c_str(), 0600), 0);
+TEST(ExportMode, WritesTheViewOrRefusesWithoutWritingAnything) {
+  const wav::testing::TempDir temp;  // one per test: ctest may run them side by side
+  const std::string dir = temp.Path("").parent_path().string();
+  ASSERT_EQ(::mkfifo((dir + "/fifo.txt").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((dir + "/fifo.png").c_str(), 0600), 0);
   std::mt19937 generator(7);
   std::string noise(4 << 20, '\0');
   for (char& c : noise) c = static_cast<char>(generator());
-  std::ofstream(random, std::ios::binary) << noise;
-  const std::string huge = Path("huge.txt");
-  std::ofstream{huge};
-  fs::resize_file(huge, (64 << 20) + 1);  // sparse: no disk taken
-  std::ofstream(readOnly) << "kept";
-  fs::permissions(readOnly, fs::perms::owner_read);
-  const int failed = kExportFailed, usage = kExportUsage;
-  // The arguments: the exit code and the last line of the error stream after "zefview: ".
-  const std::tuple<std::vector<std::string_view>, int, std::string> cases[] = {
-      {{"polar", "-o", out, "missing.txt"}, failed, "missing.txt does not exist"},
-      {{"polar", "-o", out, "/dev/zero"}, failed, "/dev/zero is not a regular file"},
-      {{"polar", "-o", out, fifo}, failed, fifo + " is not a regular file"},
-      {{"polar", "-o", out, random}, failed, random + " could not be read"},
-      {{"polar", "-o", out, huge}, failed, huge + " is too large for a data file"},
-      {{"polar", "-o", readOnly, kSample},
-       failed,
-       "Cannot write " + readOnly + ": it is read-only"},
-      {{"polar", "-o", fifoOut, kSample},
-       failed,
-       "Cannot write " + fifoOut + ": it is not a regular file"},
-      {{"polar", "--band", "20k", "-o", out, kSample},
-       usage,
-       "Band \"20k\" is not in the file's range 63 to 16k"},
-      {{"spectra", "--arc", "36", "-o", out, kSample},
-       usage,
-       "The direction must lie within arcs 0 to 35 and points 0 to 18 for this file"},
-      {{"cabinet", "--cabinet", "dxf", "-o", out, kSample}, usage, "The file has no dxf cabinet"},
-      {{"phase-curves", "-o", out, kSample}, usage, "The file has no phase data"},
-  };
-  for (const auto& [args, exit, message] : cases) {
-    EXPECT_EQ(Run(args), exit) << message;
-    std::string text = err_.str();
+  std::ofstream(dir + "/random.zf2", std::ios::binary) << noise;
+  std::ofstream{dir + "/huge.txt"};
+  fs::resize_file(dir + "/huge.txt", (64 << 20) + 1);  // sparse: no disk taken
+  std::ofstream(dir + "/kept.png") << "kept";
+  fs::permissions(dir + "/kept.png", fs::perms::owner_read);
+  const std::map<std::string, int> exits = {
+      {"written", kExportWritten}, {"failed", kExportFailed}, {"usage", kExportUsage}};
+  for (const testing::Case& c : testing::ReadCases("gui/cases/export.txt")) {
+    std::vector<std::string> words;
+    std::istringstream in(Expand(c[0], dir));
+    for (std::string word; in >> word;) words.push_back(word);
+    const std::string out = *(std::find(words.begin(), words.end(), "-o") + 1);
+    std::ostringstream err;
+    EXPECT_EQ(RunExport(std::vector<std::string_view>(words.begin(), words.end()), err),
+              exits.at(c[1]))
+        << c.where << ": " << err.str();
+    if (c[1] == "written") {
+      const QSize size = QImage(QString::fromStdString(out)).size();
+      EXPECT_EQ(std::to_string(size.width()) + "x" + std::to_string(size.height()) + err.str(),
+                c[2])
+          << c.where;
+      continue;
+    }
+    std::string text = err.str();
     text.pop_back();
-    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "zefview: " + message);
-    EXPECT_FALSE(fs::exists(out));
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "zefview: " + Expand(c[2], dir)) << c.where;
+    EXPECT_FALSE(fs::exists(dir + "/x.png")) << c.where;
   }
   std::string kept;
-  std::ifstream(readOnly) >> kept;
+  std::ifstream(dir + "/kept.png") >> kept;
   EXPECT_EQ(kept, "kept");
-  EXPECT_EQ(Run({"polar", "-o", out}), kExportUsage);
-  EXPECT_EQ(err_.str().rfind("zefview: Missing data file\nusage: zefview --export", 0), 0u);
+  std::ostringstream err;
+  const std::string x = dir + "/x.png";
+  EXPECT_EQ(RunExport(std::vector<std::string_view>{"polar", "-o", x}, err), kExportUsage);
+  EXPECT_EQ(err.str().rfind("zefview: Missing data file\nusage: zefview --export", 0), 0u);
 }
 
 }  // namespace

@@ -5,19 +5,23 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <filesystem>
+#include <fstream>
 
-#include "app/fake_platform.h"
 #include "app/dialog_ids.h"
 #include "app/export_sheet.h"
+#include "app/fake_platform.h"
 #include "app/list_window_lines.h"
 #include "app/lower_graph.h"
 #include "app/open_flow.h"
 #include "app/options_file.h"
 #include "app/shell_views.h"
 #include "graphs/graph_fonts.h"
+#include "gui/qt_clipboard.h"
 #include "painter/graph_export.h"
 #include "wav/wav_image.h"
 
@@ -28,12 +32,12 @@ namespace fs = std::filesystem;
 using namespace app::control;
 
 // A main window on a sample, its configuration (with saved options, so no
-// box waits for an answer) in a folder of its own.
+// box waits for an answer) in a folder of its own, as tests run side by side.
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() { app::SaveOptionsFile(dir_.Path(app::kOptionsFileName), {}); }
 
-  std::unique_ptr<MainWindow> Open(const char* file) {
+  std::unique_ptr<MainWindow> Open(const std::string& file) {
     auto window = std::make_unique<MainWindow>(
         StartUp{{dir_.Path(""), dir_.Path(""), "zefview", ""}, file, false});
     window->resize(1024, 600);
@@ -43,6 +47,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   const wav::testing::TempDir dir_;
+  const painter::QtFontMetrics fonts{graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall)};
 };
 
 void Drag(QWidget& widget, QPoint from, QPoint to) {
@@ -76,7 +81,6 @@ TEST_F(MainWindowTest, AViewKeepsNothingOfTheViewBefore) {
   window->Control(kSpectraRadio);
   const graphs::GraphWindow& shown = window->LowerView().Window();
   const app::Shell& shell = window->ShellForTests();
-  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
   model::LineSink errors;
   graphs::GraphWindow fresh(shown.Width(), shown.Height(), fonts, errors);
   std::string error;
@@ -108,7 +112,6 @@ TEST_F(MainWindowTest, EditCopyPutsTheExportedPicturesOnTheClipboard) {
                                           "image/emf", "image/x-emf"}));
   const graphs::GraphWindow& shown = window->LowerView().Window();
   EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(shown.Width(), shown.Height()));
-  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
   const painter::MetafileFooter footer{"zefview", graphs::FooterPlacement::kBottomRight};
   for (const auto& [mime, format] : {std::pair{"image/png", graphs::PictureFormat::kPng},
                                      {"image/svg+xml", graphs::PictureFormat::kSvg},
@@ -134,12 +137,65 @@ TEST_F(MainWindowTest, UpperCopyIsTheBareExportOfTheBalloon) {
   request.scale = 1.0;
   std::tie(request.width, request.height) = std::pair(shown.Width(), shown.Height());
   request.options = window->ShellForTests().Options();
-  const painter::QtFontMetrics fonts(graphs::GraphicsFont(graphs::GraphicsFontSize::kSmall));
   std::string error;
   const auto sheet = app::ExportSheet::Build(request, holder, false, fonts, lines, error);
   ASSERT_NE(sheet, nullptr) << error;
   EXPECT_TRUE(copied.convertToFormat(QImage::Format_RGB32) ==
               painter::RenderImage(sheet->Picture(), fonts).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MainWindowTest, PhaseWindowShowsForTheCoaxAndHidesForAnOctaveSet) {
+  auto window = Open("data/samples/coax-zef2-v2.txt");
+  EXPECT_TRUE(window->PhaseView().isVisible());
+  EXPECT_TRUE(window->PhaseView().windowTitle().startsWith("Phase and filters - ZS-CX12 (1 of 2"));
+  EXPECT_NE(window->PhaseView().Curves().Window().LayersInUse(), 0u);
+  EXPECT_NE(window->PhaseView().Balloon().Window().LayersInUse(), 0u);
+  // The balloon's Copy, then the curves': each puts its own picture there.
+  for (const auto& [button, text] : {std::pair{0, "Front"}, {1, "Sensitivity magnitude"}}) {
+    window->PhaseView().findChildren<QPushButton*>().at(button)->click();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(data->hasImage() && data->hasFormat("image/emf")) << text;
+    EXPECT_TRUE(data->data("image/svg+xml").contains(text)) << text;
+  }
+  window->ShellForTests().OpenNamed("data/samples/two-way-zef1.txt");
+  window->Control(kBandCombo, 0);
+  EXPECT_FALSE(window->PhaseView().isVisible());
+}
+
+// A DXF cabinet whose second entity has a coordinate that is no number.
+TEST_F(MainWindowTest, ADamagedDrawingKeepsTheProgressWindowOpenAndTheMenusWaiting) {
+  for (const char* side : {"coax-info.txt", "coax-fir.wav"}) {
+    fs::copy_file(fs::path("data/samples") / side, dir_.Path(side));
+  }
+  std::ifstream in("data/samples/coax-zef2-v2.txt");
+  std::ofstream out(dir_.Path("cab.txt"));
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with("<CABINET-MR>"))
+      out << "<CABINET>\t<DXF>\t" << dir_.Path("cab.dxf").string()
+          << "\t<UNIT>\t<MM>\t<ORIGIN>\t0\t0\t0\r\n";
+    out << line << '\n';
+  }
+  out.close();
+  std::ofstream(dir_.Path("cab.dxf")) << "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10\r\n1\r\n"
+                                         "0\r\nLINE\r\n10\r\nX\r\n";
+  auto window = Open(dir_.Path("cab.txt").string());
+  EXPECT_FALSE(window->DxfView().isVisible());
+  window->Control(kCabinetRadio);
+  window->Control(kCabinetKindFirst + 4);
+  EXPECT_TRUE(window->DxfView().isVisible());
+  EXPECT_EQ(window->DxfView().Text().toStdString(), "Bad LINE coordinate value - line no 12");
+  EXPECT_FALSE(window->menuBar()->isEnabled());
+  window->DxfView().close();
+  EXPECT_TRUE(window->menuBar()->isEnabled());
+}
+
+TEST(GraphClipboard, TablesGoAsTextAndReplaceWhatWasThere) {
+  ASSERT_TRUE(PutOnClipboard(app::GraphPayload("png?", "<svg/>", "emf")));
+  ASSERT_TRUE(PutOnClipboard(app::TextPayload("\"ZS\"\t\"ZS-212\"\t\t87.5")));
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->formats(), QStringList{"text/plain"});
+  EXPECT_EQ(data->text().toStdString(), "\"ZS\"\t\"ZS-212\"\t\t87.5");
 }
 
 }  // namespace
