@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "cabinet/arbitrary_axis.h"
+#include "cabinet/dxf_colour.h"
+#include "cabinet/dxf_groups.h"
+#include "cabinet/dxf_lines.h"
+#include "cabinet/dxf_numbers.h"
+#include "cabinet_listing.h"
+#include "case_file.h"
+#include "wav/wav_image.h"
+
+namespace zef::cabinet {
+namespace {
+
+using zef::testing::ReadCases;
+
+std::string CaseDrawing(const std::string& field) {
+  if (!field.starts_with("@")) return testing::Drawing(field);
+  std::ifstream in(zef::testing::TestsPath("cabinet/cases/" + field.substr(1)), std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(DxfParse, ReadsInMemoryAndFromFilesInBothLineEnds) {
+  const wav::testing::TempDir folder;
+  for (const auto& c : ReadCases("cabinet/cases/dxf_parse.txt")) {
+    for (const std::string& text : {CaseDrawing(c[0]), testing::WithCrLf(CaseDrawing(c[0]))}) {
+      EXPECT_EQ(testing::ParseListing(text), c[1]) << c.where;
+      DxfLists lists;
+      model::LineSink progress, debug;
+      const DxfResult result =
+          ParseDxfFile(folder.Write("cab.dxf", text), {}, &progress, lists, &debug);
+      EXPECT_EQ(testing::Listing(result, lists, progress, debug), c[1]) << c.where << " file";
+    }
+  }
+}
+
+TEST(DxfValues, RealsWholeNumbersAndColours) {
+  for (const auto& c : ReadCases("cabinet/cases/dxf_values.txt")) {
+    double real = 7;
+    std::int32_t whole = 7;
+    if (c[0] == "colour") {
+      EXPECT_EQ(testing::Hex(DxfColour(c[1])), c[2]) << c.where;
+    } else if (c[0] == "real") {
+      EXPECT_EQ(ParseDxfReal(c[1], real) ? std::optional(real) : std::nullopt,
+                c[2] == "refused" ? std::nullopt : std::optional(std::stod(c[2])))
+          << c.where;
+    } else {
+      EXPECT_EQ(ParseDxfWhole(c[1], whole) ? std::to_string(whole) : "refused", c[2]) << c.where;
+    }
+  }
+}
+
+TEST(DxfGroups, CodesValuesAndLineCount) {
+  const auto read = [](const std::string& text) {
+    MemoryLines lines(text);
+    GroupReader reader(lines);
+    std::string groups;
+    while (reader.Next()) {
+      groups += (groups.empty() ? "" : " ; ") + std::to_string(reader.Code()) + ":" +
+                std::string(reader.Value());
+    }
+    return groups + " | " + std::to_string(reader.LineCount());
+  };
+  for (const auto& c : ReadCases("cabinet/cases/dxf_groups.txt"))
+    EXPECT_EQ(read(c[0]), c[1] + " | " + c[2]) << c.where;
+  // Lines are measured as written, blanks included, up to 255 characters.
+  const std::string longest(255, 'A');
+  EXPECT_EQ(read("1\r\n" + longest + "\r\n"), "1:" + longest + " | 2");
+  EXPECT_EQ(read("0\r\nA\r\n1\r\n" + longest + "B\r\n0\r\nC\r\n"), "0:A | 4");
+  EXPECT_EQ(read("1\n " + longest + "\n"), " | 2");
+}
+
+TEST(ArbitraryAxis, WorldPointsAndObjectAxes) {
+  const auto parse = [](const std::string& text) {
+    Vec3 v;
+    std::sscanf(text.c_str(), "%lf,%lf,%lf", &v.x, &v.y, &v.z);
+    return v;
+  };
+  const auto near = [](Vec3 a, Vec3 b) {
+    return std::fabs(a.x - b.x) < 1e-7 && std::fabs(a.y - b.y) < 1e-7 &&
+           std::fabs(a.z - b.z) < 1e-7;
+  };
+  for (const auto& c : ReadCases("cabinet/cases/arbitrary_axis.txt")) {
+    const auto frame = ObjectFrame::FromExtrusion(parse(c[0]));
+    ASSERT_EQ(frame.has_value(), c[1] != "none") << c.where;
+    if (!frame) continue;
+    EXPECT_TRUE(near(frame->ToWorld({1, 2, 3}), parse(c[1]))) << c.where;
+    EXPECT_TRUE(near(frame->AxisX(), parse(c[2]))) << c.where;
+  }
+}
+
+}  // namespace
+}  // namespace zef::cabinet
