@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "case_file.h"
 #include "graphs/fixed_font_metrics.h"
 #include "graphs/graph_fixtures.h"
 #include "view3d/balloon_mesh.h"
 #include "view3d/balloon_scene.h"
+#include "view3d_cases.h"
 
 namespace zef::view3d {
 namespace {
@@ -90,53 +93,41 @@ TEST(BalloonMesh, MeasuredArcsFollowTheSymmetry) {
 }
 
 TEST(BalloonScene, ShadingAndGridFollowLevelsAndOptions) {
-  using enum Option;
   const graphs::ShadePalette palette;
-  const auto with = [](std::initializer_list<Option> options, int range = -40) {
-    return State(OptionsWith(options), range);
-  };
-  model::DataSet relative = LevelSet(-10);
-  relative.info->type = model::SpeakerType::Passive;
-  model::DataSet noSensitivity = LevelSet(-10);
-  noSensitivity.data.Array(model::PerBand::Sensitivity)[kBand] = model::kNoData;
-  const model::DataSet at30 = LevelSet(-30);
-  const model::DataSet half = LevelSet(-30, model::Radiation::HalfSphere);
-  const BalloonViewState shaded = with({kShadeBalloon});
-  const BalloonViewState reMax = with({kShadeBalloon, kBalloonReferenceMax});
-  // Triangles of a full sphere: two caps and 16 rows of 72; lines of the wire grid.
-  constexpr std::size_t kSphere = 36 + 16 * 72 + 36, kWires = 17 + 4 + 32 * 2;
-  const graphs::Colour c58 = palette.At(58), c141 = palette.At(141), c235 = palette.At(235);
-  // Name, set, view: triangles, lines and the colours of the triangles off the axis.
-  using Case = std::tuple<const char*, model::DataSet, BalloonViewState, std::size_t, std::size_t,
-                          std::set<graphs::Colour>>;
-  const Case cases[] = {
-      {"full sphere", at30, shaded, kSphere, 0, {c58}},
-      {"half sphere", half, shaded, 36 + 8 * 72, 0, {c58}},
-      {"all at -V: front cap only", LevelSet(-60), shaded, 36, 0, {}},
-      {"0 dB and above saturate", LevelSet(2), with({kShadeBalloon}, -20), kSphere, 0, {c235}},
-      {"relative to max sensitivity", relative, reMax, kSphere, 0, {c141}},
-      {"coloured sphere", at30, with({kShadeBalloon, kColouredSphere}), kSphere, 0, {c58}},
-      {"wire grid", at30, with({}), 0, kWires, {}},
-      {"grid, shaded", at30, with({kShadeBalloon, kGridWhenShaded}), kSphere, kWires, {c58}},
-      {"symmetry grid", at30, with({kShowSymmetry}), 0, 36 + 17 * 36, {}},
-      {"no sensitivity, no balloon", noSensitivity, reMax, 0, 0, {}},
-  };
-  for (const auto& [name, set, state, triangles, lines, cellColours] : cases) {
+  const std::map<std::string, Option> names = {{"shade", Option::kShadeBalloon},
+                                               {"remax", Option::kBalloonReferenceMax},
+                                               {"coloured", Option::kColouredSphere},
+                                               {"grid", Option::kGridWhenShaded},
+                                               {"symmetry", Option::kShowSymmetry}};
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/balloon_scene.txt")) {
+    const auto has = [&c](const char* word) { return c[0].find(word) != std::string::npos; };
+    model::DataSet set = LevelSet(
+        std::stof(c[0]), has("half") ? model::Radiation::HalfSphere : model::Radiation::FullSphere);
+    if (has("passive")) set.info->type = model::SpeakerType::Passive;
+    if (has("nosens")) set.data.Array(model::PerBand::Sensitivity)[kBand] = model::kNoData;
+    graphs::OptionSet options(0);
+    for (const std::string& name : testing::Split(c[1], " ")) {
+      if (name != "-") options.Set(names.at(name), true);
+    }
     model::NullSink debug;
     Scene scene(400, 400, debug);
-    BuildBalloonScene(scene, set, state, palette);
+    BuildBalloonScene(scene, set, State(options, std::stoi(c[2])), palette);
     const SceneObject& balloon = scene.Object(BalloonSlots{}.balloon);
-    EXPECT_EQ(std::pair(balloon.triangles.size(), balloon.lines.size()),
-              std::pair(triangles, lines))
-        << name;
-    std::set<graphs::Colour> colours;
+    std::set<int> shades;
     for (const SceneTriangle& t : balloon.triangles) {
       const bool onAxis = t.corners[0].y == 0 && t.corners[0].z == 0;
-      if (!onAxis) colours.insert(t.colour);
+      int index = 0;
+      while (palette.At(index) != t.colour && index < graphs::ShadePalette::kSize) ++index;
+      if (!onAxis) shades.insert(index);
     }
-    EXPECT_EQ(colours, cellColours) << name;
-    EXPECT_EQ(scene.VisibleObjects(), 0b111u) << name;
-    EXPECT_EQ(scene.NewObject(), 3) << name;  // the marker's slot is taken even when empty
+    std::string listed = shades.empty() ? "-" : "";
+    for (const int index : shades) listed += (listed.empty() ? "" : " ") + std::to_string(index);
+    EXPECT_EQ(std::to_string(balloon.triangles.size()) + " | " +
+                  std::to_string(balloon.lines.size()) + " | " + listed,
+              c[3] + " | " + c[4] + " | " + c[5])
+        << c.where;
+    EXPECT_EQ(scene.VisibleObjects(), 0b111u) << c.where;
+    EXPECT_EQ(scene.NewObject(), 3) << c.where;  // the marker's slot is taken even when empty
   }
 }
 
@@ -216,34 +207,23 @@ TEST(BalloonScene, DamagedLevelsDropOnlyTheirOwnTriangles) {
   }
 }
 
+// The bar, its ticks and labels by range; the polar note without shading.
 TEST(BalloonLegend, BarTicksAndLabelsByRange) {
   const graphs::ShadePalette palette;
   const graphs::FixedFontMetrics metrics;
   model::NullSink errors;
   graphs::GraphWindow window(800, 600, metrics, errors);
-  const model::DataSet set = LevelSet(-30);
-  using Lines = std::vector<std::string>;
-  const auto legend = [&](int range, const char* kind) {
-    DrawBalloonLegend(window, set, State(OptionsWith({Option::kShadeBalloon}), range), palette, 1);
-    return graphs::LinesOfKind(window, 1, kind);
-  };
-  EXPECT_EQ(legend(-20, "text"), (Lines{"text 4 4 000000 f0 '0'", "text 20 4 000000 f0 '-5'",
-                                        "text 37 4 000000 f0 '-10'", "text 57 4 000000 f0 '-15'",
-                                        "text 77 4 000000 f0 '-20'"}));
-  // The bar, and the last of the labels, by range.
-  for (const auto& [range, bar, last] :
-       {std::tuple{-20, "pixels 7 21 81 12", "text 77 4 000000 f0 '-20'"},
-        {-40, "pixels 7 21 81 12", "text 77 4 000000 f0 '-40'"},
-        {-30, "pixels 7 21 91 12", "text 87 4 000000 f0 '-30'"}}) {
-    EXPECT_EQ(legend(range, "pixels"), Lines{bar}) << range;
-    EXPECT_EQ(graphs::LinesOfKind(window, 1, "text").back(), last) << range;
+  model::DataSet set = LevelSet(-30);
+  std::string listing;
+  for (const int range : {-20, -30, -40, 0}) {
+    if (range == 0) set.info->symmetry = model::Symmetry::Polar;
+    const graphs::OptionSet options =
+        OptionsWith({range ? Option::kShadeBalloon : Option::kHeavyLines});
+    DrawBalloonLegend(window, set, State(options, range ? range : -30), palette, 1);
+    listing += "== range " + std::to_string(range) + "\n";
+    for (const std::string& line : graphs::CommandLines(window, 1)) listing += line + "\n";
   }
-  model::DataSet polar = LevelSet(-30);
-  polar.info->symmetry = model::Symmetry::Polar;
-  DrawBalloonLegend(window, polar, State(OptionsWith({}), -30), palette, 1);
-  EXPECT_EQ(graphs::LinesOfKind(window, 1, "text"),
-            (std::vector<std::string>{"text 365 5 000000 f0 '30 dB axis'",
-                                      "text 5 582 0000FF f0 'Polar interpolated'"}));
+  zef::testing::ExpectGolden("view3d/golden/balloon_legend.txt", listing);
 }
 
 }  // namespace

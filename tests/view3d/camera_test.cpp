@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "case_file.h"
 #include "view3d/camera_projection.h"
+#include "view3d_cases.h"
 
 namespace zef::view3d {
 namespace {
@@ -23,31 +26,18 @@ ProjectionContext Prepared(Camera camera, model::MessageSink& debug) {
 }
 
 TEST(Camera, ProjectsFrontSideAndTopViews) {
-  const Camera parallel = Looking(90, 0, Projection::kParallel);
-  // Where a point shows: x 0..64 across the window, y downwards.
-  const std::tuple<const char*, Camera, Vec3, float, float> cases[] = {
-      {"front: target in the centre", Looking(90, 0), {0, 0, 0}, 32, 32},
-      {"front: the left appears right", Looking(90, 0), {0, 5, 0}, 48, 32},
-      {"front: up appears up", Looking(90, 0), {0, 0, 5}, 32, 16},
-      {"front: nearer looks larger", Looking(90, 0), {5, 5, 0}, 64, 32},
-      {"right side: the front appears right", Looking(0, 0), {5, 0, 0}, 48, 32},
-      {"right side: up appears up", Looking(0, 0), {0, 0, 5}, 32, 16},
-      {"top: the front appears right", Looking(0, 90), {5, 0, 0}, 48, 32},
-      {"top: the left appears up", Looking(0, 90), {0, 5, 0}, 32, 16},
-      {"parallel: zoom is focal / distance", parallel, {0, 5, 0}, 48, 32},
-      {"parallel: depth does not scale", parallel, {5, 5, 0}, 48, 32},
-      {"parallel: farther eye zooms out",
-       Looking(90, 0, Projection::kParallel, 20),
-       {0, 5, 0},
-       40,
-       32},
-  };
-  for (const auto& [name, camera, point, x, y] : cases) {
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/projection.txt")) {
+    float azimuth = 0, elevation = 0, distance = 0;
+    char mode = 0;
+    std::istringstream(c[0]) >> azimuth >> elevation >> mode >> distance;
+    const Camera camera = Looking(azimuth, elevation, Projection{mode == 'O'}, distance);
+    const std::vector<float> at = testing::Floats(c[2]);
     model::LineSink debug;
-    const ProjectedPoint p = TransformPoint(point, Prepared(camera, debug), debug);
-    EXPECT_TRUE(p.visible && debug.Lines().empty()) << name;
-    EXPECT_NEAR(p.x, x, 0.01) << name;
-    EXPECT_NEAR(p.y, y, 0.02) << name;
+    const ProjectedPoint p =
+        TransformPoint(testing::Points(c[1])[0], Prepared(camera, debug), debug);
+    EXPECT_TRUE(p.visible && debug.Lines().empty()) << c.where;
+    EXPECT_NEAR(p.x, at[0], 0.01) << c.where;
+    EXPECT_NEAR(p.y, at[1], 0.02) << c.where;
   }
 }
 

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "case_file.h"
 #include "view3d/painter_order.h"
+#include "view3d_cases.h"
 
 namespace zef::view3d {
 namespace {
@@ -39,29 +41,16 @@ std::array<Vec3, 3> Flat(float x, float y, float z, float size = 2) {
 }
 
 TEST(PainterOrder, NearerCoveringTrianglesComeLater) {
-  using T = std::array<Vec3, 3>;
-  const T slanted{Vec3{-2, -2, 5}, Vec3{2, -2, 5}, Vec3{0, 3, 45}};
-  // Name, triangles: the order to paint them in.
-  const std::tuple<const char*, std::vector<T>, std::vector<std::size_t>> cases[] = {
-      {"stacked, near given first", {Flat(0, 0, 10), Flat(0.5f, 0, 20)}, {1, 0}},
-      {"stacked three", {Flat(0, 0, 10), Flat(1, 0, 30), Flat(0, 1, 20)}, {1, 2, 0}},
-      {"apart on the screen keep the depth order", {Flat(-5, 0, 10), Flat(5, 0, 20)}, {1, 0}},
-      // A slanted triangle reaches farther back than a small one behind it
-      // yet covers it from the front.
-      {"slanted in front of a far small one", {slanted, Flat(0, 0, 30, 0.3f)}, {1, 0}},
-      {"large near one, all corners farther", {Flat(0, 0, 10, 200), Flat(0, 0, 20, 0.3f)}, {1, 0}},
-      {"small one in front of a slanted far one", {slanted, Flat(0, 0, 3, 0.3f)}, {0, 1}},
-      {"sharing an edge keeps the depth order",
-       {T{Vec3{0, 0, 10}, {2, 0, 10}, {0, 2, 12}}, T{Vec3{2, 0, 10}, {2, 2, 20}, {0, 2, 12}}},
-       {1, 0}},
-      {"piercing pair keeps the depth order",
-       {T{Vec3{-2, -2, 10}, {2, -2, 10}, {0, 2, 30}}, T{Vec3{-2, 2, 10}, {2, 2, 10}, {0, -2, 31}}},
-       {1, 0}},
-  };
-  for (const auto& [name, triangles, order] : cases) {
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/painter_order.txt")) {
     std::vector<SortEntry> entries;
-    for (const auto& triangle : triangles) entries.push_back(Entry(triangle));
-    EXPECT_EQ(PainterOrder(entries), order) << name;
+    for (const std::string& t : testing::Split(c[0], " ; ")) {
+      const std::vector<Vec3> p = testing::Points(t);
+      entries.push_back(Entry({p[0], p[1], p[2]}));
+    }
+    std::string order;
+    for (const std::size_t i : PainterOrder(entries))
+      order += (order.empty() ? "" : " ") + std::to_string(i);
+    EXPECT_EQ(order, c[1]) << c.where;
   }
 }
 

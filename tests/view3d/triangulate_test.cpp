@@ -4,25 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "case_file.h"
 #include "view3d/triangulate.h"
+#include "view3d_cases.h"
 
 namespace zef::view3d {
 namespace {
 
 TEST(Triangulate, ClipsEarsOfConvexConcaveAndDegeneratePolygons) {
-  // Name, polygon (anticlockwise seen from +Z): triangles and their area.
-  const std::tuple<const char*, std::vector<Vec3>, std::size_t, float> cases[] = {
-      {"triangle", {{0, 0, 0}, {2, 0, 0}, {0, 2, 0}}, 1, 2},
-      {"square", {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, 2, 1},
-      {"hexagon", {{2, 0, 0}, {1, 2, 0}, {-1, 2, 0}, {-2, 0, 0}, {-1, -2, 0}, {1, -2, 0}}, 4, 12},
-      {"L shape", {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}}, 4, 3},
-      {"arrow with reflex tip", {{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {2, 1, 0}, {0, 4, 0}}, 3, 10},
-      {"point on an edge", {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 1, 0}, {0, 1, 0}}, 2, 2},
-      {"repeated corner", {{0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, 2, 1},
-      {"clockwise square", {{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}}, 2, 1},
-      {"square in the XZ plane", {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1}}, 2, 1},
-  };
-  for (const auto& [name, polygon, count, total] : cases) {
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/triangulate.txt")) {
+    const std::vector<Vec3> polygon = testing::Points(c[0]);
+    const std::size_t count = std::stoul(c[1]);
+    const float total = std::stof(c[2]);
+    const std::string& name = c.where;
     model::LineSink debug;
     const auto triangles = Triangulate(polygon, debug);
     EXPECT_EQ(triangles.size(), count) << name;
