@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "analysis_fixture.h"
+#include "case_file.h"
 
 namespace zef::analysis {
 namespace {
@@ -18,49 +20,32 @@ model::DataSet WithMethod(FormatKind kind, int minBand, TestMethod method) {
   return set;
 }
 
-// 0 dB from `lower` to `upper`, falling 4 dB per band outside.
-Spectrum Aes2Shape(int lower, int upper) {
-  Spectrum s{};
-  for (int i = 0; i < 30; ++i)
-    s[i] = i < lower ? -4.0f * (lower - i) : i > upper ? -4.0f * (i - upper) : 0;
-  return s;
-}
-
-TEST(Spectra, Aes2DecadeSitsOnTheLowestBand) {
-  // Kind and lowest band: the bands of the flat decade.
-  for (const auto& [kind, minBand, lower, upper] :
-       {std::tuple{FormatKind::Zef2, 3, 3, 13}, std::tuple{FormatKind::Zef1, 1, 3, 13},
-        std::tuple{FormatKind::Zef2, 25, 25, 29}, std::tuple{FormatKind::Zef1, 9, 27, 29}}) {
-    const auto set = WithMethod(kind, minBand, TestMethod::Aes2_1984);
-    EXPECT_EQ(TestSpectrum(set), Aes2Shape(lower, upper)) << minBand;
-    EXPECT_EQ(TestSpectrumMaximum(set), 0.0f);
-  }
-}
-
+// Each test spectrum with its name and maximum: AES2's flat decade sits on the
+// set's lowest band (a ZEF1 band counting as three), falling 4 dB a band outside.
 TEST(Spectra, StandardAndCustomSpectraWithTheirNames) {
-  const auto iec = TestSpectrum(WithMethod(FormatKind::Zef2, 0, TestMethod::Iec268_1));
-  const auto eia = TestSpectrum(WithMethod(FormatKind::Zef1, 1, TestMethod::Eia426B));
-  const std::pair<int, std::pair<float, float>> spots[] = {
-      {0, {-10.2f, -24.4f}}, {16, {-0.1f, -1.2f}}, {29, {-21.6f, -40.0f}}};
-  for (const auto& [index, values] : spots) {
-    EXPECT_EQ(iec[index], values.first) << index;
-    EXPECT_EQ(eia[index], values.second) << index;
+  std::vector<model::DataSet> sets;
+  for (const auto& [kind, minBand] : {std::pair{FormatKind::Zef2, 3},
+                                      {FormatKind::Zef1, 1},
+                                      {FormatKind::Zef2, 25},
+                                      {FormatKind::Zef1, 9}}) {
+    sets.push_back(WithMethod(kind, minBand, TestMethod::Aes2_1984));
   }
-  auto custom = WithMethod(FormatKind::Zef2, 0, TestMethod::Custom);
-  std::fill(std::begin(custom.info->customSpectrum), std::end(custom.info->customSpectrum),
-            model::kNoData);
-  EXPECT_EQ(TestSpectrumMaximum(custom), -10000.0f);
-  custom.info->customSpectrum[7] = -3.5f;
-  custom.info->customSpectrum[8] = -6.0f;
-  EXPECT_EQ(
-      std::tuple(TestSpectrumMaximum(custom), TestSpectrum(custom)[7], TestSpectrum(custom)[0]),
-      std::tuple(-3.5f, -3.5f, model::kNoData));
-  std::string names;
-  for (const TestMethod method :
-       {TestMethod::Aes2_1984, TestMethod::Iec268_1, TestMethod::Eia426B, TestMethod::Custom}) {
-    names += TestSpectrumName(method) + std::string("|");
+  sets.push_back(WithMethod(FormatKind::Zef2, 0, TestMethod::Iec268_1));
+  sets.push_back(WithMethod(FormatKind::Zef1, 1, TestMethod::Eia426B));
+  for (const int given : {0, 2}) {
+    sets.push_back(WithMethod(FormatKind::Zef2, 0, TestMethod::Custom));
+    std::ranges::fill(sets.back().info->customSpectrum, model::kNoData);
+    std::copy_n(std::array{-3.5f, -6.0f}.begin(), given, sets.back().info->customSpectrum + 7);
   }
-  EXPECT_EQ(names, "AES2-1984 spectrum|IEC-268-1 spectrum|EIA-426-B spectrum|custom spectrum|");
+  std::string listing;
+  for (const model::DataSet& set : sets) {
+    listing += std::string(TestSpectrumName(set.info->maxInputMethod)) + ", lowest band " +
+               std::to_string(set.data.MinBand()) + ": maximum " +
+               testing::Fixed(TestSpectrumMaximum(set), 1) + "\n ";
+    for (const float v : TestSpectrum(set)) listing += " " + testing::Fixed(v, 1);
+    listing += "\n";
+  }
+  zef::testing::ExpectGolden("analysis/golden/spectra.txt", listing);
 }
 
 TEST(Spectra, PowerAverageTakesTheFirstRunOfGivenValues) {

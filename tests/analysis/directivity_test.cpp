@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "analysis_fixture.h"
+#include "case_file.h"
 
 namespace zef::analysis {
 namespace {
@@ -14,16 +15,6 @@ using model::FormatKind;
 using model::PerBand;
 using testing::CleanSet;
 using testing::FillBalloon;
-
-// All figures of a set in the order the open flow computes them.
-DirectivityFigures Figures(model::DataSet& set) {
-  DirectivityFigures figures;
-  ComputeMaxDirections(set.kind, set.data, figures);
-  ComputeHalfWidths(set.data);
-  ComputeWidths(set.data, figures);
-  ComputeAxialQ(set.data);
-  return figures;
-}
 
 // Sets the same levels at points 0, 1, ... of every arc of band `band`.
 void SetArcLevels(model::DataSet& set, int band, std::vector<float> levels) {
@@ -34,38 +25,43 @@ void SetArcLevels(model::DataSet& set, int band, std::vector<float> levels) {
   }
 }
 
-TEST(Directivity, OmnidirectionalFullSphere) {
+// Every figure and CTA-2034 curve of sets with known answers: omnidirectional
+// full spheres (Q 1, widths 360); half spheres, whose 90 degree strip the grid
+// weighs in full (Q just below 2); a point 20 dB up (100 times the power)
+// pulling the maximum 100/101 of the way to it, rear points left out; and a
+// beam steered 0, 7 and -25 degrees towards arc 36, its power-weighted mean
+// landing on its direction.
+TEST(Directivity, FiguresAndCurvesOfKnownSets) {
+  const auto beam = [](double steer) {
+    return [steer](double theta, double phi) {
+      const double t = theta * std::numbers::pi / 180, f = phi * std::numbers::pi / 180;
+      const double s = steer * std::numbers::pi / 180;
+      const double cosine = std::cos(t) * std::cos(s) - std::sin(t) * std::cos(f) * std::sin(s);
+      return static_cast<float>(40 * std::log10((1 + cosine) / 2 + 1e-6));
+    };
+  };
+  const auto half = [](double theta, double) { return theta > 90 ? -50.0f : 0.0f; };
+  std::vector<std::pair<std::string, model::DataSet>> sets;
   for (const FormatKind kind : {FormatKind::Zef1, FormatKind::Zef2}) {
-    auto set = CleanSet(kind, 2, 5);
-    const DirectivityFigures figures = Figures(set);
-    for (int band = 2; band <= 5; ++band) {
-      EXPECT_FLOAT_EQ(set.data.Array(PerBand::AxialQ)[band], 1.0f);
-      for (const PerBand half : {PerBand::HalfWidthH1, PerBand::HalfWidthH2, PerBand::HalfWidthV1,
-                                 PerBand::HalfWidthV2}) {
-        EXPECT_EQ(set.data.Array(half)[band], 180.0f);
-      }
-      EXPECT_EQ(figures.horizontalWidth[band], 360.0f);
-      EXPECT_EQ(figures.verticalWidth[band], 360.0f);
-    }
-    // Bands outside the range are left alone.
-    EXPECT_EQ(set.data.Array(PerBand::AxialQ)[1], 0.0f);
-    EXPECT_EQ(figures.horizontalWidth[6], 0.0f);
+    const std::string name = kind == FormatKind::Zef1 ? "ZEF1" : "ZEF2";
+    sets.emplace_back("omnidirectional " + name, CleanSet(kind, 2, 3));
+    sets.emplace_back("half sphere " + name, CleanSet(kind, 3, 3));
+    FillBalloon(sets.back().second, half);
   }
-}
-
-TEST(Directivity, OmnidirectionalHalfSphere) {
-  // The grid gives the 90 degree strip its full weight although half of it
-  // lies behind the baffle: Q comes out below 2 by about that strip.
-  for (const auto& [kind, q, halfWidth] :
-       {std::tuple{FormatKind::Zef1, 1.8394f, 90 + 10 * 6.0f / 50},
-        std::tuple{FormatKind::Zef2, 1.9165f, 90 + 5 * 6.0f / 50}}) {
-    auto set = CleanSet(kind, 3, 3);
-    FillBalloon(set, [](double theta, double) { return theta > 90 ? -50.0f : 0.0f; });
-    const DirectivityFigures figures = Figures(set);
-    EXPECT_NEAR(set.data.Array(PerBand::AxialQ)[3], q, 1e-3);
-    EXPECT_FLOAT_EQ(set.data.Array(PerBand::HalfWidthV2)[3], halfWidth);
-    EXPECT_FLOAT_EQ(figures.horizontalWidth[3], 2 * halfWidth);
+  sets.emplace_back("one loud point", CleanSet(FormatKind::Zef1, 1, 1));
+  model::DataSet& loud = sets.back().second;
+  FillBalloon(loud, [](double theta, double) { return theta == 0 ? 0.0f : -200.0f; });
+  loud.data.Arc(1, 18)[2] = 20.0f;  // vertical, 20 degrees towards the second arc
+  loud.data.Arc(1, 9)[1] = 20.0f;   // horizontal, 10 degrees towards the first arc
+  loud.data.Arc(1, 9)[18] = 60.0f;  // a rear point
+  for (const double steer : {0.0, 7.0, -25.0}) {
+    sets.emplace_back("beam " + std::to_string(static_cast<int>(steer)),
+                      CleanSet(FormatKind::Zef2, 8, 8));
+    FillBalloon(sets.back().second, beam(steer));
   }
+  std::string listing;
+  for (auto& [name, set] : sets) listing += "== " + name + "\n" + testing::FiguresListing(set);
+  zef::testing::ExpectGolden("analysis/golden/figures.txt", listing);
 }
 
 TEST(Directivity, HalfWidthFindsTheMinus6Crossing) {
@@ -107,49 +103,6 @@ TEST(Directivity, OffAxisClassBoundaries) {
   const std::pair<float, int> cases[] = {{-5.0f, 0}, {5.01f, 1},  {-10.0f, 1},
                                          {10.0f, 1}, {10.01f, 2}, {-10.01f, 2}};
   for (const auto& [angle, cls] : cases) EXPECT_EQ(OffAxisClass(angle), cls) << angle;
-}
-
-TEST(Directivity, MaximumDirectionIsThePowerWeightedMeanOnThePlaneLine) {
-  // On axis 0 dB, one point +20 dB (100 times the power), every other point
-  // far down: the mean position lies 100/101 of the way to that point.
-  auto set = CleanSet(FormatKind::Zef1, 1, 1);
-  FillBalloon(set, [](double theta, double) { return theta == 0 ? 0.0f : -200.0f; });
-  set.data.Arc(1, 18)[2] = 20.0f;  // vertical, 20 degrees towards the second arc
-  set.data.Arc(1, 9)[1] = 20.0f;   // horizontal, 10 degrees towards the first arc
-  set.data.Arc(1, 9)[18] = 60.0f;  // rear points are left out
-  DirectivityFigures figures;
-  ComputeMaxDirections(FormatKind::Zef1, set.data, figures);
-  EXPECT_NEAR(figures.verticalMaxAngle[1], 20 * 100 / 101.0f, 1e-4);
-  EXPECT_NEAR(figures.horizontalMaxAngle[1], -10 * 100 / 101.0f, 1e-4);
-  EXPECT_EQ(std::tuple(figures.verticalOffClass[1], figures.horizontalOffClass[1],
-                       figures.offAxisClass[1], figures.horizontalOffAxis, figures.verticalOffAxis),
-            std::tuple(2, 1, 2, true, true));
-}
-
-TEST(Directivity, BeamSteeredOffAxisInTheVerticalPlane) {
-  // A cardioid-like beam steered `steer` degrees towards arc 36 (180 degrees
-  // of rotation); the axis stays the balloon's reference. Symmetric about its
-  // direction within the plane, its power-weighted mean lands right on it.
-  const auto beam = [](double steer) {
-    return [steer](double theta, double phi) {
-      const double t = theta * std::numbers::pi / 180, f = phi * std::numbers::pi / 180;
-      const double s = steer * std::numbers::pi / 180;
-      const double cosine = std::cos(t) * std::cos(s) - std::sin(t) * std::cos(f) * std::sin(s);
-      return static_cast<float>(40 * std::log10((1 + cosine) / 2 + 1e-6));
-    };
-  };
-  for (const auto& [steer, verticalClass, flag] :
-       {std::tuple{0.0, 0, false}, std::tuple{7.0, 1, true}, std::tuple{-25.0, 2, true}}) {
-    auto set = CleanSet(FormatKind::Zef2, 8, 8);
-    FillBalloon(set, beam(steer));
-    const DirectivityFigures figures = Figures(set);
-    EXPECT_NEAR(figures.horizontalMaxAngle[8], 0.0f, 1e-3) << steer;
-    EXPECT_NEAR(figures.verticalMaxAngle[8], steer, 0.01) << steer;
-    EXPECT_EQ(std::tuple(figures.verticalOffClass[8], figures.offAxisClass[8],
-                         figures.horizontalOffAxis, figures.verticalOffAxis),
-              std::tuple(verticalClass, verticalClass, false, flag))
-        << steer;
-  }
 }
 
 }  // namespace
