@@ -6,6 +6,7 @@
 #include <numbers>
 #include <random>
 
+#include "case_file.h"
 #include "phase/phase_curves.h"
 #include "phase_set.h"
 
@@ -53,30 +54,21 @@ TEST(FirTransform, ReadsTheBinOfABandAndNothingFromHalfTheRateUp) {
   EXPECT_FALSE(TransformFir(std::vector<float>(4), 0));
 }
 
-// Filter mode over a FIR: magnitude dB and phase degrees at bands 16 (1 kHz)
-// and 22 (4 kHz) at 16 kHz, where one bin is 1000 Hz, so bands read bins 1 and 4.
+// Filter mode over a FIR: bands 16 (1 kHz) and 22 (4 kHz) read bins 1 and 4;
+// 8 kHz is half the rate and has no value.
 TEST(FirTransform, KnownResponsesInTheFilterCurves) {
-  // Name, taps: dB and degrees at 1 kHz, then at 4 kHz.
-  const std::tuple<const char*, std::vector<float>, float, float, float, float> cases[] = {
-      {"single tap", {1}, 0, 0, 0, 0},
-      {"half tap", {0.5f}, -6.0206f, 0, -6.0206f, 0},
-      // (1 + e^(-j w)) / 2 = cos(w/2) e^(-j w/2), w = 2 pi k / 16
-      {"two-tap average", {0.5f, 0.5f}, -0.1681f, -11.25f, -3.0103f, -45},
-      // a delay of two samples: the phase falls by 2 w
-      {"pure delay", {0, 0, 1}, 0, -45, 0, -180},
-  };
-  for (const auto& [name, taps, db1k, deg1k, db4k, deg4k] : cases) {
+  for (const auto& c : zef::testing::ReadCases("phase/cases/fir_response.txt")) {
     model::DataSet set = PhaseSet();
-    SetFir(set, taps, 16000);
+    SetFir(set, Values(c[0]), 16000);
     const PhaseCurves curves = ComputeCurves(set, CurveMode::kFilter);
-    EXPECT_NEAR(curves.magnitude[16], db1k, 1e-3) << name;
-    EXPECT_NEAR(curves.phase[16], deg1k, 1e-3) << name;
-    EXPECT_NEAR(curves.magnitude[22], db4k, 1e-3) << name;
-    EXPECT_NEAR(std::abs(curves.phase[22]), std::abs(deg4k), 1e-3) << name;
-    // 8 kHz is half the rate: no value.
+    const std::vector<float> at1k = Values(c[1]), at4k = Values(c[2]);
+    EXPECT_NEAR(curves.magnitude[16], at1k[0], 1e-3) << c.where;
+    EXPECT_NEAR(curves.phase[16], at1k[1], 1e-3) << c.where;
+    EXPECT_NEAR(curves.magnitude[22], at4k[0], 1e-3) << c.where;
+    EXPECT_NEAR(std::abs(curves.phase[22]), at4k[1], 1e-3) << c.where;
     EXPECT_EQ(std::pair(curves.magnitude[25], curves.phase[29]),
               std::pair(model::kNoData, model::kNoData))
-        << name;
+        << c.where;
   }
 }
 
