@@ -5,6 +5,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "analysis/real_text.h"
 #include "analysis_fixture.h"
 #include "case_file.h"
 
@@ -94,6 +95,11 @@ TEST(CheckData, RearPointsBecomeThePowerAverageOfAllArcs) {
   for (int arc = 0; arc < 36; ++arc) {
     EXPECT_FLOAT_EQ(set.data.Arc(3, arc)[testing::RearPoint(set)], static_cast<float>(average));
   }
+}
+
+TEST(RealToText, TwoDecimalsRightAlignedInSixCharacters) {
+  for (const auto& c : zef::testing::ReadCases("analysis/cases/real_text.txt"))
+    EXPECT_EQ(RealToText(std::stof(c[0]), c[1] == ","), c[2]) << c.where;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <set>
 #include <string>
@@ -131,60 +132,54 @@ TEST(BalloonScene, ShadingAndGridFollowLevelsAndOptions) {
   }
 }
 
-TEST(BalloonScene, GridColoursWidthsAndTexts) {
+// Each object of a scene: its lines in runs of one kind (colour/width/points),
+// with three points of the run's first line, then its texts.
+std::string SceneListing(const Scene& scene) {
+  std::string out;
+  for (int slot = 0; slot < 3; ++slot) {
+    const SceneObject& object = scene.Object(slot);
+    out += "object " + std::to_string(slot) + ":\n";
+    for (std::size_t i = 0, run = 1; i < object.lines.size(); i += run) {
+      const auto kind = [&object](std::size_t k) {
+        const SceneLine& l = object.lines[k];
+        char text[40];
+        std::snprintf(text, sizeof text, "%06X/%d/%zu%s", static_cast<unsigned>(l.pen.colour),
+                      l.pen.width, l.points.size(), l.closed ? " closed" : "");
+        return std::string(text);
+      };
+      for (run = 1; i + run < object.lines.size() && kind(i + run) == kind(i);) ++run;
+      const std::vector<Vec3>& p = object.lines[i].points;
+      out += "  " + kind(i) + " x" + std::to_string(run) + ": " + testing::At(p[0]) + " " +
+             testing::At(p[p.size() / 4]) + " " + testing::At(p.back()) + "\n";
+    }
+    for (const SceneText& t : object.texts3d)
+      out += "  '" + t.text + "' " + testing::At(t.at) + "\n";
+  }
+  return out;
+}
+
+// The wire grid: with symmetry shown, arcs 0 .. 18 measured then the mirrored
+// ones, then the pieces of each row; plain, rows 1..17 then arc 0 blue, arc 1
+// in two pieces, ..., arc 9 red, heavy. The frame's circles, 60 for 0 dB. The
+// marker reaching the level in its direction, none beyond the grid.
+TEST(BalloonScene, GridFrameTextsAndMarker) {
   const graphs::ShadePalette palette;
   model::NullSink debug;
   Scene scene(400, 400, debug);
   model::DataSet set = LevelSet(-30);
   set.info->symmetry = model::Symmetry::Horizontal;
+  std::string listing = "== horizontal symmetry shown, heavy lines\n";
   BuildBalloonScene(scene, set, State(OptionsWith({Option::kHeavyLines, Option::kShowSymmetry})),
                     palette);
-  const auto pens = [](const SceneObject& object, std::initializer_list<std::size_t> lines) {
-    std::vector<graphs::Pen> found;
-    for (const std::size_t i : lines) found.push_back(object.lines.at(i).pen);
-    return found;
-  };
-  const auto texts = [](const SceneObject& object) {
-    std::vector<std::string> found;
-    for (const auto& text : object.texts3d) found.push_back(text.text);
-    return found;
-  };
-  using Pens = std::vector<graphs::Pen>;
-  using Texts = std::vector<std::string>;
-  const graphs::Pen black{graphs::kBlack, 1, 0}, grey{graphs::kLightGrey, 1, 0};
-  const SceneObject& balloon = scene.Object(1);
-  // Arcs first: 0 .. 18 measured, the rest mirrored; then the pieces of row 1 from arc 17 on.
-  EXPECT_EQ(pens(balloon, {18, 19, 36 + 17, 36 + 18}), (Pens{black, grey, black, grey}));
-  EXPECT_EQ(texts(balloon), (Texts{"Re on-axis", "Horizontal sym"}));
-  ExpectNear(balloon.texts3d[1].at, {-69, 0, 0}, "symmetry text");
-
-  BuildBalloonScene(scene, set, State(OptionsWith({Option::kHeavyLines})), palette);
-  // Rows 1..17, then arc 0 blue, arc 1 in two pieces, ..., arc 9 red.
-  EXPECT_EQ(pens(scene.Object(1), {0, 9, 17, 18, 19, 17 + 1 + 8 * 2}),
-            (Pens{black, grey, {graphs::kBlue, 2, 0}, black, grey, {graphs::kRed, 2, 0}}));
-  const SceneObject& frame = scene.Object(0);
-  EXPECT_EQ(texts(frame), (Texts{"Front (X)", "Left (Y)", "Up (Z)"}));
-  ASSERT_EQ(frame.lines.size(), 6u);
-  EXPECT_EQ(std::pair(frame.lines[3].points.size(), frame.lines[3].pen.colour),
-            std::pair(std::size_t{37}, graphs::kRed));
-  ExpectNear(frame.lines[3].points[9], {0, 0, 60}, "red circle in X = 0");
-}
-
-TEST(BalloonScene, MarkerReachesTheLevelInItsDirection) {
-  const graphs::ShadePalette palette;
-  model::NullSink debug;
-  Scene scene(400, 400, debug);
-  BalloonViewState state = State(OptionsWith({}));
+  listing += SceneListing(scene) + "== heavy lines, marker at arc 9 point 4\n";
+  BalloonViewState state = State(OptionsWith({Option::kHeavyLines}));
   state.marker = GridDirection{9, 4};
-  BuildBalloonScene(scene, LevelSet(-30), state, palette);
-  const SceneObject& marker = scene.Object(2);
-  ASSERT_EQ(marker.lines.size(), 1u);
-  const float r = 30;
-  ExpectNear(marker.lines[0].points[1], {r * std::cos(0.6981317f), r * std::sin(0.6981317f), 0},
-             "marker");
+  BuildBalloonScene(scene, set, state, palette);
+  listing += SceneListing(scene) + "== marker beyond the grid\n";
   state.marker = GridDirection{36, 0};
-  BuildBalloonScene(scene, LevelSet(-30), state, palette);
-  EXPECT_TRUE(scene.Object(2).lines.empty());
+  BuildBalloonScene(scene, set, state, palette);
+  listing += SceneListing(scene).substr(SceneListing(scene).find("object 2"));
+  zef::testing::ExpectGolden("view3d/golden/balloon_scene.txt", listing);
 }
 
 TEST(BalloonScene, DamagedLevelsDropOnlyTheirOwnTriangles) {

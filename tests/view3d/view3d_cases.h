@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,6 +34,17 @@ inline std::vector<Vec3> Points(const std::string& text) {
   const std::vector<float> v = Floats(text);
   std::vector<Vec3> out;
   for (std::size_t i = 0; i + 2 < v.size(); i += 3) out.push_back({v[i], v[i + 1], v[i + 2]});
+  return out;
+}
+
+// "x,y,z" rounded to two decimals.
+inline std::string At(Vec3 p) {
+  std::string out;
+  for (const float v : {p.x, p.y, p.z}) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(v));
+    out += (out.empty() ? "" : ",") + std::string(text == std::string("-0.00") ? text + 1 : text);
+  }
   return out;
 }
 

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <numbers>
+
+#include "case_file.h"
+#include "graphs/fixed_font_metrics.h"
+#include "graphs/graph_fixtures.h"
+#include "model/fixed_text.h"
+#include "model/message_sink.h"
+#include "phase/phase_balloon.h"
+#include "phase/phase_graph.h"
+#include "phase/phase_window_state.h"
+#include "phase_set.h"
+
+namespace zef::phase {
+namespace {
+
+using graphs::Option;
+
+TEST(PhaseWindowTexts, TitleFilterTypeAndCaption) {
+  model::DataSet set = PhaseSet();
+  model::SetText(set.info->modelName, "Coax 12");
+  model::SetText(set.systemPart.partText, "Mid");
+  for (const auto& [part, parts, title] :
+       {std::tuple{1u, 1u, "Phase and filters - Coax 12"},
+        std::tuple{2u, 3u, "Phase and filters - Coax 12 (2 of 3 : Mid)"},
+        std::tuple{10u, 12u, "Phase and filters - Coax 12 (10 of 12 : Mid)"}}) {
+    std::tie(set.systemPart.part, set.systemPart.parts) = std::tie(part, parts);
+    EXPECT_EQ(PhaseWindowTitle(*set.info, set.systemPart), title);
+  }
+  std::string types;
+  for (const int kind : {0, 1, 2, 3, 7}) {
+    types += std::string(FilterTypeText(static_cast<model::FilterKind>(kind))) + "|";
+  }
+  EXPECT_EQ(types, "none|1/3-oct re,im|FIR Wav|pending|none|");
+  EXPECT_EQ(BalloonCaption(16) + "|" + BalloonCaption(27),
+            "Phase balloon - 1kHz|Phase balloon - 12.5kHz");
+}
+
+TEST(PhaseWindowModel, FilterKindDecidesTheModesAndEveryUpdateResetsTheMode) {
+  using enum model::FilterKind;
+  for (const auto& [kind, enabled] :
+       {std::pair{None, false}, {ThirdOctaveComplex, true}, {FirWav, true}, {Pending, false}}) {
+    model::DataSet set = PhaseSet();
+    set.filter->kind = kind;
+    PhaseWindowModel window;
+    EXPECT_EQ(window.Load(set, 16), (Redraw{true, true}));
+    EXPECT_EQ(window.FilterModesEnabled(), enabled);
+    EXPECT_EQ(window.SetMode(CurveMode::kCombined), (Redraw{false, enabled}));
+    EXPECT_EQ(window.Mode(), enabled ? CurveMode::kCombined : CurveMode::kSensitivity);
+    EXPECT_EQ(window.Update(update::kCurves, set, 16), (Redraw{false, true}));
+    EXPECT_EQ(window.Mode(), CurveMode::kSensitivity);
+  }
+}
+
+TEST(PhaseWindowModel, ShowsOnTheBalloonUpdateAndHidesForASetWithoutPhase) {
+  model::DataSet set = PhaseSet();
+  PhaseWindowModel window;
+  window.Update(update::kCurves | update::kTitle, set, 5);
+  EXPECT_EQ(std::tuple(window.Visible(), window.Title(), window.Caption()),
+            std::tuple(false, "Phase and filters - ", ""));
+  window.Update(update::kBalloon, set, 5);
+  EXPECT_EQ(std::tuple(window.Visible(), window.Band(), window.Caption()),
+            std::tuple(true, 5, "Phase balloon - 80Hz"));
+  set.filter->kind = model::FilterKind::FirWav;
+  window.Update(update::kCurves, set, 5);
+  window.SetMode(CurveMode::kFilter);
+  EXPECT_EQ(window.ToggleUnwrap(), (Redraw{true, true}));
+  EXPECT_EQ(std::pair(window.Mode(), window.Unwrap()), std::pair(CurveMode::kSensitivity, true));
+  EXPECT_TRUE(window.ToggleTrackMag());
+  EXPECT_FALSE(window.ToggleTrackMag());
+  set.phase.reset();
+  EXPECT_EQ(window.Load(set, 5), Redraw{});
+  EXPECT_FALSE(window.Visible());
+}
+
+// Filter mode: two frames side by side with the mode's titles. Sensitivity
+// mode, fixed scales, heavy curves: missing values at the bottom and marked,
+// a level above the fixed axis held at 120; then stepped curves.
+TEST(PhaseGraph, FramesCurvesAndMarks) {
+  model::DataSet set = PhaseSet(15, 17);
+  const graphs::FixedFontMetrics metrics;
+  model::LineSink errors;
+  graphs::GraphWindow window{600, 300, metrics, errors};
+  std::string listing;
+  const auto list = [&](const std::string& name, CurveMode mode, std::initializer_list<Option> on) {
+    BuildPhaseGraph(window, set, mode, graphs::OptionsWith(on));
+    const graphs::GraphDescriptor& phase = window.Descriptor();
+    listing += "== " + name + ": layers " + std::to_string(window.VisibleLayers()) +
+               ", phase frame " + std::to_string(phase.left) + ".." + std::to_string(phase.right) +
+               " '" + phase.title + "' '" + phase.yLabel + "' from " +
+               std::to_string(static_cast<int>(phase.yMin)) + " by " +
+               std::to_string(static_cast<int>(phase.yStep)) + "\n";
+    for (int layer = 0; layer < 4; ++layer) {  // the frames' texts, all of the curves
+      for (const std::string& line : layer % 2 ? graphs::CommandLines(window, layer)
+                                               : graphs::LinesOfKind(window, layer, "text"))
+        listing += std::to_string(layer) + " " + line + "\n";
+    }
+  };
+  list("filter", CurveMode::kFilter, {});
+  set.data.Array(model::PerBand::Sensitivity)[16] = model::kNoData;
+  set.phase->sensitivity[17] = model::kNoData;
+  set.data.Array(model::PerBand::Sensitivity)[15] = 130;
+  list("sensitivity, fixed, heavy", CurveMode::kSensitivity,
+       {Option::kFixedScales, Option::kHeavyCurves});
+  set = PhaseSet(15, 17);
+  list("stepped", CurveMode::kSensitivity, {Option::kSteppedCurves});
+  zef::testing::ExpectGolden("phase/golden/graph.txt", listing);
+}
+
+// "colour/width/points" of every line of an object, counted.
+std::map<std::string, int> LineKinds(const view3d::SceneObject& object) {
+  std::map<std::string, int> kinds;
+  for (const view3d::SceneLine& l : object.lines) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%06X/%d/%zu%s", static_cast<unsigned>(l.pen.colour),
+                  l.pen.width, l.points.size(), l.closed ? " closed" : "");
+    ++kinds[text];
+  }
+  return kinds;
+}
+
+class PhaseBalloonTest : public ::testing::Test {
+ protected:
+  const view3d::SceneObject& Build(bool unwrap, std::initializer_list<Option> on) {
+    graphs::OptionSet options(0);
+    for (const Option o : on) options.Set(o, true);
+    BuildPhaseBalloon(scene, set, 16, unwrap, options);
+    return scene.Object(0);
+  }
+  model::DataSet set = PhaseSet();
+  model::LineSink debug;
+  view3d::Scene scene{300, 300, debug};
+};
+
+TEST(PhaseRadius, PhaseZeroOnTheSphereMinusTwoPiAtTheCentre) {
+  const float cases[][2] = {
+      {0, 62.831852f}, {1, 72.831852f}, {-2 * std::numbers::pi_v<float>, 0}, {-10, 0}};
+  for (const auto& c : cases) EXPECT_NEAR(PhaseRadius(c[0]), c[1], 1e-4) << c[0];
+}
+
+// The plain mesh (rings, then arcs with the main arcs in colour), heavy main
+// arcs, and what each symmetry colours: count of lines by colour/width/points.
+TEST_F(PhaseBalloonTest, LineKindsByOptionsAndSymmetry) {
+  std::string listing;
+  const auto list = [&](const std::string& name, std::initializer_list<Option> on) {
+    listing += "== " + name + "\n";
+    for (const auto& [kind, count] : LineKinds(Build(false, on)))
+      listing += kind + " x" + std::to_string(count) + "\n";
+  };
+  list("plain", {});
+  EXPECT_EQ(scene.Object(1).texts3d.size(), 4U);  // three axes and the model name
+  EXPECT_EQ(scene.VisibleObjects(), 3U);
+  list("heavy lines", {Option::kHeavyLines});
+  for (const auto& [symmetry, name] : {std::pair{model::Symmetry::Full, "full"},
+                                       {model::Symmetry::Vertical, "vertical"},
+                                       {model::Symmetry::Rotational, "rotational"}}) {
+    set.info->symmetry = symmetry;
+    list(std::string(name) + " symmetry shown", {Option::kShowSymmetry});
+  }
+  zef::testing::ExpectGolden("phase/golden/balloon_lines.txt", listing);
+}
+
+TEST_F(PhaseBalloonTest, UnwrapMovesPointsPastAWrap) {
+  set.phase->balloon[16][0][1] = 3.0f;
+  set.phase->balloon[16][0][2] = -3.0f;
+  // Arc 0 is the first arc line after the 37 rings; point 2 is 10 degrees off axis.
+  const auto radiusOfPoint2 = [&](bool unwrap) {
+    const view3d::Vec3 p = Build(unwrap, {}).lines[37].points[2];
+    return std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
+  };
+  EXPECT_NEAR(radiusOfPoint2(false), 32.831852f, 1e-3);
+  EXPECT_NEAR(radiusOfPoint2(true), 95.663704f, 1e-3);
+}
+
+TEST(PhaseWindowCamera, OwnCameraOrTheTrackedMainCameraAt300) {
+  model::DataSet set = PhaseSet();
+  PhaseWindowModel window;
+  view3d::ViewCamera main;
+  main.azimuth = 90;
+  main.distance = 120;
+  window.Update(update::kBalloon, set, 16, main);
+  EXPECT_EQ(window.BalloonCamera(), PhaseCamera());
+  EXPECT_FLOAT_EQ(PhaseCamera().distance, 314.15926f);
+  window.ToggleTrackMag();
+  main.distance = 300;
+  EXPECT_EQ(window.BalloonCamera(), main);
+}
+
+}  // namespace
+}  // namespace zef::phase
