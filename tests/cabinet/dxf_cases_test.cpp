@@ -3,7 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cabinet/arbitrary_axis.h"
 #include "cabinet/dxf_colour.h"
@@ -12,6 +15,7 @@
 #include "cabinet/dxf_numbers.h"
 #include "cabinet_listing.h"
 #include "case_file.h"
+#include "model/byte_mutations.h"
 #include "wav/wav_image.h"
 
 namespace zef::cabinet {
@@ -94,6 +98,27 @@ TEST(ArbitraryAxis, WorldPointsAndObjectAxes) {
     EXPECT_TRUE(near(frame->ToWorld({1, 2, 3}), parse(c[1]))) << c.where;
     EXPECT_TRUE(near(frame->AxisX(), parse(c[2]))) << c.where;
   }
+}
+
+// Damaged drawings of every entity kind in either line-end form: the parse
+// ends, with a message when it fails, and faces never have more than four corners.
+TEST(DxfProperty, DamagedDrawingsNeverCrash) {
+  std::ifstream in(zef::testing::TestsPath("cabinet/cases/every_entity.dxf"), std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  const std::string crlf = testing::WithCrLf(text);
+  const std::vector<std::vector<char>> originals{{text.begin(), text.end()},
+                                                 {crlf.begin(), crlf.end()}};
+  model::testing::ByteMutations mutations(11);
+  int failed = 0;
+  for (int i = 0; i < 400; ++i) {
+    const std::vector<char> damaged = mutations.Mutated(originals[i % 2]);
+    DxfLists lists;
+    const DxfResult result = ParseDxf({damaged.data(), damaged.size()}, {}, nullptr, lists);
+    ASSERT_EQ(result.ok, result.message.empty());
+    failed += !result.ok;
+    for (const model::Face& face : lists.faces) ASSERT_LE(face.vertices.size(), 4u);
+  }
+  EXPECT_GT(failed, 0);
 }
 
 }  // namespace
