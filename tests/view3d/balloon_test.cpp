@@ -41,56 +41,38 @@ BalloonViewState State(graphs::OptionSet options, int range = -40) {
   return state;
 }
 
-void ExpectNear(Vec3 actual, Vec3 expected, const char* name) {
-  EXPECT_NEAR(actual.x, expected.x, 1e-4) << name;
-  EXPECT_NEAR(actual.y, expected.y, 1e-4) << name;
-  EXPECT_NEAR(actual.z, expected.z, 1e-4) << name;
-}
-
-TEST(BalloonMesh, RadiusGrowsWithTheLevelFromMinusV) {
-  EXPECT_EQ(ViewSizeOfRange(-40), 60);
-  EXPECT_EQ(ViewSizeOfRange(-30), 30);
-  EXPECT_EQ(ViewSizeOfRange(-20), 20);
-  EXPECT_EQ(ViewSizeOfRange(-50), std::nullopt);
-  // Level, view size and offset: the radius.
-  const std::tuple<float, float, float, float> rows[] = {
-      {0, 60, 0, 60},      {-10, 20, 5, 5},      {3, 30, 0, 33},     {-60, 60, 0, 0.01f},
-      {-75, 60, 0, 0.01f}, {-10, 20, 12, 0.01f}, {NAN, 20, 0, 0.01f}};
-  for (const auto& [level, viewSize, offset, radius] : rows) {
-    EXPECT_EQ(BalloonRadius(level, viewSize, offset), radius) << level;
+TEST(BalloonMesh, ViewSizesRadiiAndMeasuredArcs) {
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/balloon_mesh.txt")) {
+    const std::vector<float> v = testing::Floats(c[1]);
+    std::string result;
+    if (c[0] == "view") {
+      const auto size = ViewSizeOfRange(static_cast<int>(v[0]));
+      result = size ? testing::Rounded(*size) : "none";
+    } else if (c[0] == "radius") {
+      result = testing::Rounded(BalloonRadius(v[0], v[1], v[2]));
+    } else {
+      for (const int arc : {0, 9, 10, 18, 27, 30}) {
+        if (IsMeasuredArc(model::Symmetry(v[0]), model::kZef1Grid, arc))
+          result += (result.empty() ? "" : " ") + std::to_string(arc);
+      }
+    }
+    EXPECT_EQ(result, c[2]) << c.where;
   }
 }
 
+// On axis, then at the side arc 0 points up, arc 9 a quarter turn left, arc
+// 27 right; the rear; and as a sphere.
 TEST(BalloonMesh, ArcZeroPointsUpAndAQuarterTurnLeft) {
   model::DataSet set = LevelSet(-20);
   set.data.Arc(kBand, 9)[9] = -50;
   const BalloonMesh mesh = BuildBalloonMesh(set, kBand, 60, 0, false);
-  ExpectNear(mesh.Point(0, 7), {60, 0, 0}, "on axis");
-  ExpectNear(mesh.Point(9, 0), {0, 0, 40}, "side, arc 0: up");
-  ExpectNear(mesh.Point(9, 9), {0, 10, 0}, "side, arc 9: left");
-  ExpectNear(mesh.Point(9, 27), {0, -40, 0}, "side, arc 27: right");
-  ExpectNear(mesh.Point(18, 3), {-40, 0, 0}, "rear");
-  ExpectNear(BuildBalloonMesh(set, kBand, 60, 0, true).Point(9, 9), {0, 60, 0}, "sphere");
+  EXPECT_EQ(testing::At(mesh.Point(0, 7)) + " " + testing::At(mesh.Point(9, 0)) + " " +
+                testing::At(mesh.Point(9, 9)) + " " + testing::At(mesh.Point(9, 27)) + " " +
+                testing::At(mesh.Point(18, 3)) + " " +
+                testing::At(BuildBalloonMesh(set, kBand, 60, 0, true).Point(9, 9)),
+            "60,0,0 0,0,40 0,10,0 0,-40,0 -40,0,0 0,60,0");
   EXPECT_EQ(mesh.Level(9, 9), -50);
   EXPECT_NEAR(PowerAverage({0, -10, -20}), -4.3180f, 1e-4);
-}
-
-TEST(BalloonMesh, MeasuredArcsFollowTheSymmetry) {
-  using model::Symmetry;
-  // The measured ones of arcs 0, 9, 10, 18, 27 and 30.
-  const std::pair<Symmetry, std::vector<int>> rows[] = {{Symmetry::Full, {0, 9}},
-                                                        {Symmetry::Vertical, {0, 9, 27, 30}},
-                                                        {Symmetry::Horizontal, {0, 9, 10, 18}},
-                                                        {Symmetry::None, {0, 9, 10, 18, 27, 30}},
-                                                        {Symmetry::Rotational, {0}},
-                                                        {Symmetry::Polar, {0, 9, 18, 27}}};
-  for (const auto& [symmetry, expected] : rows) {
-    std::vector<int> measured;
-    for (const int arc : {0, 9, 10, 18, 27, 30}) {
-      if (IsMeasuredArc(symmetry, model::kZef1Grid, arc)) measured.push_back(arc);
-    }
-    EXPECT_EQ(measured, expected) << static_cast<int>(symmetry);
-  }
 }
 
 TEST(BalloonScene, ShadingAndGridFollowLevelsAndOptions) {

@@ -21,12 +21,7 @@ Camera Looking(float azimuth, float elevation, Projection mode = Projection::kPe
 
 std::string Rounded(std::initializer_list<float> values, int decimals = 2) {
   std::string out;
-  for (const float v : values) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(v) + 0.0);
-    out += (out.empty() ? "" : " ") +
-           std::string(text[0] == '-' && std::stod(text) == 0 ? text + 1 : text);
-  }
+  for (const float v : values) out += (out.empty() ? "" : " ") + testing::Rounded(v, decimals);
   return out;
 }
 
@@ -41,7 +36,7 @@ TEST(Camera, ProjectsPointsAndLinesOrRefuses) {
     ProjectionContext context;
     context.liveMode = camera.mode;
     context.windowHeight = 100;
-    const std::vector<Vec3> p = testing::Points(c[1]);
+    const std::vector<Vec3> p = c[1] == "eye" ? std::vector<Vec3>{} : testing::Points(c[1]);
     std::string shown;
     if (!CalcPerspParameters(camera, context, debug)) {
       shown = "refused";

@@ -10,12 +10,15 @@
 // Numbers and points as case files write them.
 namespace zef::view3d::testing {
 
-// "1 2,3" -> {1, 2, 3}: numbers separated by blanks or commas.
+// "1 2,3 nan" -> {1, 2, 3, NaN}: numbers separated by blanks or commas; "-"
+// stands for none.
 inline std::vector<float> Floats(std::string text) {
   for (char& c : text) c = c == ',' ? ' ' : c;
   std::istringstream in(text);
   std::vector<float> out;
-  for (float v; in >> v;) out.push_back(v);
+  for (std::string v; in >> v;) {
+    if (v != "-") out.push_back(std::stof(v));
+  }
   return out;
 }
 
@@ -37,15 +40,22 @@ inline std::vector<Vec3> Points(const std::string& text) {
   return out;
 }
 
+// A number with at most `decimals` decimals, no "-0".
+inline std::string Rounded(double v, int decimals = 4) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.*f", decimals, v);
+  std::string out = text;
+  while (out.find('.') != std::string::npos && (out.back() == '0' || out.back() == '.')) {
+    const bool point = out.back() == '.';
+    out.pop_back();
+    if (point) break;
+  }
+  return out == "-0" ? "0" : out;
+}
+
 // "x,y,z" rounded to two decimals.
 inline std::string At(Vec3 p) {
-  std::string out;
-  for (const float v : {p.x, p.y, p.z}) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(v));
-    out += (out.empty() ? "" : ",") + std::string(text == std::string("-0.00") ? text + 1 : text);
-  }
-  return out;
+  return Rounded(p.x, 2) + "," + Rounded(p.y, 2) + "," + Rounded(p.z, 2);
 }
 
 }  // namespace zef::view3d::testing
