@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <numbers>
+#include <sstream>
 
 #include "case_file.h"
 #include "model/fixed_text.h"
@@ -21,17 +22,14 @@ namespace fs = std::filesystem;
 using model::FormatKind;
 
 TEST(SofaContent, GridDirectionsInSphericalDegrees) {
-  // Grid, arc and point: azimuth and elevation.
-  const std::tuple<FormatKind, int, int, double, double> rows[] = {
-      {FormatKind::Zef1, 0, 0, 0, 0},     {FormatKind::Zef1, 0, 9, 0, 90},
-      {FormatKind::Zef1, 0, 12, 180, 60}, {FormatKind::Zef1, 9, 9, 90, 0},
-      {FormatKind::Zef1, 27, 3, 330, 0},  {FormatKind::Zef1, 18, 3, 0, -30},
-      {FormatKind::Zef1, 0, 18, 180, 0},  {FormatKind::Zef2, 54, 36, 180, 0},
-      {FormatKind::Zef2, 18, 6, 30, 0},   {FormatKind::Zef2, 9, 18, 90, 45},
-  };
-  for (const auto& [kind, arc, point, azimuth, elevation] : rows) {
-    EXPECT_EQ(DirectionOf(model::GridOf(kind), arc, point), std::pair(azimuth, elevation))
-        << arc << "/" << point;
+  for (const auto& c : zef::testing::ReadCases("sofa/cases/directions.txt")) {
+    int grid = 0, arc = 0, point = 0;
+    std::istringstream(c[0]) >> grid >> arc >> point;
+    const auto [azimuth, elevation] =
+        DirectionOf(model::GridOf(grid == 1 ? FormatKind::Zef1 : FormatKind::Zef2), arc, point);
+    std::ostringstream text;
+    text << azimuth << " " << elevation;
+    EXPECT_EQ(text.str(), c[1]) << c.where;
   }
 }
 
