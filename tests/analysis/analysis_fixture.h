@@ -19,26 +19,18 @@
 namespace zef::analysis::testing {
 
 // Records every box as "error: text" or "question: text" and answers the
-// questions from a script; a question beyond the script fails the test.
-class ScriptedPrompt : public UserPrompt {
- public:
-  explicit ScriptedPrompt(std::vector<bool> answers = {}) : answers_(std::move(answers)) {}
-
+// questions in turn; a question beyond the answers fails the test.
+struct ScriptedPrompt : UserPrompt {
+  explicit ScriptedPrompt(std::vector<bool> given = {}) : answers(std::move(given)) {}
   void ShowError(std::string_view text) override { boxes.push_back("error: " + std::string(text)); }
   bool AskYesNo(std::string_view text) override {
     boxes.push_back("question: " + std::string(text));
-    if (next_ >= answers_.size()) {
-      ADD_FAILURE() << "unscripted question: " << text;
-      return false;
-    }
-    return answers_[next_++];
+    EXPECT_LT(next, answers.size()) << "unscripted question: " << text;
+    return next < answers.size() && answers[next++];
   }
-
   std::vector<std::string> boxes;
-
- private:
-  std::vector<bool> answers_;
-  std::size_t next_ = 0;
+  std::vector<bool> answers;
+  std::size_t next = 0;
 };
 
 // Balloon level of a direction: theta from the axis, phi the arc's rotation.

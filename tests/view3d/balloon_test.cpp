@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -89,7 +90,8 @@ TEST(BalloonScene, ShadingAndGridFollowLevelsAndOptions) {
     if (has("passive")) set.info->type = model::SpeakerType::Passive;
     if (has("nosens")) set.data.Array(model::PerBand::Sensitivity)[kBand] = model::kNoData;
     graphs::OptionSet options(0);
-    for (const std::string& name : testing::Split(c[1], " ")) {
+    std::istringstream words(c[1]);
+    for (std::string name; words >> name;) {
       if (name != "-") options.Set(names.at(name), true);
     }
     model::NullSink debug;

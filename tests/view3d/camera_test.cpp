@@ -96,7 +96,8 @@ TEST(Navigation, MouseEventsTurnShiftZoomCaptureAndHint) {
     DragState drag;
     bool shown = false;
     std::string results;
-    for (const std::string& e : testing::Split(c[1], " ; ")) {
+    std::istringstream events(c[1]);
+    for (std::string e; std::getline(events, e, ';');) {
       std::string kind, at;
       std::istringstream(e) >> kind >> at;
       const bool ctrl = kind[0] == '^';

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -128,7 +129,8 @@ std::array<Vec3, 3> Flat(float x, float y, float z, float size = 2) {
 TEST(PainterOrder, NearerCoveringTrianglesComeLater) {
   for (const auto& c : zef::testing::ReadCases("view3d/cases/painter_order.txt")) {
     std::vector<SortEntry> entries;
-    for (const std::string& t : testing::Split(c[0], " ; ")) {
+    std::istringstream triangles(c[0]);
+    for (std::string t; std::getline(triangles, t, ';');) {
       const std::vector<Vec3> p = testing::Points(t);
       entries.push_back(Entry({p[0], p[1], p[2]}));
     }

@@ -22,16 +22,6 @@ inline std::vector<float> Floats(std::string text) {
   return out;
 }
 
-inline std::vector<std::string> Split(const std::string& text, const std::string& separator) {
-  std::vector<std::string> out;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(separator, start);
-    out.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) return out;
-    start = end + separator.size();
-  }
-}
-
 // "x,y,z x,y,z ..." -> points.
 inline std::vector<Vec3> Points(const std::string& text) {
   const std::vector<float> v = Floats(text);
