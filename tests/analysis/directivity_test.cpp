@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <numbers>
+#include <sstream>
 
 #include "analysis/band_curves.h"
 #include "analysis/directivity.h"
@@ -67,18 +69,12 @@ TEST(Directivity, FiguresAndCurvesOfKnownSets) {
 }
 
 TEST(Directivity, HalfWidthFindsTheMinus6Crossing) {
-  const std::pair<std::vector<float>, float> cases[] = {
-      {{0, -2, -4, -6.009f}, 30.0f},
-      {{0, -2, -4, -5.991f, -20}, 30 + 10 * 0.009f / 14.009f},  // only a stop is snapped
-      {{0, -2, -4, -6.011f}, 20 + 10 * 2 / 2.011f},
-      {{0, 3, -9}, 10 + 10 * 9 / 12.0f},
-      {{-7, -8}, 0.0f},  // not normalised: never reads before point 0
-  };
-  for (const auto& [levels, halfWidth] : cases) {
+  for (const auto& c : zef::testing::ReadCases("analysis/cases/half_width.txt")) {
     auto set = CleanSet(FormatKind::Zef1, 4, 4);
-    SetArcLevels(set, 4, levels);
+    std::istringstream in(c[0]);
+    SetArcLevels(set, 4, {std::istream_iterator<float>(in), {}});
     ComputeHalfWidths(set.data);
-    EXPECT_FLOAT_EQ(set.data.Array(PerBand::HalfWidthH1)[4], halfWidth) << levels.back();
+    EXPECT_NEAR(set.data.Array(PerBand::HalfWidthH1)[4], std::stof(c[1]), 1e-4) << c.where;
   }
   // The rear point is never looked at: only the last inner point bounds the search.
   auto set = CleanSet(FormatKind::Zef2, 0, 0);

@@ -5,6 +5,7 @@
 #include <map>
 #include <numbers>
 #include <random>
+#include <sstream>
 
 #include "case_file.h"
 #include "graphs/fixed_font_metrics.h"
@@ -30,20 +31,15 @@ TEST(PhaseWindowTexts, TitleFilterTypeAndCaption) {
   model::DataSet set = PhaseSet();
   model::SetText(set.info->modelName, "Coax 12");
   model::SetText(set.systemPart.partText, "Mid");
-  for (const auto& [part, parts, title] :
-       {std::tuple{1u, 1u, "Phase and filters - Coax 12"},
-        std::tuple{2u, 3u, "Phase and filters - Coax 12 (2 of 3 : Mid)"},
-        std::tuple{10u, 12u, "Phase and filters - Coax 12 (10 of 12 : Mid)"}}) {
-    std::tie(set.systemPart.part, set.systemPart.parts) = std::tie(part, parts);
-    EXPECT_EQ(PhaseWindowTitle(*set.info, set.systemPart), title);
+  for (const auto& c : zef::testing::ReadCases("phase/cases/window_texts.txt")) {
+    std::istringstream(c[1]) >> set.systemPart.part >> set.systemPart.parts;
+    const int n = std::stoi(c[1]);
+    EXPECT_EQ(c[0] == "title"    ? PhaseWindowTitle(*set.info, set.systemPart)
+              : c[0] == "filter" ? std::string(FilterTypeText(model::FilterKind(n)))
+                                 : BalloonCaption(n),
+              c[2])
+        << c.where;
   }
-  std::string types;
-  for (const int kind : {0, 1, 2, 3, 7}) {
-    types += std::string(FilterTypeText(static_cast<model::FilterKind>(kind))) + "|";
-  }
-  EXPECT_EQ(types, "none|1/3-oct re,im|FIR Wav|pending|none|");
-  EXPECT_EQ(BalloonCaption(16) + "|" + BalloonCaption(27),
-            "Phase balloon - 1kHz|Phase balloon - 12.5kHz");
 }
 
 TEST(PhaseWindowModel, FilterKindDecidesTheModesAndEveryUpdateResetsTheMode) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -103,11 +104,9 @@ TEST(Navigation, MouseEventsTurnShiftZoomCaptureAndHint) {
       const bool ctrl = kind[0] == '^';
       const char key = kind.back();
       const std::vector<float> xy = testing::Floats(at);
-      const MouseAction action = key == 'L'   ? MouseAction::kLeftDown
-                                 : key == 'l' ? MouseAction::kLeftUp
-                                 : key == 'R' ? MouseAction::kRightDown
-                                 : key == 'r' ? MouseAction::kRightUp
-                                              : MouseAction::kMove;
+      // L, l, R, r, M: the actions in their declared order; H hovers.
+      const auto action =
+          static_cast<MouseAction>(std::min<std::size_t>(std::string("LlRrM").find(key), 4));
       const MouseEvent event{action, static_cast<int>(xy[0]), static_cast<int>(xy[1]), ctrl};
       std::string result;
       if (key == 'H') {
