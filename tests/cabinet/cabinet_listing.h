@@ -68,13 +68,6 @@ inline std::string Listing(const DxfResult& result, const DxfLists& lists,
   return out;
 }
 
-inline std::string ParseListing(std::string_view text, DxfLists* kept = nullptr) {
-  DxfLists lists;
-  model::LineSink progress, debug;
-  const DxfResult result = ParseDxf(text, {}, &progress, kept ? *kept : lists, &debug);
-  return Listing(result, kept ? *kept : lists, progress, debug);
-}
-
 // One line per line, triangle, point and text of an object, rounded:
 // "line B4B4B4 closed 0,0,0 ...", "text 000000 0,0,0.77  1 dm".
 inline std::string ObjectListing(const view3d::SceneObject& object) {

@@ -113,6 +113,12 @@ TEST(PhaseGraph, FramesCurvesAndMarks) {
   zef::testing::ExpectGolden("phase/golden/graph.txt", listing);
 }
 
+std::string Rounded(float v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", static_cast<double>(v));
+  return v == kNoData ? "x" : text;
+}
+
 // "colour/width/points" of every line of an object, counted.
 std::map<std::string, int> LineKinds(const view3d::SceneObject& object) {
   std::map<std::string, int> kinds;
@@ -163,19 +169,16 @@ TEST_F(PhaseBalloonTest, LineKindsByOptionsAndSymmetry) {
     set.info->symmetry = symmetry;
     list(std::string(name) + " symmetry shown", {Option::kShowSymmetry});
   }
-  zef::testing::ExpectGolden("phase/golden/balloon_lines.txt", listing);
-}
-
-TEST_F(PhaseBalloonTest, UnwrapMovesPointsPastAWrap) {
+  // Unwrapping moves points past a wrap: point 2 of arc 0 (the first arc line
+  // after the 37 rings), 10 degrees off the axis, wrapped and unwrapped.
   set.phase->balloon[16][0][1] = 3.0f;
   set.phase->balloon[16][0][2] = -3.0f;
-  // Arc 0 is the first arc line after the 37 rings; point 2 is 10 degrees off axis.
-  const auto radiusOfPoint2 = [&](bool unwrap) {
+  for (const bool unwrap : {false, true}) {
     const view3d::Vec3 p = Build(unwrap, {}).lines[37].points[2];
-    return std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
-  };
-  EXPECT_NEAR(radiusOfPoint2(false), 32.831852f, 1e-3);
-  EXPECT_NEAR(radiusOfPoint2(true), 95.663704f, 1e-3);
+    listing += "arc 0 point 2 radius, unwrap " + std::to_string(unwrap) + ": " +
+               Rounded(std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z)) + "\n";
+  }
+  zef::testing::ExpectGolden("phase/golden/balloon_lines.txt", listing);
 }
 
 TEST(PhaseWindowCamera, OwnCameraOrTheTrackedMainCameraAt300) {
@@ -192,16 +195,14 @@ TEST(PhaseWindowCamera, OwnCameraOrTheTrackedMainCameraAt300) {
   EXPECT_EQ(window.BalloonCamera(), main);
 }
 
-std::string Rounded(float v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f", static_cast<double>(v));
-  return v == kNoData ? "x" : text;
-}
-
-// Bands 10..12 of a set, 9 and 13 outside its range: band 11 has no
-// sensitivity, band 12 no sensitivity phase and no filter value; the filter
-// is 0.1 at 0 degrees, the sensitivity phase of band 10 a quarter turn.
-TEST(PhaseCurves, SensitivityFilterAndCombinedValues) {
+// Magnitude/phase by band: bands 10..12 of a set, 9 and 13 outside its range,
+// band 11 without sensitivity, band 12 without sensitivity phase or filter
+// value, the filter 0.1 at 0 degrees, the sensitivity phase of band 10 a
+// quarter turn. Then filter mode over FIR taps at 16 kHz, where one bin is
+// 1000 Hz: bands 16 (1 kHz) and 22 (4 kHz) read bins 1 and 4, 8 kHz and up is
+// half the rate and has no value; a short FIR is padded, a FIR of zero has no
+// level, nor has a pending filter.
+TEST(PhaseCurves, ValuesByModeAndFilter) {
   model::DataSet set = PhaseSet(10, 12);
   set.data.Array(model::PerBand::Sensitivity)[11] = kNoData;
   set.phase->sensitivity[10] = std::numbers::pi / 2;
@@ -211,27 +212,26 @@ TEST(PhaseCurves, SensitivityFilterAndCombinedValues) {
   set.filter->imag.assign(30, 0);
   set.filter->imag[12] = kNoData;
   std::string listing;
-  for (const auto& [mode, name] : {std::pair{CurveMode::kSensitivity, "sensitivity"},
-                                   {CurveMode::kFilter, "filter"},
-                                   {CurveMode::kCombined, "combined"}}) {
+  const auto list = [&](const std::string& name, CurveMode mode, std::vector<int> bands) {
     const PhaseCurves curves = ComputeCurves(set, mode);
-    listing += std::string(name) + " bands " + std::to_string(curves.firstBand) + ".." +
-               std::to_string(curves.lastBand) + ":";
-    for (int b = 9; b <= 13; ++b)
-      listing += " " + Rounded(curves.magnitude[b]) + "/" + Rounded(curves.phase[b]);
+    listing += name + " (bands " + std::to_string(curves.firstBand) + ".." +
+               std::to_string(curves.lastBand) + "):";
+    for (const int b : bands)
+      listing += " " + std::to_string(b) + "=" + Rounded(curves.magnitude[b]) + "/" +
+                 Rounded(curves.phase[b]);
     listing += "\n";
+  };
+  list("sensitivity", CurveMode::kSensitivity, {9, 10, 11, 12, 13});
+  list("filter", CurveMode::kFilter, {9, 10, 11, 12, 13});
+  list("combined", CurveMode::kCombined, {9, 10, 11, 12, 13});
+  for (const auto& c : zef::testing::ReadCases("phase/cases/fir_taps.txt")) {
+    set = PhaseSet();
+    SetFir(set, Values(c[1]), static_cast<std::uint32_t>(std::stoul(c[0])));
+    if (c.fields.size() > 2) set.filter->kind = model::FilterKind::Pending;
+    list("taps " + c[1] + " at " + c[0] + (c.fields.size() > 2 ? " pending" : ""),
+         c.fields.size() > 2 ? CurveMode::kCombined : CurveMode::kFilter, {16, 22, 25, 29});
   }
   zef::testing::ExpectGolden("phase/golden/curves.txt", listing);
-}
-
-TEST(PhaseCurves, ShortFirIsPaddedAndAFilterOfZeroHasNoLevel) {
-  model::DataSet set = PhaseSet();
-  SetFir(set, {1, 0, 0, 0, 0, 0, 0, 0}, 48000);
-  EXPECT_NEAR(ComputeCurves(set, CurveMode::kFilter).magnitude[16], 0, 1e-6);
-  SetFir(set, {0}, 48000);
-  EXPECT_EQ(ComputeCurves(set, CurveMode::kFilter).magnitude[16], kNoData);
-  set.filter->kind = model::FilterKind::Pending;
-  EXPECT_EQ(ComputeCurves(set, CurveMode::kCombined).magnitude[16], kNoData);
 }
 
 TEST(PhaseCurves, RoundsAwayFromZeroToFives) {
@@ -304,24 +304,6 @@ TEST(FirTransform, ReadsTheBinOfABandAndNothingFromHalfTheRateUp) {
   EXPECT_EQ(x->At(23999), x->bins[511]);
   EXPECT_FALSE(x->At(24000) || x->At(-1));
   EXPECT_FALSE(TransformFir(std::vector<float>(4), 0));
-}
-
-// Filter mode over a FIR: bands 16 (1 kHz) and 22 (4 kHz) read bins 1 and 4;
-// 8 kHz is half the rate and has no value.
-TEST(FirTransform, KnownResponsesInTheFilterCurves) {
-  for (const auto& c : zef::testing::ReadCases("phase/cases/fir_response.txt")) {
-    model::DataSet set = PhaseSet();
-    SetFir(set, Values(c[0]), 16000);
-    const PhaseCurves curves = ComputeCurves(set, CurveMode::kFilter);
-    const std::vector<float> at1k = Values(c[1]), at4k = Values(c[2]);
-    EXPECT_NEAR(curves.magnitude[16], at1k[0], 1e-3) << c.where;
-    EXPECT_NEAR(curves.phase[16], at1k[1], 1e-3) << c.where;
-    EXPECT_NEAR(curves.magnitude[22], at4k[0], 1e-3) << c.where;
-    EXPECT_NEAR(std::abs(curves.phase[22]), at4k[1], 1e-3) << c.where;
-    EXPECT_EQ(std::pair(curves.magnitude[25], curves.phase[29]),
-              std::pair(model::kNoData, model::kNoData))
-        << c.where;
-  }
 }
 
 }  // namespace
