@@ -127,39 +127,34 @@ TEST(Spectra, StandardAndCustomSpectraWithTheirNames) {
     for (const float v : TestSpectrum(set)) listing += " " + testing::Fixed(v, 1);
     listing += "\n";
   }
-  zef::testing::ExpectGolden("analysis/golden/spectra.txt", listing);
-}
-
-TEST(Spectra, PowerAverageTakesTheFirstRunOfGivenValues) {
+  // Power averages over the first run of given values (none; 90 over bands
+  // 5..20 but 96 at 10, 120 after a gap; -20 throughout), beside the closed
+  // form of the middle one; the power of a 20 V and a 0 V rating beside
+  // 20^2 / 8 * 10^0.3; the sensitivity reference over the bands with a value
+  // (96 the highest, 90, 90, 90 the others) beside its closed form, then powered.
   Spectrum s;
   s.fill(model::kNoData);
-  EXPECT_EQ(SpectrumPowerAverage(s), model::kNoData);
-  for (int i = 5; i <= 20; ++i) s[i] = 90.0f;
+  listing += "power averages: " + testing::Fixed(SpectrumPowerAverage(s));
+  std::fill(s.begin() + 5, s.begin() + 21, 90.0f);
   s[10] = 96.0f;
-  for (int i = 22; i <= 29; ++i) s[i] = 120.0f;  // after a gap: not part of the run
-  const double expected = 10 * std::log10((15 * std::pow(10.0, 9.0) + std::pow(10.0, 9.6)) / 16);
-  EXPECT_FLOAT_EQ(SpectrumPowerAverage(s), static_cast<float>(expected));
+  std::fill(s.begin() + 22, s.end(), 120.0f);
+  listing += " " + testing::Fixed(SpectrumPowerAverage(s)) + " (" +
+             testing::Fixed(10 * std::log10((15e9 + std::pow(10.0, 9.6)) / 16)) + ")";
   s.fill(-20.0f);
-  EXPECT_FLOAT_EQ(SpectrumPowerAverage(s), -20.0f);
-}
-
-TEST(Spectra, EquivalentPowerOfAVoltageRating) {
-  EXPECT_FLOAT_EQ(EquivalentPower(20.0f), static_cast<float>(400 / 8.0 * std::pow(10.0, 0.3)));
-  EXPECT_EQ(EquivalentPower(0.0f), 0.0f);
-}
-
-TEST(Spectra, SensitivityReferenceOverTheBandsWithAValue) {
-  auto set = testing::CleanSet(FormatKind::Zef1, 2, 6);
-  auto sensitivity = set.data.Array(model::PerBand::Sensitivity);
+  listing += " " + testing::Fixed(SpectrumPowerAverage(s)) +
+             "\nequivalent power: " + testing::Fixed(EquivalentPower(20.0f)) + " (" +
+             testing::Fixed(400 / 8.0 * std::pow(10.0, 0.3)) + ") " +
+             testing::Fixed(EquivalentPower(0.0f)) + "\nsensitivity reference: ";
+  model::DataSet set = testing::CleanSet(FormatKind::Zef1, 2, 6);
   const float values[] = {0, 200, 90, model::kNoData, 96, 90, 90, 200};  // 1 and 7 out of range
-  std::copy(std::begin(values), std::end(values), sensitivity.begin());
-  const SensitivityReference reference = ComputeSensitivityReference(set);
-  EXPECT_EQ(reference.maximum, 96.0f);
-  EXPECT_FLOAT_EQ(reference.average,
-                  static_cast<float>(10 * std::log10((3e9 + std::pow(10.0, 9.6)) / 4)));
-  set.info->type = model::SpeakerType::Powered;
-  const SensitivityReference powered = ComputeSensitivityReference(set);
-  EXPECT_EQ(std::pair(powered.maximum, powered.average), std::pair(0.0f, 0.0f));
+  std::copy(std::begin(values), std::end(values), set.data.Array(PerBand::Sensitivity).begin());
+  for (const auto type : {model::SpeakerType::Passive, model::SpeakerType::Powered}) {
+    set.info->type = type;
+    const SensitivityReference reference = ComputeSensitivityReference(set);
+    listing += testing::Fixed(reference.maximum) + "/" + testing::Fixed(reference.average) + " ";
+  }
+  listing += "(96/" + testing::Fixed(10 * std::log10((3e9 + std::pow(10.0, 9.6)) / 4)) + ")\n";
+  zef::testing::ExpectGolden("analysis/golden/spectra.txt", listing);
 }
 
 }  // namespace
