@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "analysis/cta2034.h"
+#include "analysis/directivity.h"
 #include "analysis/user_prompt.h"
 #include "model/data_set.h"
 #include "model/fixed_text.h"
@@ -15,26 +19,18 @@
 namespace zef::analysis::testing {
 
 // Records every box as "error: text" or "question: text" and answers the
-// questions from a script; a question beyond the script fails the test.
-class ScriptedPrompt : public UserPrompt {
- public:
-  explicit ScriptedPrompt(std::vector<bool> answers = {}) : answers_(std::move(answers)) {}
-
+// questions in turn; a question beyond the answers fails the test.
+struct ScriptedPrompt : UserPrompt {
+  explicit ScriptedPrompt(std::vector<bool> given = {}) : answers(std::move(given)) {}
   void ShowError(std::string_view text) override { boxes.push_back("error: " + std::string(text)); }
   bool AskYesNo(std::string_view text) override {
     boxes.push_back("question: " + std::string(text));
-    if (next_ >= answers_.size()) {
-      ADD_FAILURE() << "unscripted question: " << text;
-      return false;
-    }
-    return answers_[next_++];
+    EXPECT_LT(next, answers.size()) << "unscripted question: " << text;
+    return next < answers.size() && answers[next++];
   }
-
   std::vector<std::string> boxes;
-
- private:
-  std::vector<bool> answers_;
-  std::size_t next_ = 0;
+  std::vector<bool> answers;
+  std::size_t next = 0;
 };
 
 // Balloon level of a direction: theta from the axis, phi the arc's rotation.
@@ -73,6 +69,52 @@ inline model::DataSet CleanSet(model::FormatKind kind, int first, int last) {
   }
   FillBalloon(set, [](double, double) { return 0.0f; });
   return set;
+}
+
+inline std::string Fixed(double v, int decimals = 3) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.*f", decimals, v);
+  const std::string out = text;
+  return out.find_first_not_of("-0.") == std::string::npos ? out.substr(out[0] == '-') : out;
+}
+
+// The directivity figures, computed in the order the open flow does, and the
+// CTA-2034 curves of every band of a set, rounded, one band a line; the
+// bands just outside its range are listed to show they are left alone.
+inline std::string FiguresListing(model::DataSet& set) {
+  DirectivityFigures f;
+  ComputeMaxDirections(set.kind, set.data, f);
+  ComputeHalfWidths(set.data);
+  ComputeWidths(set.data, f);
+  ComputeAxialQ(set.data);
+  const CtaCurves cta = ComputeCta2034(set);
+  std::string out = "off axis: horizontal " + std::to_string(f.horizontalOffAxis) + " vertical " +
+                    std::to_string(f.verticalOffAxis) + "\n";
+  using enum model::PerBand;
+  const int first = static_cast<int>(set.data.MinBand()),
+            last = static_cast<int>(set.data.MaxBand());
+  for (int b = std::max(first - 1, 0); b <= std::min(last + 1, model::kMaxBands - 1); ++b) {
+    if (b < first || b > last) {  // left alone
+      out += "band " + std::to_string(b) + " outside: Q " + Fixed(set.data.Array(AxialQ)[b], 4) +
+             " widths " + Fixed(f.horizontalWidth[b]) + " " + Fixed(f.verticalWidth[b]) + "\n";
+      continue;
+    }
+    out +=
+        "band " + std::to_string(b) + ": Q " + Fixed(set.data.Array(AxialQ)[b], 4) + " half-widths";
+    for (const auto half : {HalfWidthH1, HalfWidthH2, HalfWidthV1, HalfWidthV2})
+      out += " " + Fixed(set.data.Array(half)[b]);
+    out += " widths " + Fixed(f.horizontalWidth[b]) + " " + Fixed(f.verticalWidth[b]) + " max " +
+           Fixed(f.horizontalMaxAngle[b]) + " " + Fixed(f.verticalMaxAngle[b]) + " classes " +
+           std::to_string(f.horizontalOffClass[b]) + " " + std::to_string(f.verticalOffClass[b]) +
+           " " + std::to_string(f.offAxisClass[b]) + "\n  cta" +
+           (cta.bands[b].absolute ? " absolute" : " relative");
+    for (int c = 0; c < kCtaCurveCount; ++c) {
+      out += " " + std::string(CtaCurveKey(static_cast<CtaCurve>(c))) + " " +
+             Fixed(cta.bands[b].level[c]);
+    }
+    out += "\n";
+  }
+  return out;
 }
 
 inline int RearPoint(const model::DataSet& set) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/data_set.h"
 
@@ -18,6 +21,16 @@ inline model::DataSet PhaseSet(int first = 3, int last = 29) {
   set.filter = std::make_unique<model::FilterDescriptor>();
   for (int b = 0; b < 30; ++b) set.data.Array(model::PerBand::Sensitivity)[b] = 90;
   return set;
+}
+
+// "1 2.5 x" -> {1, 2.5, no value}; "-" is no number at all.
+inline std::vector<float> Values(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<float> out;
+  for (std::string v; in >> v;) {
+    if (v != "-") out.push_back(v == "x" ? model::kNoData : std::stof(v));
+  }
+  return out;
 }
 
 inline void SetFir(model::DataSet& set, std::vector<float> taps, std::uint32_t rate) {

@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <memory>
 #include <numbers>
+#include <sstream>
 
+#include "case_file.h"
 #include "model/fixed_text.h"
 #include "model/info_record.h"
 #include "sofa/sofa_content.h"
@@ -20,17 +22,14 @@ namespace fs = std::filesystem;
 using model::FormatKind;
 
 TEST(SofaContent, GridDirectionsInSphericalDegrees) {
-  // Grid, arc and point: azimuth and elevation.
-  const std::tuple<FormatKind, int, int, double, double> rows[] = {
-      {FormatKind::Zef1, 0, 0, 0, 0},     {FormatKind::Zef1, 0, 9, 0, 90},
-      {FormatKind::Zef1, 0, 12, 180, 60}, {FormatKind::Zef1, 9, 9, 90, 0},
-      {FormatKind::Zef1, 27, 3, 330, 0},  {FormatKind::Zef1, 18, 3, 0, -30},
-      {FormatKind::Zef1, 0, 18, 180, 0},  {FormatKind::Zef2, 54, 36, 180, 0},
-      {FormatKind::Zef2, 18, 6, 30, 0},   {FormatKind::Zef2, 9, 18, 90, 45},
-  };
-  for (const auto& [kind, arc, point, azimuth, elevation] : rows) {
-    EXPECT_EQ(DirectionOf(model::GridOf(kind), arc, point), std::pair(azimuth, elevation))
-        << arc << "/" << point;
+  for (const auto& c : zef::testing::ReadCases("sofa/cases/directions.txt")) {
+    int grid = 0, arc = 0, point = 0;
+    std::istringstream(c[0]) >> grid >> arc >> point;
+    const auto [azimuth, elevation] =
+        DirectionOf(model::GridOf(grid == 1 ? FormatKind::Zef1 : FormatKind::Zef2), arc, point);
+    std::ostringstream text;
+    text << azimuth << " " << elevation;
+    EXPECT_EQ(text.str(), c[1]) << c.where;
   }
 }
 
@@ -88,27 +87,9 @@ TEST(SofaFile, NcdumpShowsTheConventionsVariablesAndAttributes) {
   std::string error;
   ASSERT_TRUE(WriteSofaFile(path, BuildSofaBalloon(SmallSet(), "2026-01-02 03:04:05"), error))
       << error;
+  // The conventions, variables and attributes as ncdump shows them, and the frequencies.
   const std::string header = Output("ncdump -h " + path.string());
-  // Each entry is a run of whole lines of the header.
-  const char* lines[] = {
-      "\tI = 1 ;\n\tC = 3 ;\n\tM = 1 ;\n\tR = 614 ;\n\tE = 1 ;\n\tN = 2 ;",
-      "\tdouble ListenerPosition(I, C) ;",
-      "\tdouble ReceiverPosition(R, C) ;\n\t\tReceiverPosition:Type = \"spherical\" ;\n"
-      "\t\tReceiverPosition:Units = \"degree, degree, metre\" ;",
-      "\tdouble SourcePosition(I, C) ;\n\t\tSourcePosition:Type = \"cartesian\" ;",
-      "\tdouble EmitterPosition(E, C) ;",
-      "\tdouble N(N) ;",
-      "\t\tN:Units = \"hertz\" ;\n\tdouble Data.Real(M, R, N) ;\n\tdouble Data.Imag(M, R, N) ;",
-      "\t\t:Conventions = \"SOFA\" ;",
-      "\t\t:SOFAConventions = \"FreeFieldDirectivityTF\" ;",
-      "\t\t:DataType = \"TF\" ;\n\t\t:RoomType = \"free field\" ;\n\t\t:Title = \"Box\" ;",
-      "\t\t:DatabaseName = \"ZEF\" ;\n\t\t:SourceType = \"loudspeaker\" ;",
-      "\t\t:DateCreated = \"2026-01-02 03:04:05\" ;",
-      "\t\t:Origin = \"box.ZF1\" ;",
-  };
-  for (const char* line : lines) {
-    EXPECT_NE(header.find(std::string("\n") + line + "\n"), std::string::npos) << line;
-  }
+  zef::testing::ExpectGolden("sofa/golden/box_header.txt", header);
   EXPECT_NE(Output("ncdump -v N " + path.string()).find(" N = 63, 125 ;"), std::string::npos);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 1);
 }

@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "case_file.h"
 #include "graphs/fixed_font_metrics.h"
 #include "graphs/graph_fixtures.h"
 #include "view3d/balloon_mesh.h"
 #include "view3d/balloon_scene.h"
+#include "view3d_cases.h"
 
 namespace zef::view3d {
 namespace {
@@ -37,213 +42,130 @@ BalloonViewState State(graphs::OptionSet options, int range = -40) {
   return state;
 }
 
-void ExpectNear(Vec3 actual, Vec3 expected, const char* name) {
-  EXPECT_NEAR(actual.x, expected.x, 1e-4) << name;
-  EXPECT_NEAR(actual.y, expected.y, 1e-4) << name;
-  EXPECT_NEAR(actual.z, expected.z, 1e-4) << name;
-}
-
-TEST(BalloonMesh, RadiusGrowsWithTheLevelFromMinusV) {
-  EXPECT_EQ(ViewSizeOfRange(-40), 60);
-  EXPECT_EQ(ViewSizeOfRange(-30), 30);
-  EXPECT_EQ(ViewSizeOfRange(-20), 20);
-  EXPECT_EQ(ViewSizeOfRange(-50), std::nullopt);
-  // Level, view size and offset: the radius.
-  const std::tuple<float, float, float, float> rows[] = {
-      {0, 60, 0, 60},      {-10, 20, 5, 5},      {3, 30, 0, 33},     {-60, 60, 0, 0.01f},
-      {-75, 60, 0, 0.01f}, {-10, 20, 12, 0.01f}, {NAN, 20, 0, 0.01f}};
-  for (const auto& [level, viewSize, offset, radius] : rows) {
-    EXPECT_EQ(BalloonRadius(level, viewSize, offset), radius) << level;
+TEST(BalloonMesh, ViewSizesRadiiAndMeasuredArcs) {
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/balloon_mesh.txt")) {
+    const std::vector<float> v = testing::Floats(c[1]);
+    std::string result;
+    if (c[0] == "view") {
+      const auto size = ViewSizeOfRange(static_cast<int>(v[0]));
+      result = size ? testing::Rounded(*size) : "none";
+    } else if (c[0] == "radius") {
+      result = testing::Rounded(BalloonRadius(v[0], v[1], v[2]));
+    } else {
+      for (const int arc : {0, 9, 10, 18, 27, 30}) {
+        if (IsMeasuredArc(model::Symmetry(v[0]), model::kZef1Grid, arc))
+          result += (result.empty() ? "" : " ") + std::to_string(arc);
+      }
+    }
+    EXPECT_EQ(result, c[2]) << c.where;
   }
 }
 
+// On axis, then at the side arc 0 points up, arc 9 a quarter turn left, arc
+// 27 right; the rear; and as a sphere.
 TEST(BalloonMesh, ArcZeroPointsUpAndAQuarterTurnLeft) {
   model::DataSet set = LevelSet(-20);
   set.data.Arc(kBand, 9)[9] = -50;
   const BalloonMesh mesh = BuildBalloonMesh(set, kBand, 60, 0, false);
-  ExpectNear(mesh.Point(0, 7), {60, 0, 0}, "on axis");
-  ExpectNear(mesh.Point(9, 0), {0, 0, 40}, "side, arc 0: up");
-  ExpectNear(mesh.Point(9, 9), {0, 10, 0}, "side, arc 9: left");
-  ExpectNear(mesh.Point(9, 27), {0, -40, 0}, "side, arc 27: right");
-  ExpectNear(mesh.Point(18, 3), {-40, 0, 0}, "rear");
-  ExpectNear(BuildBalloonMesh(set, kBand, 60, 0, true).Point(9, 9), {0, 60, 0}, "sphere");
+  EXPECT_EQ(testing::At(mesh.Point(0, 7)) + " " + testing::At(mesh.Point(9, 0)) + " " +
+                testing::At(mesh.Point(9, 9)) + " " + testing::At(mesh.Point(9, 27)) + " " +
+                testing::At(mesh.Point(18, 3)) + " " +
+                testing::At(BuildBalloonMesh(set, kBand, 60, 0, true).Point(9, 9)),
+            "60,0,0 0,0,40 0,10,0 0,-40,0 -40,0,0 0,60,0");
   EXPECT_EQ(mesh.Level(9, 9), -50);
   EXPECT_NEAR(PowerAverage({0, -10, -20}), -4.3180f, 1e-4);
 }
 
-TEST(BalloonMesh, MeasuredArcsFollowTheSymmetry) {
-  using model::Symmetry;
-  // The measured ones of arcs 0, 9, 10, 18, 27 and 30.
-  const std::pair<Symmetry, std::vector<int>> rows[] = {{Symmetry::Full, {0, 9}},
-                                                        {Symmetry::Vertical, {0, 9, 27, 30}},
-                                                        {Symmetry::Horizontal, {0, 9, 10, 18}},
-                                                        {Symmetry::None, {0, 9, 10, 18, 27, 30}},
-                                                        {Symmetry::Rotational, {0}},
-                                                        {Symmetry::Polar, {0, 9, 18, 27}}};
-  for (const auto& [symmetry, expected] : rows) {
-    std::vector<int> measured;
-    for (const int arc : {0, 9, 10, 18, 27, 30}) {
-      if (IsMeasuredArc(symmetry, model::kZef1Grid, arc)) measured.push_back(arc);
+// Each object of a scene: its lines in runs of one kind (colour/width/points),
+// with three points of the run's first line, then its texts.
+std::string SceneListing(const Scene& scene) {
+  std::string out;
+  for (int slot = 0; slot < 3; ++slot) {
+    const SceneObject& object = scene.Object(slot);
+    out += "object " + std::to_string(slot) + ":\n";
+    for (std::size_t i = 0, run = 1; i < object.lines.size(); i += run) {
+      const auto kind = [&object](std::size_t k) {
+        const SceneLine& l = object.lines[k];
+        char text[40];
+        std::snprintf(text, sizeof text, "%06X/%d/%zu%s", static_cast<unsigned>(l.pen.colour),
+                      l.pen.width, l.points.size(), l.closed ? " closed" : "");
+        return std::string(text);
+      };
+      for (run = 1; i + run < object.lines.size() && kind(i + run) == kind(i);) ++run;
+      const std::vector<Vec3>& p = object.lines[i].points;
+      out += "  " + kind(i) + " x" + std::to_string(run) + ": " + testing::At(p[0]) + " " +
+             testing::At(p[p.size() / 4]) + " " + testing::At(p.back()) + "\n";
     }
-    EXPECT_EQ(measured, expected) << static_cast<int>(symmetry);
+    for (const SceneText& t : object.texts3d)
+      out += "  '" + t.text + "' " + testing::At(t.at) + "\n";
   }
+  return out;
 }
 
-TEST(BalloonScene, ShadingAndGridFollowLevelsAndOptions) {
-  using enum Option;
-  const graphs::ShadePalette palette;
-  const auto with = [](std::initializer_list<Option> options, int range = -40) {
-    return State(OptionsWith(options), range);
-  };
-  model::DataSet relative = LevelSet(-10);
-  relative.info->type = model::SpeakerType::Passive;
-  model::DataSet noSensitivity = LevelSet(-10);
-  noSensitivity.data.Array(model::PerBand::Sensitivity)[kBand] = model::kNoData;
-  const model::DataSet at30 = LevelSet(-30);
-  const model::DataSet half = LevelSet(-30, model::Radiation::HalfSphere);
-  const BalloonViewState shaded = with({kShadeBalloon});
-  const BalloonViewState reMax = with({kShadeBalloon, kBalloonReferenceMax});
-  // Triangles of a full sphere: two caps and 16 rows of 72; lines of the wire grid.
-  constexpr std::size_t kSphere = 36 + 16 * 72 + 36, kWires = 17 + 4 + 32 * 2;
-  const graphs::Colour c58 = palette.At(58), c141 = palette.At(141), c235 = palette.At(235);
-  // Name, set, view: triangles, lines and the colours of the triangles off the axis.
-  using Case = std::tuple<const char*, model::DataSet, BalloonViewState, std::size_t, std::size_t,
-                          std::set<graphs::Colour>>;
-  const Case cases[] = {
-      {"full sphere", at30, shaded, kSphere, 0, {c58}},
-      {"half sphere", half, shaded, 36 + 8 * 72, 0, {c58}},
-      {"all at -V: front cap only", LevelSet(-60), shaded, 36, 0, {}},
-      {"0 dB and above saturate", LevelSet(2), with({kShadeBalloon}, -20), kSphere, 0, {c235}},
-      {"relative to max sensitivity", relative, reMax, kSphere, 0, {c141}},
-      {"coloured sphere", at30, with({kShadeBalloon, kColouredSphere}), kSphere, 0, {c58}},
-      {"wire grid", at30, with({}), 0, kWires, {}},
-      {"grid, shaded", at30, with({kShadeBalloon, kGridWhenShaded}), kSphere, kWires, {c58}},
-      {"symmetry grid", at30, with({kShowSymmetry}), 0, 36 + 17 * 36, {}},
-      {"no sensitivity, no balloon", noSensitivity, reMax, 0, 0, {}},
-  };
-  for (const auto& [name, set, state, triangles, lines, cellColours] : cases) {
-    model::NullSink debug;
-    Scene scene(400, 400, debug);
-    BuildBalloonScene(scene, set, state, palette);
-    const SceneObject& balloon = scene.Object(BalloonSlots{}.balloon);
-    EXPECT_EQ(std::pair(balloon.triangles.size(), balloon.lines.size()),
-              std::pair(triangles, lines))
-        << name;
-    std::set<graphs::Colour> colours;
-    for (const SceneTriangle& t : balloon.triangles) {
-      const bool onAxis = t.corners[0].y == 0 && t.corners[0].z == 0;
-      if (!onAxis) colours.insert(t.colour);
-    }
-    EXPECT_EQ(colours, cellColours) << name;
-    EXPECT_EQ(scene.VisibleObjects(), 0b111u) << name;
-    EXPECT_EQ(scene.NewObject(), 3) << name;  // the marker's slot is taken even when empty
-  }
-}
-
-TEST(BalloonScene, GridColoursWidthsAndTexts) {
-  const graphs::ShadePalette palette;
-  model::NullSink debug;
-  Scene scene(400, 400, debug);
-  model::DataSet set = LevelSet(-30);
-  set.info->symmetry = model::Symmetry::Horizontal;
-  BuildBalloonScene(scene, set, State(OptionsWith({Option::kHeavyLines, Option::kShowSymmetry})),
-                    palette);
-  const auto pens = [](const SceneObject& object, std::initializer_list<std::size_t> lines) {
-    std::vector<graphs::Pen> found;
-    for (const std::size_t i : lines) found.push_back(object.lines.at(i).pen);
-    return found;
-  };
-  const auto texts = [](const SceneObject& object) {
-    std::vector<std::string> found;
-    for (const auto& text : object.texts3d) found.push_back(text.text);
-    return found;
-  };
-  using Pens = std::vector<graphs::Pen>;
-  using Texts = std::vector<std::string>;
-  const graphs::Pen black{graphs::kBlack, 1, 0}, grey{graphs::kLightGrey, 1, 0};
-  const SceneObject& balloon = scene.Object(1);
-  // Arcs first: 0 .. 18 measured, the rest mirrored; then the pieces of row 1 from arc 17 on.
-  EXPECT_EQ(pens(balloon, {18, 19, 36 + 17, 36 + 18}), (Pens{black, grey, black, grey}));
-  EXPECT_EQ(texts(balloon), (Texts{"Re on-axis", "Horizontal sym"}));
-  ExpectNear(balloon.texts3d[1].at, {-69, 0, 0}, "symmetry text");
-
-  BuildBalloonScene(scene, set, State(OptionsWith({Option::kHeavyLines})), palette);
-  // Rows 1..17, then arc 0 blue, arc 1 in two pieces, ..., arc 9 red.
-  EXPECT_EQ(pens(scene.Object(1), {0, 9, 17, 18, 19, 17 + 1 + 8 * 2}),
-            (Pens{black, grey, {graphs::kBlue, 2, 0}, black, grey, {graphs::kRed, 2, 0}}));
-  const SceneObject& frame = scene.Object(0);
-  EXPECT_EQ(texts(frame), (Texts{"Front (X)", "Left (Y)", "Up (Z)"}));
-  ASSERT_EQ(frame.lines.size(), 6u);
-  EXPECT_EQ(std::pair(frame.lines[3].points.size(), frame.lines[3].pen.colour),
-            std::pair(std::size_t{37}, graphs::kRed));
-  ExpectNear(frame.lines[3].points[9], {0, 0, 60}, "red circle in X = 0");
-}
-
-TEST(BalloonScene, MarkerReachesTheLevelInItsDirection) {
-  const graphs::ShadePalette palette;
-  model::NullSink debug;
-  Scene scene(400, 400, debug);
-  BalloonViewState state = State(OptionsWith({}));
-  state.marker = GridDirection{9, 4};
-  BuildBalloonScene(scene, LevelSet(-30), state, palette);
-  const SceneObject& marker = scene.Object(2);
-  ASSERT_EQ(marker.lines.size(), 1u);
-  const float r = 30;
-  ExpectNear(marker.lines[0].points[1], {r * std::cos(0.6981317f), r * std::sin(0.6981317f), 0},
-             "marker");
-  state.marker = GridDirection{36, 0};
-  BuildBalloonScene(scene, LevelSet(-30), state, palette);
-  EXPECT_TRUE(scene.Object(2).lines.empty());
-}
-
-TEST(BalloonScene, DamagedLevelsDropOnlyTheirOwnTriangles) {
-  const graphs::ShadePalette palette;
-  model::NullSink debug;
-  Scene scene(400, 300, debug);
-  model::DataSet set = LevelSet(-10);
-  set.data.Arc(kBand, 3)[5] = INFINITY;
-  set.data.Arc(kBand, 20)[7] = NAN;
-  BalloonViewState state = State(OptionsWith({Option::kShadeBalloon}));
-  state.camera.view.azimuth = 60;
-  BuildBalloonScene(scene, set, state, palette);
-  scene.SetCamera(state.camera);
-  const auto& drawn = scene.Projected().triangles;
-  EXPECT_GT(drawn.size(), 500u);
-  for (const auto& t : drawn) {
-    for (const graphs::PixelPoint p : t.corners) {
-      EXPECT_TRUE(p.x >= 0 && p.x <= 400 && p.y >= 0 && p.y <= 300) << p.x << "," << p.y;
-    }
-  }
-}
-
-TEST(BalloonLegend, BarTicksAndLabelsByRange) {
+// Counts and shades of the balloon's triangles and lines by levels, options and
+// range; for some, the whole scene or the legend in the golden listing.
+TEST(BalloonScene, LevelsOptionsSymmetryAndMarker) {
   const graphs::ShadePalette palette;
   const graphs::FixedFontMetrics metrics;
-  model::NullSink errors;
-  graphs::GraphWindow window(800, 600, metrics, errors);
-  const model::DataSet set = LevelSet(-30);
-  using Lines = std::vector<std::string>;
-  const auto legend = [&](int range, const char* kind) {
-    DrawBalloonLegend(window, set, State(OptionsWith({Option::kShadeBalloon}), range), palette, 1);
-    return graphs::LinesOfKind(window, 1, kind);
-  };
-  EXPECT_EQ(legend(-20, "text"), (Lines{"text 4 4 000000 f0 '0'", "text 20 4 000000 f0 '-5'",
-                                        "text 37 4 000000 f0 '-10'", "text 57 4 000000 f0 '-15'",
-                                        "text 77 4 000000 f0 '-20'"}));
-  // The bar, and the last of the labels, by range.
-  for (const auto& [range, bar, last] :
-       {std::tuple{-20, "pixels 7 21 81 12", "text 77 4 000000 f0 '-20'"},
-        {-40, "pixels 7 21 81 12", "text 77 4 000000 f0 '-40'"},
-        {-30, "pixels 7 21 91 12", "text 87 4 000000 f0 '-30'"}}) {
-    EXPECT_EQ(legend(range, "pixels"), Lines{bar}) << range;
-    EXPECT_EQ(graphs::LinesOfKind(window, 1, "text").back(), last) << range;
+  model::NullSink debug;
+  graphs::GraphWindow window(800, 600, metrics, debug);
+  const std::map<std::string, Option> names = {
+      {"shade", Option::kShadeBalloon},      {"remax", Option::kBalloonReferenceMax},
+      {"coloured", Option::kColouredSphere}, {"grid", Option::kGridWhenShaded},
+      {"symmetry", Option::kShowSymmetry},   {"heavy", Option::kHeavyLines}};
+  std::string listing;
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/balloon_scene.txt")) {
+    std::istringstream words(c[0] + " " + c[1]);
+    float level = 0;
+    words >> level;
+    model::DataSet set =
+        LevelSet(level, c[0].find("half") != std::string::npos ? model::Radiation::HalfSphere
+                                                               : model::Radiation::FullSphere);
+    BalloonViewState state = State(graphs::OptionSet(0), std::stoi(c[2]));
+    for (std::string word; words >> word;) {
+      if (word == "passive") set.info->type = model::SpeakerType::Passive;
+      if (word == "nosens") set.data.Array(model::PerBand::Sensitivity)[kBand] = model::kNoData;
+      if (word.starts_with("symmetry=")) set.info->symmetry = model::Symmetry(word[9] - '0');
+      if (word.starts_with("marker="))
+        std::sscanf(word.c_str(), "marker=%d,%d", &state.marker.emplace().arc,
+                    &state.marker->point);
+      if (names.contains(word)) state.options.Set(names.at(word), true);
+      if (word == "damaged") {  // two levels no number, seen from the side
+        set.data.Arc(kBand, 3)[5] = INFINITY;
+        set.data.Arc(kBand, 20)[7] = NAN;
+        state.camera.view.azimuth = 60;
+      }
+    }
+    Scene scene(400, 300, debug);
+    BuildBalloonScene(scene, set, state, palette);
+    scene.SetCamera(state.camera);
+    for (const auto& t : scene.Projected().triangles) {  // all within the window
+      for (const graphs::PixelPoint p : t.corners)
+        EXPECT_TRUE(p.x >= 0 && p.x <= 400 && p.y >= 0 && p.y <= 300) << c.where;
+    }
+    const SceneObject& balloon = scene.Object(BalloonSlots{}.balloon);
+    std::set<int> shades;
+    for (const SceneTriangle& t : balloon.triangles) {
+      int index = 0;
+      while (palette.At(index) != t.colour && index < graphs::ShadePalette::kSize) ++index;
+      if (t.corners[0].y != 0 || t.corners[0].z != 0) shades.insert(index);  // off the axis
+    }
+    std::string listed = shades.empty() ? "-" : "";
+    for (const int index : shades) listed += (listed.empty() ? "" : " ") + std::to_string(index);
+    EXPECT_EQ(std::to_string(balloon.triangles.size()) + " | " +
+                  std::to_string(balloon.lines.size()) + " | " + listed,
+              c[3] + " | " + c[4] + " | " + c[5])
+        << c.where;
+    EXPECT_EQ(scene.VisibleObjects(), 0b111u) << c.where;
+    EXPECT_EQ(scene.NewObject(), 3) << c.where;  // the marker's slot is taken even when empty
+    if (c.fields.size() < 7) continue;
+    listing += "== " + c[0] + " | " + c[1] + " | " + c[2] + ": " + c[6] + "\n";
+    if (c[6] == "scene") listing += SceneListing(scene);
+    if (c[6] != "legend") continue;
+    DrawBalloonLegend(window, set, state, palette, 1);
+    for (const std::string& line : graphs::CommandLines(window, 1)) listing += line + "\n";
   }
-  model::DataSet polar = LevelSet(-30);
-  polar.info->symmetry = model::Symmetry::Polar;
-  DrawBalloonLegend(window, polar, State(OptionsWith({}), -30), palette, 1);
-  EXPECT_EQ(graphs::LinesOfKind(window, 1, "text"),
-            (std::vector<std::string>{"text 365 5 000000 f0 '30 dB axis'",
-                                      "text 5 582 0000FF f0 'Polar interpolated'"}));
+  zef::testing::ExpectGolden("view3d/golden/balloon_scene.txt", listing);
 }
 
 }  // namespace

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "case_file.h"
 #include "view3d/camera_projection.h"
+#include "view3d/navigation.h"
+#include "view3d_cases.h"
 
 namespace zef::view3d {
 namespace {
@@ -14,53 +20,43 @@ Camera Looking(float azimuth, float elevation, Projection mode = Projection::kPe
   return {{azimuth, elevation, distance, 1, 0, 0}, mode};
 }
 
-ProjectionContext Prepared(Camera camera, model::MessageSink& debug) {
-  ProjectionContext context;
-  context.liveMode = camera.mode;
-  context.windowHeight = 100;
-  EXPECT_TRUE(CalcPerspParameters(camera, context, debug));
-  return context;
+std::string Rounded(std::initializer_list<float> values, int decimals = 2) {
+  std::string out;
+  for (const float v : values) out += (out.empty() ? "" : " ") + testing::Rounded(v, decimals);
+  return out;
 }
 
-TEST(Camera, ProjectsFrontSideAndTopViews) {
-  const Camera parallel = Looking(90, 0, Projection::kParallel);
-  // Where a point shows: x 0..64 across the window, y downwards.
-  const std::tuple<const char*, Camera, Vec3, float, float> cases[] = {
-      {"front: target in the centre", Looking(90, 0), {0, 0, 0}, 32, 32},
-      {"front: the left appears right", Looking(90, 0), {0, 5, 0}, 48, 32},
-      {"front: up appears up", Looking(90, 0), {0, 0, 5}, 32, 16},
-      {"front: nearer looks larger", Looking(90, 0), {5, 5, 0}, 64, 32},
-      {"right side: the front appears right", Looking(0, 0), {5, 0, 0}, 48, 32},
-      {"right side: up appears up", Looking(0, 0), {0, 0, 5}, 32, 16},
-      {"top: the front appears right", Looking(0, 90), {5, 0, 0}, 48, 32},
-      {"top: the left appears up", Looking(0, 90), {0, 5, 0}, 32, 16},
-      {"parallel: zoom is focal / distance", parallel, {0, 5, 0}, 48, 32},
-      {"parallel: depth does not scale", parallel, {5, 5, 0}, 48, 32},
-      {"parallel: farther eye zooms out",
-       Looking(90, 0, Projection::kParallel, 20),
-       {0, 5, 0},
-       40,
-       32},
-  };
-  for (const auto& [name, camera, point, x, y] : cases) {
+TEST(Camera, ProjectsPointsAndLinesOrRefuses) {
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/projection.txt")) {
+    float azimuth = 0, elevation = 0, distance = 0, focal = 1;
+    char mode = 0;
+    std::istringstream(c[0]) >> azimuth >> elevation >> mode >> distance >> focal;
+    Camera camera = Looking(azimuth, elevation, Projection{mode == 'O'}, distance);
+    camera.view.focal = focal;
     model::LineSink debug;
-    const ProjectedPoint p = TransformPoint(point, Prepared(camera, debug), debug);
-    EXPECT_TRUE(p.visible && debug.Lines().empty()) << name;
-    EXPECT_NEAR(p.x, x, 0.01) << name;
-    EXPECT_NEAR(p.y, y, 0.02) << name;
+    ProjectionContext context;
+    context.liveMode = camera.mode;
+    context.windowHeight = 100;
+    const std::vector<Vec3> p = c[1] == "eye" ? std::vector<Vec3>{} : testing::Points(c[1]);
+    std::string shown;
+    if (!CalcPerspParameters(camera, context, debug)) {
+      shown = "refused";
+    } else if (c[1] == "-") {
+      shown = Rounded({context.eye.x, context.eye.y, context.eye.z}, 4);
+    } else if (c[1] == "eye") {
+      shown = SafeTransformPoint(context.eye, context, debug).visible ? "shown" : "hidden";
+    } else if (p.size() == 1) {
+      const ProjectedPoint at = TransformPoint(p[0], context, debug);
+      shown = at.visible ? Rounded({at.x, at.y}) : "hidden";
+    } else {
+      const ProjectedLine at = TransformLine(p[0], p[1], context, debug);
+      shown = at.visible ? Rounded({at.x1, at.y1, at.x2, at.y2}) : "hidden";
+    }
+    std::string traced;
+    for (const std::string& line : debug.Lines()) traced += (traced.empty() ? "" : " ; ") + line;
+    EXPECT_EQ(shown, c[2]) << c.where;
+    EXPECT_EQ(traced, c.fields.size() > 3 ? c[3] : "") << c.where;
   }
-}
-
-TEST(Camera, ElevationIsHeldShortOfThePoles) {
-  model::NullSink debug;
-  const Vec3 top = Prepared(Looking(0, 89.99f), debug).eye;
-  const Vec3 bottom = Prepared(Looking(0, -89.99f), debug).eye;
-  for (const float elevation : {90.0f, 120.0f})
-    EXPECT_EQ(Prepared(Looking(0, elevation), debug).eye, top);
-  for (const float elevation : {-90.0f, -400.0f})
-    EXPECT_EQ(Prepared(Looking(0, elevation), debug).eye, bottom);
-  EXPECT_GT(top.z, 9.99f);
-  EXPECT_NE(top.y, 0.0f);  // a horizontal part is left, so right is defined
 }
 
 TEST(Camera, ModeChangeRestoresThatModesCamera) {
@@ -76,40 +72,6 @@ TEST(Camera, ModeChangeRestoresThatModesCamera) {
   EXPECT_EQ(context.liveMode, Projection::kPerspective);
 }
 
-TEST(Camera, LinesAreCutJustInFrontOfTheNearPlane) {
-  model::LineSink debug;
-  const ProjectionContext context = Prepared(Looking(90, 0), debug);  // eye at x = 10
-  // The near plane lies at x = 9.99; 0.999 of the way there from x = 0.
-  const ProjectedPoint cut = TransformPoint({9.98001f, 5, 0}, context, debug);
-  ASSERT_TRUE(cut.visible);
-  const ProjectedLine crossing = TransformLine({0, 5, 0}, {30, 5, 0}, context, debug);
-  EXPECT_TRUE(crossing.visible);
-  EXPECT_NEAR(crossing.x1, 48, 0.01);
-  EXPECT_NEAR(crossing.x2 / cut.x, 1, 1e-3);
-  const ProjectedLine reversed = TransformLine({30, 5, 0}, {0, 5, 0}, context, debug);
-  EXPECT_NEAR(reversed.x1 / cut.x, 1, 1e-3);
-  EXPECT_FALSE(TransformLine({20, 0, 0}, {30, 5, 0}, context, debug).visible);
-  EXPECT_FALSE(TransformPoint({10, 1, 0}, context, debug).visible);
-  EXPECT_TRUE(debug.Lines().empty());
-}
-
-TEST(Camera, FailuresNameTheOperation) {
-  using Lines = std::vector<std::string>;
-  const std::string zero = "IMath : Making zero-length 3D vector";
-  model::LineSink debug;
-  ProjectionContext context;
-  Camera camera = Looking(90, 0, Projection::kParallel, 0);
-  EXPECT_FALSE(CalcPerspParameters(camera, context, debug));
-  context = Prepared(Looking(90, 0), debug);
-  EXPECT_FALSE(SafeTransformPoint(context.eye, context, debug).visible);
-  camera = Looking(90, 0, Projection::kParallel);
-  camera.view.focal = 0;
-  context = Prepared(camera, debug);
-  EXPECT_FALSE(TransformPoint({0, 0, 0}, context, debug).visible);
-  EXPECT_EQ(debug.Lines(), (Lines{zero, "DPerspi.calcViewLine", "DPerspi.CalcPerspParameters", zero,
-                                  "DPerspi.SafeTransformPoint", zero, "DPerspi.TransformPoint"}));
-}
-
 TEST(VectorMath, ZeroVectorsAreRefusedWithTheirMessage) {
   model::LineSink debug;
   EXPECT_FALSE(Difference({1, 2, 3}, {1, 2, 3}, debug));
@@ -120,6 +82,48 @@ TEST(VectorMath, ZeroVectorsAreRefusedWithTheirMessage) {
                                                      "IMath : Length of zero-length 3D vector",
                                                      "IMath : Norm of zero-length 3D vector"}));
   EXPECT_NEAR(FocalForViewAngle(1, 30), 3.7320508f, 1e-5);
+}
+
+ViewCamera CameraOf(const std::string& text) {
+  std::vector<float> v = testing::Floats(text);
+  const float defaults[] = {0, 0, 100, 4, 0, 0};
+  for (std::size_t i = v.size(); i < 6; ++i) v.push_back(defaults[i]);
+  return {v[0], v[1], v[2], v[3], v[4], v[5]};
+}
+
+TEST(Navigation, MouseEventsTurnShiftZoomCaptureAndHint) {
+  for (const auto& c : zef::testing::ReadCases("view3d/cases/navigation.txt")) {
+    ViewCamera camera = CameraOf(c[0]);
+    DragState drag;
+    bool shown = false;
+    std::string results;
+    std::istringstream events(c[1]);
+    for (std::string e; std::getline(events, e, ';');) {
+      std::string kind, at;
+      std::istringstream(e) >> kind >> at;
+      const bool ctrl = kind[0] == '^';
+      const char key = kind.back();
+      const std::vector<float> xy = testing::Floats(at);
+      // L, l, R, r, M: the actions in their declared order; H hovers.
+      const auto action =
+          static_cast<MouseAction>(std::min<std::size_t>(std::string("LlRrM").find(key), 4));
+      const MouseEvent event{action, static_cast<int>(xy[0]), static_cast<int>(xy[1]), ctrl};
+      std::string result;
+      if (key == 'H') {
+        const HintChange change = HoverHint(event, 800, 600, drag, shown);
+        result = change == HintChange::kShow      ? "show"
+                 : change == HintChange::kRestore ? "restore"
+                                                  : "";
+      } else {
+        const NavigationResult r = Navigate(event, 800, 600, drag, camera);
+        result = std::string(r.cameraChanged ? "c" : "") + (r.capture ? "C" : "") +
+                 (r.release ? "R" : "");
+      }
+      results += (results.empty() ? "" : " ") + (result.empty() ? "-" : result);
+    }
+    EXPECT_EQ(camera, CameraOf(c[2])) << c.where;
+    EXPECT_EQ(results, c[3]) << c.where;
+  }
 }
 
 }  // namespace
