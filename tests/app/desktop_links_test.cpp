@@ -16,12 +16,6 @@ using testing::Box;
 using testing::DesktopFake;
 
 TEST(DesktopLinks, WebSiteGetsHttpInFrontUnlessItNamesIt) {
-  for (const auto& [text, url] : {std::pair{"www.zs-audio.example", "http://www.zs-audio.example"},
-                                  {"see http://zs.example/a", "see http://zs.example/a"},
-                                  {"https://zs.example", "https://zs.example"},
-                                  {"", "http://"}}) {
-    EXPECT_EQ(WebSiteUrl(text), url);
-  }
   DesktopFake desktop;
   desktop.missing = {"http://down.example"};
   EXPECT_TRUE(OpenWebSite(desktop, "up.example"));
@@ -29,7 +23,6 @@ TEST(DesktopLinks, WebSiteGetsHttpInFrontUnlessItNamesIt) {
   EXPECT_EQ(desktop.calls,
             (std::vector<std::string>{"url http://up.example", "url http://down.example"}));
   EXPECT_EQ(desktop.boxes, (std::vector<Box>{{'M', "Failed to show website"}}));
-  EXPECT_EQ(AboutTitle(), "ZEF reader/viewer v" ZEF_TEST_VERSION);
 }
 
 TEST(DesktopLinks, InfoFileTextOrPdfThroughATemporaryFileRemovedAtTheEnd) {
@@ -113,16 +106,6 @@ TEST(OutsidePrograms, EditorsAreTriedInTurnWithTheFileAsOneArgument) {
 
   EXPECT_EQ(SecondViewerLaunch("/usr/bin/zefview", "/d/b.zf2"),
             (ProgramLaunch{"/usr/bin/zefview", {"/d/b.zf2"}}));
-}
-
-TEST(PictureFileName, ExtensionReplacedInTheFileNameOnly) {
-  for (const auto& [name, ext, saved] : {std::tuple{"/d/two-way.txt", ".EMF", "/d/two-way.EMF"},
-                                         {"/d/two-way", ".EMF", "/d/two-way.EMF"},
-                                         {"/d.x/two-way", ".svg", "/d.x/two-way.svg"},
-                                         {"C:\\d.x\\a.b.TAB", ".EMF", "C:\\d.x\\a.b.EMF"},
-                                         {"", ".png", ".png"}}) {
-    EXPECT_EQ(WithPictureExtension(name, ext), saved);
-  }
 }
 
 }  // namespace

@@ -52,23 +52,6 @@ struct Copy {
   std::vector<std::string> mimes;
 };
 
-TEST(GraphCopy, MenuIdsAndFooterPlaces) {
-  EXPECT_EQ(GraphCopyOf(19), std::nullopt);
-  EXPECT_EQ(GraphCopyOf(22), (GraphCopy{false, O::kMetaFile}));
-  EXPECT_EQ(GraphCopyOf(24), (GraphCopy{true, O::kMeta}));
-  EXPECT_EQ(GraphCopyOf(26), std::nullopt);
-  const std::tuple<bool, LowerView, FooterPlacement> footers[] = {
-      {false, LowerView::kPolars, FooterPlacement::kBottomRight},
-      {false, LowerView::kColorMaps, FooterPlacement::kBottomRight},
-      {false, LowerView::kEaData, FooterPlacement::kBottomCentre},
-      {false, LowerView::kCta2034, FooterPlacement::kBottomCentre},
-      {true, LowerView::kPolars, FooterPlacement::kBottomCentre},
-  };
-  for (const auto& [upper, lower, footer] : footers) {
-    EXPECT_EQ(CopyFooter(upper, lower), footer) << static_cast<int>(lower);
-  }
-}
-
 TEST(GraphCopy, ClipboardFormsOfEachCommand) {
   const std::vector<std::string> meta = {"image/png png right", "image/svg+xml", "image/emf",
                                          "image/x-emf"};

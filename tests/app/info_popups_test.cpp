@@ -112,12 +112,5 @@ TEST(InfoPopups, MaxInputNamesTheMethodAndItsSpecialInfo) {
   }
 }
 
-TEST(InfoPopups, TitleIsTheLabelCutToThirtyCharacters) {
-  EXPECT_EQ(LabelOf(B::kMaxInput), 200);
-  EXPECT_EQ(InfoPopupTitle("-6dB W. HOR:"), "-6dB W. HOR:");
-  EXPECT_EQ(InfoPopupTitle("Equivalent amplifier size: and more"),
-            "Equivalent amplifier size: and");
-}
-
 }  // namespace
 }  // namespace zef::app

@@ -73,12 +73,5 @@ TEST(ListWindowModel, WidestLineAndPlacementLastUntilTheyAreReset) {
   EXPECT_EQ(list.SavedPlacement(), (WindowPlacement{10, 20, 300, 90}));
 }
 
-TEST(ListWindowModel, NewestLineStaysInViewOnceMoreThanFiveLinesExist) {
-  for (const auto& [index, top] :
-       {std::pair<std::size_t, std::size_t>{0, 0}, {4, 0}, {5, 2}, {1999, 1996}}) {
-    EXPECT_EQ(TopLineFor(index), top) << index;
-  }
-}
-
 }  // namespace
 }  // namespace zef::app

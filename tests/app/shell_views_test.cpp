@@ -20,25 +20,6 @@
 namespace zef::app {
 namespace {
 
-TEST(MainMenu, CommandsShortcutsAndHelp) {
-  std::map<int, std::string> shortcuts;
-  std::set<int> ids;
-  for (const MenuEntry& entry : MenuBar()) {
-    if (entry.kind != MenuEntry::kCommand) continue;
-    EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
-    if (!entry.shortcut.empty()) shortcuts[entry.id] = entry.shortcut;
-    EXPECT_FALSE(MenuHelp(entry.id).empty()) << entry.id;
-  }
-  EXPECT_EQ(shortcuts, (std::map<int, std::string>{{10, "Ctrl+O"},
-                                                   {11, "Ctrl+R"},
-                                                   {13, "Ctrl+B"},
-                                                   {29, "Ctrl+Y"},
-                                                   {54, "Ctrl+D"},
-                                                   {60, "F1"}}));
-  for (const int removed : {15, 26, 27, 42, 43, 46}) EXPECT_FALSE(ids.contains(removed)) << removed;
-  EXPECT_EQ(ids.size(), 36u);
-}
-
 class ViewsTest : public ::testing::Test {
  protected:
   void SetUp() override { shell_.Start("data/samples/coax-zef2-v2.txt"); }
