@@ -20,7 +20,7 @@ TEST(DesktopLinks, WebSiteGetsHttpInFrontUnlessItNamesIt) {
   desktop.missing = {"http://down.example"};
   EXPECT_TRUE(OpenWebSite(desktop, "up.example"));
   EXPECT_FALSE(OpenWebSite(desktop, "down.example"));
-  EXPECT_EQ(desktop.calls,
+  EXPECT_EQ(desktop.log,
             (std::vector<std::string>{"url http://up.example", "url http://down.example"}));
   EXPECT_EQ(desktop.boxes, (std::vector<Box>{{'M', "Failed to show website"}}));
 }
@@ -41,7 +41,7 @@ TEST(DesktopLinks, InfoFileTextOrPdfThroughATemporaryFileRemovedAtTheEnd) {
     EXPECT_TRUE(ShowPdfInfoFile(desktop, pdf, files));
     ASSERT_EQ(files.Files().size(), 1u);
     shown = files.Files()[0];
-    EXPECT_EQ(desktop.calls, std::vector<std::string>{"open " + shown.string()});
+    EXPECT_EQ(desktop.log, std::vector<std::string>{"open " + shown.string()});
     EXPECT_EQ(shown.parent_path(), scratch);
     EXPECT_EQ(shown.filename().string().substr(0, 3), "ZEF");
     EXPECT_EQ(shown.extension(), ".PDF");
@@ -52,7 +52,7 @@ TEST(DesktopLinks, InfoFileTextOrPdfThroughATemporaryFileRemovedAtTheEnd) {
 
   {
     TemporaryFiles files(scratch);
-    desktop.refuseAll = true;  // written, but nothing shows it
+    desktop.opens = false;  // written, but nothing shows it
     EXPECT_FALSE(ShowPdfInfoFile(desktop, pdf, files));
   }
   TemporaryFiles nowhere(scratch / "absent");
@@ -89,11 +89,10 @@ TEST(OutsidePrograms, EditorsAreTriedInTurnWithTheFileAsOneArgument) {
   DesktopFake desktop;
   desktop.missing = {"vim-gtk", "gnome-text-editor", "gedit"};
   EXPECT_TRUE(StartEditor(desktop, "/d/my file;rm -rf.txt", "vim-gtk"));
-  EXPECT_EQ(
-      desktop.calls,
-      (std::vector<std::string>{
-          "run vim-gtk [/d/my file;rm -rf.txt]", "run gnome-text-editor [/d/my file;rm -rf.txt]",
-          "run gedit [/d/my file;rm -rf.txt]", "run kate [/d/my file;rm -rf.txt]"}));
+  EXPECT_EQ(desktop.log, (std::vector<std::string>{"run vim-gtk [/d/my file;rm -rf.txt]",
+                                                   "run gnome-text-editor [/d/my file;rm -rf.txt]",
+                                                   "run gedit [/d/my file;rm -rf.txt]",
+                                                   "run kate [/d/my file;rm -rf.txt]"}));
   EXPECT_TRUE(desktop.boxes.empty());
 
   const auto launches = EditorLaunches("-x.txt", "");

@@ -25,7 +25,7 @@
 
 namespace zef::app::testing {
 
-// One box the flow showed: 'M' message, 'E' error, 'Q' question, and its text.
+// One box shown: 'M' message, 'E' error, 'Q' question, and its text.
 struct Box {
   char kind;
   std::string text;
@@ -36,8 +36,12 @@ inline std::ostream& operator<<(std::ostream& out, const Box& box) {
   return out << box.kind << ":\"" << box.text << '"';
 }
 
-// Records every box; questions take their answers from the queue, yes once it is empty.
-class FakePlatform : public Platform {
+// The desktop, scripted: records every box (questions take their answers
+// from the queue, yes once it is empty), answers the file dialogs from its
+// lists and logs everything else asked of it ("open ZEF.PDF", "run kate
+// [a.txt]", "start 1 1000", "quit", ...). Programs and documents in
+// `missing` fail to start or open, as does everything when `opens` is false.
+class DesktopFake : public ShellPlatform {
  public:
   void ShowMessage(std::string_view text) override { boxes.push_back({'M', std::string(text)}); }
   void ShowError(std::string_view text) override { boxes.push_back({'E', std::string(text)}); }
@@ -47,15 +51,6 @@ class FakePlatform : public Platform {
     if (!answers.empty()) answers.pop_front();
     return answer;
   }
-
-  std::vector<Box> boxes;
-  std::deque<bool> answers;
-};
-
-// The fake platform with a desktop: records what was copied, opened and
-// started; programs and documents in `missing` fail to start or open.
-class DesktopFake : public FakePlatform {
- public:
   bool AskYesNoCaptioned(std::string_view caption, std::string_view text) override {
     captions.emplace_back(caption);
     return AskYesNo(text);
@@ -73,27 +68,6 @@ class DesktopFake : public FakePlatform {
     for (const auto& arg : args) call += " [" + arg + "]";
     return Record(call, program);
   }
-
-  std::vector<std::string> captions;
-  std::optional<ClipboardPayload> clipboard;
-  std::vector<std::string> calls;  // every open and start tried, in order
-  std::set<std::string, std::less<>> missing;
-  bool refuseAll = false;
-
- private:
-  bool Record(std::string call, std::string_view key) {
-    calls.push_back(std::move(call));
-    return !refuseAll && !missing.contains(key);
-  }
-};
-
-// The fake boxes plus a script for the file dialogs and a log of everything
-// else the shell asks of the desktop ("start 1", "open ZEF.PDF", "quit", ...).
-class FakeShellPlatform : public ShellPlatform {
- public:
-  void ShowMessage(std::string_view text) override { boxes.ShowMessage(text); }
-  void ShowError(std::string_view text) override { boxes.ShowError(text); }
-  bool AskYesNo(std::string_view text) override { return boxes.AskYesNo(text); }
   std::optional<std::string> ChooseFile(FileDialogKind kind, std::string_view preset) override {
     log.push_back("dialog " + std::to_string(static_cast<int>(kind)) + " " + std::string(preset));
     if (chosen.empty()) return std::nullopt;
@@ -101,40 +75,33 @@ class FakeShellPlatform : public ShellPlatform {
     chosen.pop_front();
     return file;
   }
-  void StartTimer(int id, int ms) override {
-    log.push_back("start " + std::to_string(id) + " " + std::to_string(ms));
-  }
-  void KillTimer(int id) override { log.push_back("kill " + std::to_string(id)); }
-  bool OpenDocument(const std::filesystem::path& path) override {
-    log.push_back("open " + path.string());
-    return desktopOpens;
-  }
-  bool StartDetached(const std::string& program, const std::vector<std::string>& args) override {
-    std::string line = "run " + program;
-    for (const std::string& arg : args) line += " " + arg;
-    log.push_back(line);
-    return desktopOpens;
-  }
-  bool SetClipboard(const ClipboardPayload& payload) override {
-    clipboard = payload.text;
-    copied = payload;
-    return true;
-  }
   std::optional<SaveChoice> ChooseSaveFile(std::string_view proposed) override {
     log.push_back("save " + std::string(proposed));
     return saveAs;
   }
+  void StartTimer(int id, int ms) override {
+    log.push_back("start " + std::to_string(id) + " " + std::to_string(ms));
+  }
+  void KillTimer(int id) override { log.push_back("kill " + std::to_string(id)); }
   bool ControlHeld() const override { return control; }
   void Quit() override { log.push_back("quit"); }
 
-  FakePlatform boxes;
-  std::deque<std::string> chosen;
+  std::vector<Box> boxes;
+  std::deque<bool> answers;
+  std::vector<std::string> captions;
+  std::optional<ClipboardPayload> clipboard;
   std::vector<std::string> log;
-  std::string clipboard;
-  bool control = false;
-  std::optional<ClipboardPayload> copied;
+  std::set<std::string, std::less<>> missing;
+  bool opens = true;
+  std::deque<std::string> chosen;
   std::optional<SaveChoice> saveAs;  // none: the save dialog is cancelled
-  bool desktopOpens = true;
+  bool control = false;
+
+ private:
+  bool Record(std::string call, std::string_view key) {
+    log.push_back(std::move(call));
+    return opens && !missing.contains(key);
+  }
 };
 
 // A bare set of a kind with its band range, maker and model; every per-band
@@ -170,7 +137,7 @@ class OpenFlowTest : public ::testing::Test {
   }
 
   wav::testing::TempDir dir_;
-  FakePlatform platform_;
+  DesktopFake platform_;
   ListWindowLines errors_{ListWindowLines::kErrorRules};
   DataSetHolder holder_;
 };

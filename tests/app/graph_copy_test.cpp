@@ -40,14 +40,14 @@ struct Copy {
     desktop.saveAs = std::move(chosen);
     CopyGraph(desktop, renderer, graph, *GraphCopyOf(id), FooterPlacement::kBottomRight,
               currentFile);
-    for (const ClipboardFormat& f : desktop.copied.value_or(ClipboardPayload{}).formats) {
+    for (const ClipboardFormat& f : desktop.clipboard.value_or(ClipboardPayload{}).formats) {
       mimes.push_back(f.mimeType + (f.mimeType == kPngMime ? " " + f.bytes : ""));
     }
   }
   graphs::FixedFontMetrics metrics;
   model::NullSink errors;
   graphs::GraphWindow graph{300, 200, metrics, errors};
-  testing::FakeShellPlatform desktop;
+  testing::DesktopFake desktop;
   FakeRenderer renderer;
   std::vector<std::string> mimes;
 };
@@ -66,7 +66,7 @@ TEST(GraphCopy, ClipboardFormsOfEachCommand) {
     const Copy copy(id, broken, {}, "a.txt");
     EXPECT_EQ(copy.mimes, mimes) << id;
     const std::vector<testing::Box> boxes = {{'M', "Failed to make meta copy/file."}};
-    EXPECT_EQ(copy.desktop.boxes.boxes, failed ? boxes : std::vector<testing::Box>{}) << id;
+    EXPECT_EQ(copy.desktop.boxes, failed ? boxes : std::vector<testing::Box>{}) << id;
   }
 }
 
@@ -87,7 +87,7 @@ TEST(GraphCopy, MetaFileSavedUnderTheChosenFiltersExtension) {
     const Copy copy(25, {}, chosen, current);
     EXPECT_EQ(copy.desktop.log, std::vector<std::string>{"save " + proposed}) << current;
     EXPECT_EQ(copy.renderer.written, written) << current;
-    EXPECT_EQ(copy.desktop.boxes.boxes.size(), failed ? 1u : 0u) << current;
+    EXPECT_EQ(copy.desktop.boxes.size(), failed ? 1u : 0u) << current;
     EXPECT_TRUE(copy.mimes.empty()) << current;
   }
 }

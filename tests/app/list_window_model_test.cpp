@@ -1,12 +1,13 @@
+#include "app/list_window_model.h"
+
 #include <gtest/gtest.h>
 
 #include "app/fake_platform.h"
-#include "app/list_window_model.h"
+#include "case_file.h"
 
 namespace zef::app {
 namespace {
 
-using testing::Box;
 using testing::DesktopFake;
 
 ListWindowModel ThreeLines(std::string_view title = kErrorWindowTitle) {
@@ -16,43 +17,20 @@ ListWindowModel ThreeLines(std::string_view title = kErrorWindowTitle) {
 }
 
 TEST(ListWindowModel, DoubleClickCopiesTheListOrWithCtrlTheLine) {
-  struct Case {
-    std::size_t selected;
-    bool ctrl;
-    bool yes;
-    const char* question;
-    std::optional<std::string> copied;
-  };
-  const Case cases[] = {
-      {1, false, true, "Copy list to Clipboard?",
-       "Error on line: 3\r\nsecond <- ############# selected\r\n\r\n"},
-      {2, false, true, "Copy list to Clipboard?",
-       "Error on line: 3\r\nsecond\r\n <- ############# selected\r\n"},
-      {0, true, true, "Copy current line to Clipboard?", "Error on line: 3"},
-      {0, true, false, "Copy current line to Clipboard?", std::nullopt},
-      {1, false, false, "Copy list to Clipboard?", std::nullopt},
-      {3, false, true, nullptr, std::nullopt},  // beside the lines: nothing asked
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.selected);
+  for (const zef::testing::Case& c : zef::testing::ReadCases("app/cases/list_copy.txt")) {
     DesktopFake desktop;
-    desktop.answers = {c.yes};
-    const auto list = ThreeLines();
-    EXPECT_EQ(list.CopyOnDoubleClick(desktop, c.selected, c.ctrl), c.copied.has_value());
-    EXPECT_EQ(desktop.boxes,
-              (c.question ? std::vector<Box>{{'Q', c.question}} : std::vector<Box>{}));
-    EXPECT_EQ(desktop.clipboard, c.copied ? std::optional(TextPayload(*c.copied)) : std::nullopt);
-  }
-}
-
-TEST(ListWindowModel, QuestionCaptionIsTheTitleCutToThirtyCharacters) {
-  for (const auto& [title, caption] :
-       {std::pair{kDebugWindowTitle, "ZEF *DEBUG* window"},
-        std::pair{std::string_view("0123456789abcdefghij0123456789XYZ"),
-                  "0123456789abcdefghij0123456789"}}) {
-    DesktopFake desktop;
-    ThreeLines(title).CopyOnDoubleClick(desktop, 0, false);
-    EXPECT_EQ(desktop.captions, std::vector<std::string>{caption});
+    desktop.answers = {c[2].ends_with("yes")};
+    const std::string_view title = c[0] == "error"   ? kErrorWindowTitle
+                                   : c[0] == "debug" ? kDebugWindowTitle
+                                                     : c[0];
+    const ListWindowModel list = ThreeLines(title);
+    const bool copied = list.CopyOnDoubleClick(desktop, std::stoul(c[1]), c[2].starts_with("ctrl"));
+    std::string got = copied ? "copied | " : "not copied | ";
+    for (const auto& box : desktop.boxes) got += desktop.captions.at(0) + ": " + box.text;
+    EXPECT_EQ(got + " | " + (desktop.clipboard ? desktop.clipboard->text : "-") +
+                  (desktop.clipboard && !desktop.clipboard->formats.empty() ? " and pictures" : ""),
+              c[3] + " | " + c[4] + " | " + c[5])
+        << c.where;
   }
 }
 

@@ -39,10 +39,17 @@ std::string Joined(const Items& items, Show show, const char* between = " ; ") {
   return out;
 }
 
-std::string Num(double v) {
+template <class T>
+std::string N(T v) {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", v);
+  std::snprintf(text, sizeof text, "%g", static_cast<double>(v));
   return text;
+}
+
+std::string Bits(std::initializer_list<bool> on) {
+  std::string out;
+  for (const bool b : on) out += b ? '1' : '0';
+  return out;
 }
 
 std::string Hex(unsigned v) {
@@ -56,7 +63,7 @@ struct ShellRig {
   Shell& Started(std::string_view file = {}) {
     shell_.Start(file);
     desktop_.log.clear();
-    desktop_.boxes.boxes.clear();
+    desktop_.boxes.clear();
     return shell_;
   }
   const ShellState& State() const { return shell_.State(); }
@@ -67,7 +74,7 @@ struct ShellRig {
     shell_.Start(Sample(c[0]));
     startBoxes_ = BoxesText();
     desktop_.log.clear();
-    desktop_.boxes.boxes.clear();
+    desktop_.boxes.clear();
     shell_.Phase().TakeRedraw();
     std::map<std::string, std::string> each;
     std::istringstream actions(c[1] == "-" ? "" : c[1]);
@@ -114,7 +121,7 @@ struct ShellRig {
     } else if (token == "ctrl") {
       desktop_.control = true;
     } else if (token == "refuse") {
-      desktop_.desktopOpens = false;
+      desktop_.opens = false;
     } else if (token == "tick") {
       shell_.TimerTick(kInfoBlinkTimer);
       rets_.push_back(shell_.TimerTick(kWarningBlinkTimer));
@@ -126,7 +133,7 @@ struct ShellRig {
   }
 
   std::string BoxesText() const {
-    return Joined(desktop_.boxes.boxes, [](const Box& b) { return b.kind + (":" + b.text); });
+    return Joined(desktop_.boxes, [](const Box& b) { return b.kind + (":" + b.text); });
   }
 
   // The text a key names, the scratch folder and the working folder shown
@@ -135,96 +142,65 @@ struct ShellRig {
     const auto colon = key.find(':');
     const int arg = colon == std::string::npos ? 0 : std::stoi(key.substr(colon + 1));
     const ShellState& s = State();
-    const ViewCamera& cam = s.Camera();
-    const auto controls = [&] {
-      return ControlStates(s, shell_.Options(), shell_.Holder().Loaded());
-    };
-    const auto bits = [](std::initializer_list<bool> on) {
-      return Joined(
-          on, [](bool b) { return std::string(b ? "1" : "0"); }, "");
-    };
+    const ViewCamera& c = s.Camera();
+    const DialogControls d = ControlStates(s, shell_.Options(), shell_.Holder().Loaded());
     const phase::PhaseWindowModel& w = shell_.Phase().Window();
-    const std::map<std::string, std::function<std::string()>> probes = {
-        {"ret", [&] { return rets_.empty() ? "" : std::to_string(rets_.back()); }},
-        {"rets",
-         [&] {
-           return Joined(
-               rets_, [](Changes c) { return std::to_string(c); }, ",");
-         }},
-        {"startboxes", [&] { return startBoxes_; }},
-        {"boxes", [&] { return BoxesText(); }},
-        {"log", [&] { return Joined(desktop_.log, [](const std::string& l) { return l; }); }},
-        {"loaded", [&] { return bits({s.fileLoaded}); }},
-        {"file", [&] { return shell_.CurrentFile(); }},
-        {"recent", [&] { return Joined(shell_.Recent().Files(), std::identity{}, ","); }},
-        {"upper", [&] { return std::to_string(static_cast<int>(s.upper)); }},
-        {"lower", [&] { return std::to_string(static_cast<int>(s.lower)); }},
-        {"cabinet", [&] { return std::to_string(static_cast<int>(s.cabinet)); }},
-        {"ea", [&] { return std::to_string(s.eaSelection); }},
-        {"brange", [&] { return std::to_string(s.balloonRange); }},
-        {"prange", [&] { return std::to_string(s.polarRange); }},
-        {"camera",
-         [&] { return Num(cam.azimuth) + "," + Num(cam.elevation) + "," + Num(cam.distance); }},
-        {"balloon",
-         [&] { return Num(s.balloonCamera.azimuth) + "," + Num(s.balloonCamera.distance); }},
-        {"window", [&] { return Num(s.bandWindowFirst) + "-" + Num(s.bandWindowLast); }},
-        {"band", [&] { return std::to_string(s.selectedBand); }},
-        {"direction", [&] { return Num(s.spectra[1].arc) + "," + Num(s.spectra[1].point); }},
-        {"options", [&] { return Hex(shell_.Options().Bits()); }},
-        {"menu",
-         [&] {
-           return bits({shell_.Menu().at(arg).enabled, shell_.Menu().at(arg).checked});
-         }},
-        {"help", [&] { return shell_.StatusHelp(arg); }},
-        {"qlabel", [&] { return shell_.Sheet().Row(SheetRowId::AxialQ).label; }},
-        {"blink", [&] { return shell_.Blinks().infoButton + "/" + shell_.Blinks().axialLabel; }},
-        {"controls",
-         [&] {
-           const DialogControls d = controls();
-           return bits({d.upperZoomShown, d.lowerZoomShown, d.lowerZoomIn, d.lowerZoomOut,
-                        d.spectraBarsShown, d.bandComboEnabled});
-         }},
-        {"bars",
-         [&] {
-           const DialogControls d = controls();
-           return d.columnLabels.front() + " " + Num(d.arcMaximum) + " " + Num(d.pointMaximum) +
-                  " " + bits({d.bandsDown, d.bandsUp}) + " " + Num(d.lowerRadio);
-         }},
-        {"graph",
-         [&] {
-           return Num(static_cast<int>(
-               LowerGraphRequest(s, shell_.Options(), *shell_.Holder().Loaded(), 640, 480).view));
-         }},
-        {"phase",
-         [&] {
-           return bits({w.Visible(), w.FilterModesEnabled(), w.Unwrap()});
-         }},
-        {"caption", [&] { return w.Caption(); }},
-        {"mode", [&] { return Num(static_cast<int>(w.Mode())); }},
-        {"redraw",
-         [&] {
-           const phase::Redraw r = shell_.Phase().TakeRedraw();
-           return bits({r.balloon, r.curves});
-         }},
-        {"seen",
-         [&] {
-           const view3d::ViewCamera c = w.BalloonCamera();
-           return Num(c.azimuth) + "," + Num(c.elevation) + "," + Num(c.distance);
-         }},
-    };
-    const auto probe = probes.find(key.substr(0, colon));
-    if (probe == probes.end()) return "unknown key " + key;
-    std::string text = probe->second();
+    const view3d::ViewCamera seen = w.BalloonCamera();
+    std::map<std::string, std::string> p;
+    p["ret"] = rets_.empty() ? "" : N(rets_.back());
+    p["rets"] = Joined(rets_, N<Changes>, ",");
+    p["startboxes"] = startBoxes_;
+    p["boxes"] = BoxesText();
+    p["log"] = Joined(desktop_.log, std::identity{});
+    p["loaded"] = Bits({s.fileLoaded});
+    p["file"] = shell_.CurrentFile();
+    p["recent"] = Joined(shell_.Recent().Files(), std::identity{}, ",");
+    p["upper"] = N(s.upper);
+    p["lower"] = N(s.lower);
+    p["cabinet"] = N(s.cabinet);
+    p["ea"] = N(s.eaSelection);
+    p["brange"] = N(s.balloonRange);
+    p["prange"] = N(s.polarRange);
+    p["camera"] = N(c.azimuth) + "," + N(c.elevation) + "," + N(c.distance);
+    p["balloon"] = N(s.balloonCamera.azimuth) + "," + N(s.balloonCamera.distance);
+    p["window"] = N(s.bandWindowFirst) + "-" + N(s.bandWindowLast);
+    p["band"] = N(s.selectedBand);
+    p["direction"] = N(s.spectra[1].arc) + "," + N(s.spectra[1].point);
+    p["options"] = Hex(shell_.Options().Bits());
+    if (key.starts_with("menu:"))
+      p["menu"] = Bits({shell_.Menu().at(arg).enabled, shell_.Menu().at(arg).checked});
+    p["help"] = shell_.StatusHelp(arg);
+    p["qlabel"] = shell_.Sheet().Row(SheetRowId::AxialQ).label;
+    p["blink"] = shell_.Blinks().infoButton + "/" + shell_.Blinks().axialLabel;
+    p["controls"] = Bits({d.upperZoomShown, d.lowerZoomShown, d.lowerZoomIn, d.lowerZoomOut,
+                          d.spectraBarsShown, d.bandComboEnabled});
+    p["bars"] = d.columnLabels.front() + " " + N(d.arcMaximum) + " " + N(d.pointMaximum) + " " +
+                Bits({d.bandsDown, d.bandsUp}) + " " + N(d.lowerRadio);
+    if (key == "graph")
+      p["graph"] =
+          N(LowerGraphRequest(s, shell_.Options(), *shell_.Holder().Loaded(), 640, 480).view);
+    p["phase"] = Bits({w.Visible(), w.FilterModesEnabled(), w.Unwrap()});
+    p["caption"] = w.Caption();
+    p["mode"] = N(w.Mode());
+    p["seen"] = N(seen.azimuth) + "," + N(seen.elevation) + "," + N(seen.distance);
+    if (key == "redraw") {
+      const phase::Redraw r = shell_.Phase().TakeRedraw();
+      p["redraw"] = Bits({r.balloon, r.curves});
+    }
+    const auto probe = p.find(key.substr(0, colon));
+    if (probe == p.end()) return "unknown key " + key;
+    std::string text = probe->second;
     for (const auto& [from, to] : {std::pair{dir_.Path("").string(), std::string("<tmp>/")},
                                    {std::filesystem::current_path().string() + "/", "<cwd>/"}}) {
-      for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+      for (std::size_t at; (at = text.find(from)) != std::string::npos;) {
         text.replace(at, from.size(), to);
+      }
     }
     return text;
   }
 
   wav::testing::TempDir dir_;
-  testing::FakeShellPlatform desktop_;
+  testing::DesktopFake desktop_;
   ListWindowLines errors_{ListWindowLines::kErrorRules};
   Shell shell_{desktop_,
                errors_,
@@ -275,8 +251,7 @@ TEST(MainMenu, EntriesStatesAndHelp) {
 TEST_F(ShellTest, DamagedOptionsAreSaid) {
   dir_.Write("config/ZEFOptions.DAT", "not an options file");
   shell_.Start("");
-  EXPECT_EQ(desktop_.boxes.boxes,
-            (std::vector<Box>{{'M', "Failed to load options, defaults set"}}));
+  EXPECT_EQ(desktop_.boxes, (std::vector<Box>{{'M', "Failed to load options, defaults set"}}));
 }
 
 TEST_F(ShellTest, SaveAsDefaultRestartsOnlyForNewFonts) {
@@ -290,11 +265,12 @@ TEST_F(ShellTest, SaveAsDefaultRestartsOnlyForNewFonts) {
   shell_.SetDialogFont("Liberation Serif", 12);
   shell_.OptionsDialogCommand(33);
   const std::string absolute = std::filesystem::absolute(kZef1).string();
-  EXPECT_EQ(desktop_.log, (std::vector<std::string>{"run /bin/zefview " + absolute, "quit"}));
-  testing::FakeShellPlatform next;
+  EXPECT_EQ(desktop_.log,
+            (std::vector<std::string>{"run /bin/zefview [" + absolute + "]", "quit"}));
+  testing::DesktopFake next;
   Shell restarted(next, errors_, {dir_.Path("config"), dir_.Path("program"), "z", ""}, false);
   restarted.Start({});
-  EXPECT_TRUE(next.boxes.boxes.empty());
+  EXPECT_TRUE(next.boxes.empty());
   EXPECT_EQ(restarted.Stored().fontFace, "Liberation Serif");
 }
 
@@ -328,7 +304,7 @@ TEST_F(ShellTest, InformationButtonsOpenTheirWindowsOrTheDesktop) {
         << c.where;
     EXPECT_TRUE(got.text.starts_with(c.fields.size() > 4 ? c[4] : "")) << c.where << got.text;
   }
-  EXPECT_EQ(desktop.calls, std::vector<std::string>{"url http://www.example.com/zs-cx12"});
+  EXPECT_EQ(desktop.log, std::vector<std::string>{"url http://www.example.com/zs-cx12"});
   EXPECT_EQ(InfoCommand(desktop, 86, "Impedance:", DataSetHolder(), files), InfoWindow{});
   EXPECT_TRUE(desktop.boxes.empty());
 }
@@ -352,9 +328,10 @@ TEST_F(ShellTest, EaTablesOfADistributionFileAndItsPdfInfoFile) {
     const auto menu = shell_.Menu();
     EXPECT_EQ(std::pair(menu.at(28).enabled, menu.at(29).enabled), std::pair(sensitivity, axial));
     for (const auto& [id, copies] : {std::pair{28, sensitivity}, {29, axial}}) {
-      desktop_.copied.reset();
+      desktop_.clipboard.reset();
       shell_.MenuCommand(id);
-      EXPECT_EQ(desktop_.copied && desktop_.copied->formats.empty(), copies) << id;  // text only
+      EXPECT_EQ(desktop_.clipboard && desktop_.clipboard->formats.empty(), copies)
+          << id;  // text only
     }
   }
   testing::DesktopFake desktop;
@@ -362,7 +339,7 @@ TEST_F(ShellTest, EaTablesOfADistributionFileAndItsPdfInfoFile) {
   EXPECT_EQ(InfoCommand(desktop, control::kInfoFileButton, "", shell_.Holder(), files),
             InfoWindow{});
   ASSERT_EQ(files.Files().size(), 1u);
-  EXPECT_EQ(desktop.calls, std::vector<std::string>{"open " + files.Files().front().string()});
+  EXPECT_EQ(desktop.log, std::vector<std::string>{"open " + files.Files().front().string()});
 }
 
 }  // namespace

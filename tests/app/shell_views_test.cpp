@@ -25,7 +25,7 @@ class ViewsTest : public ::testing::Test {
   void SetUp() override { shell_.Start("data/samples/coax-zef2-v2.txt"); }
 
   wav::testing::TempDir dir_;
-  testing::FakeShellPlatform desktop_;
+  testing::DesktopFake desktop_;
   ListWindowLines errors_{ListWindowLines::kErrorRules};
   Shell shell_{desktop_, errors_, {dir_.Path("c"), dir_.Path("p"), "zefview", ""}, false};
 };
