@@ -1,9 +1,11 @@
+#include "app/list_window_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
 
-#include "app/list_window_lines.h"
+#include "case_file.h"
 
 namespace zef::app {
 namespace {
@@ -20,70 +22,66 @@ class CountingList : public ListWindowLines {
   void OnClosed() override { ++closed; }
 };
 
-TEST(ListWindowLines, PiecesMakeOneLineCutToTheBuffer) {
-  ListWindowLines list(ListWindowLines::kErrorRules);
-  list.WriteString("Error on line: ");
-  list.WriteNumber(-42);
-  list.WriteChar(' ');
-  list.WriteBoolean(true);
-  list.WriteBoolean(false);
-  list.EndLine();
-  list.EndPendingLine();  // nothing waits: no empty line
-  EXPECT_EQ(std::vector<std::string>(list.Lines().begin(), list.Lines().end()),
-            std::vector<std::string>{"Error on line: -42 TRUEFALSE"});
-
-  // 2559 characters at most: the error list keeps what fits of a string, the
-  // debug list drops a string that would make the line reach 2560.
-  const std::string almost(2558, 'a');
-  list.WriteString(almost);
-  list.WriteString("xyz");
-  list.WriteNumber(7);
-  EXPECT_EQ(list.PendingLine(), almost + "x");
-  ListWindowLines debug(ListWindowLines::kDebugRules);
-  debug.WriteString(almost);
-  debug.WriteString("xy");
-  EXPECT_EQ(debug.PendingLine(), almost);
-  debug.WriteChar('x');
-  debug.WriteChar('y');
-  EXPECT_EQ(debug.PendingLine(), almost + "x");
+// "a*3" is "aaa".
+std::string Expanded(const std::string& text) {
+  const std::size_t star = text.rfind('*');
+  if (star == std::string::npos || star == 0) return text;
+  std::string out;
+  for (int i = std::stoi(text.substr(star + 1)); i > 0; --i) out += text.substr(0, star);
+  return out;
 }
 
-TEST(ListWindowLines, FullListPushesOutTheOldestLine) {
-  for (const auto& [rules, max] : {std::pair{ListWindowLines::kErrorRules, 2000},
-                                   std::pair{ListWindowLines::kDebugRules, 1000}}) {
-    CountingList list(rules);
-    for (int i = 1; i <= max + 1; ++i) {
-      list.WriteNumber(i);
-      list.EndLine();
-    }
-    EXPECT_EQ(
-        std::tuple(list.Lines().size(), list.Lines().front(), list.Lines().back(), list.removed),
-        std::tuple(static_cast<std::size_t>(max), "2", std::to_string(max + 1), 1));
+void Do(CountingList& list, const std::string& action) {
+  const std::string arg = action.substr(action.find(':') + 1);
+  switch (action[0]) {
+    case 's':
+      list.WriteString(Expanded(arg));
+      break;
+    case 'n':
+      list.WriteNumber(std::stoi(arg));
+      break;
+    case 'c':
+      list.WriteChar(arg[0]);
+      break;
+    case 'b':
+      list.WriteBoolean(arg == "1");
+      break;
+    case 'w':
+      list.WriteLine(arg);
+      break;
+    case 'e':
+      action == "end" ? list.EndLine() : list.EndPendingLine();
+      break;
+    case 'x':
+      list.Close();
+      break;
+    case 'l':  // numbered lines 1..N
+      for (int i = 1; i <= std::stoi(arg); ++i) Do(list, "n:" + std::to_string(i)), list.EndLine();
+      break;
+    case 't':  // a line and a close from another thread
+      std::thread([&list] { list.WriteLine(" lost"), list.Close(); }).join();
+      break;
   }
 }
 
-TEST(ListWindowLines, CloseEmptiesAndTheNextWriteOpensAgain) {
-  CountingList list(ListWindowLines::kErrorRules);
-  list.Close();  // nothing open: nothing to tell
-  list.WriteLine("first");
-  list.WriteString("half");
-  list.Close();
-  EXPECT_FALSE(list.IsOpen() || !list.Lines().empty());
-  list.EndLine();  // the half line went with the close
-  EXPECT_EQ(std::vector<std::string>(list.Lines().begin(), list.Lines().end()),
-            std::vector<std::string>{""});
-  EXPECT_EQ(std::pair(list.opened, list.closed), std::pair(2, 1));
-}
-
-TEST(ListWindowLines, CallsFromAnotherThreadAreIgnored) {
-  CountingList list(ListWindowLines::kDebugRules);
-  list.WriteString("kept");
-  std::thread([&list] {
-    list.WriteLine(" lost");
-    list.Close();
-  }).join();
-  EXPECT_EQ(std::tuple(list.PendingLine(), list.Lines().size(), list.closed),
-            std::tuple("kept", std::size_t{0}, 0));
+TEST(ListWindowLines, PiecesLinesAndTheirLimits) {
+  for (const zef::testing::Case& c : zef::testing::ReadCases("app/cases/list_lines.txt")) {
+    CountingList list(c[0] == "error" ? ListWindowLines::kErrorRules
+                                      : ListWindowLines::kDebugRules);
+    std::size_t i = 1;
+    for (; c[i] != "=>"; ++i) Do(list, c[i]);
+    const auto& lines = list.Lines();
+    const std::string pending = list.PendingLine();
+    std::string got = std::to_string(lines.size()) + " lines";
+    if (!lines.empty()) got += ", first " + lines.front() + ", last " + lines.back();
+    got += " | pending " + std::to_string(pending.size()) + " " +
+           pending.substr(pending.size() < 3 ? 0 : pending.size() - 3) + " | opened " +
+           std::to_string(list.opened) + " closed " + std::to_string(list.closed) + " removed " +
+           std::to_string(list.removed) + (list.IsOpen() ? " open" : "");
+    std::string expected = c[++i];
+    while (++i < c.fields.size()) expected += " | " + c[i];
+    EXPECT_EQ(got, expected) << c.where;
+  }
 }
 
 }  // namespace
