@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "analysis/directivity.h"
+#include "app/derived_figures.h"
+#include "app/fake_platform.h"
+#include "app/message_text.h"
+#include "binary/binary_fixture.h"
+#include "binary/binary_writer.h"
+#include "case_file.h"
+#include "minimal_variants.h"
+#include "textformat/minimal_file.h"
+#include "textformat/text_reader.h"
+#include "textformat/text_writer.h"
+
+namespace zef::app::testing {
+namespace {
+
+using model::PerBand;
+using textformat::testing::MinimalZef1;
+
+const Box kContainsErrors{'M',
+                          "This file contains errors, please correct the data.####Data and "
+                          "balloon is shown but a binary##distribution file can not be saved."};
+constexpr int kFirstBand = 5;  // the minimal file's bands: 1 kHz and 2 kHz
+constexpr int kLastBand = 6;
+
+std::unique_ptr<model::DataSet> BareRead(const std::filesystem::path& path) {
+  model::NullSink sink;
+  return textformat::ReadTextFile(path, sink).set;
+}
+
+std::string F(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", v);
+  return text;
+}
+
+// A set whose writer stored 33 as every half-width and Q.
+std::unique_ptr<model::DataSet> CarryingSet() {
+  auto set = binary::testing::FilledSet(model::FormatKind::Zef1);
+  for (PerBand which : {PerBand::HalfWidthH1, PerBand::HalfWidthH2, PerBand::HalfWidthV1,
+                        PerBand::HalfWidthV2, PerBand::AxialQ}) {
+    std::ranges::fill(set->data.Array(which), 33.0f);
+  }
+  return set;
+}
+
+// Opens files in turn and writes down what each open did to the holder, the
+// boxes and the error list (the scratch folder shown as "<tmp>").
+class OpenFlows : public OpenFlowTest {
+ protected:
+  void Step(const std::string& what, const OpenOutcome& o) {
+    text_ += "== " + what + "\nloaded " + std::to_string(o.loaded) + ", read " +
+             std::to_string(o.readResult) + ", reset polar " + std::to_string(o.resetPolarSetup) +
+             "\n";
+    for (const Box& box : platform_.boxes) text_ += box.kind + (": " + box.text) + "\n";
+    for (const std::string& line : Lines()) text_ += "line: " + line + "\n";
+    const DataSetHolder& h = holder_;
+    if (!h.IsLoaded()) return;
+    const auto& data = h.Loaded()->data;
+    text_ += "holder: valid " + std::to_string(h.DataValid()) + ", from text " +
+             std::to_string(h.LoadedFromText()) + ", title " + h.WindowTitle() + ", status \"" +
+             h.StatusLine() + "\"\nband 5: Q " + F(data.Array(PerBand::AxialQ)[5]) + ", width " +
+             F(h.Figures().horizontalWidth[5]) + ", reference max " + F(h.Reference().maximum) +
+             ", impedance " + F(h.Loaded()->impedance.lowest) + " " +
+             F(h.Loaded()->impedance.reducedLowest) + "\ncabinet: info file " +
+             std::to_string(h.Loaded()->cabinet.infoFile.Size()) + " bytes, edges " +
+             std::to_string(h.Loaded()->cabinet.edges.size()) + "\n";
+  }
+  std::filesystem::path WriteBinary(const std::string& name, const model::DataSet& set,
+                                    const binary::WriteOptions& options = {}) {
+    std::string error;
+    EXPECT_TRUE(binary::WriteBinaryFile(dir_.Path(name), set, options, error)) << error;
+    return dir_.Path(name);
+  }
+  void ExpectGolden(const char* name) {
+    for (std::size_t at; (at = text_.find(dir_.Path("").string())) != std::string::npos;) {
+      text_.replace(at, dir_.Path("").string().size(), "<tmp>/");
+    }
+    zef::testing::ExpectGolden(std::string("app/golden/") + name, text_);
+  }
+  std::string text_;
+};
+
+TEST_F(OpenFlows, TextFiles) {
+  Step("clean text, as before anything was loaded: the polar setup stays",
+       Open(Write("quiet.txt", QuietZef1())));
+  // The flat impedance of the minimal file would make the check ask.
+  Step("errors: shown, not valid and not checked, the figures there all the same",
+       Open(Write("errors.txt", WithoutModelName(MinimalZef1()))));
+  Step("errors again", Open(Write("errors.txt", WithoutModelName(QuietZef1()))));
+  Step("the error list is emptied before each open", Open(dir_.Path("quiet.txt")));
+  const HolderSnapshot before(holder_);
+  Step("a failed open", Open(Write("broken.txt", "<ZEF9>\r\n")));
+  Step("line 1 named the other kind", Open(Write("cut.txt", "<ZEF2>\r\n<VERSION>\t1\r\n")));
+  Step("no file", Open(dir_.Path("absent.txt")));
+  EXPECT_TRUE(before == HolderSnapshot(holder_));
+
+  Write("Info.TXT", "About this box");
+  std::string good = MinimalZef1("12.5",
+                                 "<CABINET>\t<RECTANGULAR>\t-0.2\t0\t-0.1\t0.1\t-0.3\t0.3\n"
+                                 "<CABINET>\t<EDGES>\t1\t<ORIGIN>\t0\t0\t0\n"
+                                 "0\t0\t0\t1\t1\t1\t<RGB>\t255\t0\t0\n");
+  good.replace(good.find("<INFOFILE>\t"), 11, "<INFOFILE>\tinfo.txt");
+  std::string bad = good;
+  Step("a cabinet and an info file", Open(Write("good.txt", good)));
+  const model::DataSet loaded = *holder_.Loaded();
+  Step("a failed read leaves the loaded set untouched",
+       Open(Write("bad.txt", bad.replace(bad.find("<BAND>\t2k"), 9, "<BAND>\t4k"))));
+  EXPECT_TRUE(*holder_.Loaded() == loaded);
+  EXPECT_EQ(holder_.Loaded()->cabinet.infoFile.bytes, loaded.cabinet.infoFile.bytes);
+  ExpectGolden("open_text_files.txt");
+}
+
+// The drawing is read when its cabinet is first drawn, not by the open: its
+// failure is no line of the error list, and every load starts afresh.
+TEST_F(OpenFlowTest, DxfIsLeftForTheFirstCabinetDrawing) {
+  Write("cab.dxf", "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10\r\nX\r\n");
+  const auto text = Write("cab.txt", MinimalZef1("12.5",
+                                                 "<CABINET>\t<DXF>\tcab.dxf\t<UNIT>\t<M>\t"
+                                                 "<ORIGIN>\t0\t0\t0\n"));
+  EXPECT_EQ(Open(text).readResult, 0);
+  EXPECT_EQ(Lines(), std::vector<std::string>{});
+  EXPECT_EQ(holder_.Dxf().Ensure(*holder_.LoadedForDrawing(), nullptr),
+            cabinet::DxfLoadStatus::kFailed);
+  EXPECT_EQ(holder_.Dxf().DialogText(), "Bad LINE coordinate value - line no 8");
+  Open(text);
+  EXPECT_EQ(std::pair(holder_.Dxf().DialogText(), holder_.Dxf().DialogOpen()),
+            std::pair(std::string(), false));
+}
+
+TEST_F(OpenFlows, BinaryFiles) {
+  // The writer's mark and version decide whether the figures are recomputed;
+  // the full widths always follow the half-widths the set holds.
+  const auto carrying = CarryingSet();
+  model::DataSet recomputed = *carrying;
+  analysis::ComputeHalfWidths(recomputed.data);
+  analysis::ComputeAxialQ(recomputed.data);
+  for (const auto& [mark, version] : {std::pair{0u, "v1.0e"},
+                                      {0u, "v1.0f"},
+                                      {0u, "v1.0g"},
+                                      {0u, "v1.0"},
+                                      {0u, "V1.0f"},
+                                      {0u, "\xDF"},
+                                      {0u, "\xDFv1.1"},
+                                      {1u, "v1.0e"}}) {
+    binary::WriteOptions options;
+    options.writerMark = mark;
+    options.writerVersion = version;
+    const OpenOutcome o = Open(WriteBinary("box.ZF1", *carrying, options));
+    std::string figures;
+    for (const auto* set : {&recomputed, carrying.get()}) {
+      figures += std::ranges::equal(holder_.Loaded()->data.Array(PerBand::HalfWidthH1),
+                                    set->data.Array(PerBand::HalfWidthH1)) &&
+                         std::ranges::equal(holder_.Loaded()->data.Array(PerBand::AxialQ),
+                                            set->data.Array(PerBand::AxialQ))
+                     ? (set == carrying.get() ? "carried" : "recomputed")
+                     : "";
+    }
+    std::string shown;
+    for (const unsigned char c : std::string(version)) {
+      shown += c < 0x80 ? std::string(1, static_cast<char>(c)) : "<" + std::to_string(c) + ">";
+    }
+    Step(std::to_string(mark) + " " + shown + ": older " +
+             std::to_string(WrittenByOlderWriter(*holder_.LoadedHeader())) + ", " + figures,
+         o);
+  }
+  auto set = binary::testing::FilledSet(model::FormatKind::Zef2, 2);
+  const auto path = WriteBinary("made-by.zf2", *set);
+  Step("a binary is valid, with its maker in the status line", Open(path));
+  EXPECT_EQ(holder_.StatusPath(), ShortenText(path.string(), 45));
+  EXPECT_EQ(holder_.Loaded()->impedance, model::ImpedanceFiguresOf(*set));
+  EXPECT_EQ(holder_.Reference().maximum, analysis::ComputeSensitivityReference(*set).maximum);
+  Step("a text after it has no status line", Open(Write("box.txt", MinimalZef1())));
+
+  ASSERT_TRUE(Open(WriteBinary("first.ZF1", *carrying)).loaded);
+  const HolderSnapshot before(holder_);
+  Step("a text read as a binary",
+       OpenBinaryFile(Write("plain.txt", "<ZEF1>\r\n"), holder_, {platform_, errors_, false}));
+  const binary::testing::Image image = binary::testing::RecordsOnly(*carrying);
+  Write("cut.ZF1", std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+  Step("a binary cut short", Open(dir_.Path("cut.ZF1")));
+  EXPECT_TRUE(before == HolderSnapshot(holder_));
+  ExpectGolden("open_binary_files.txt");
+}
+
+TEST(ImpedanceFigures, LowestOverTheRangeReducedUpToTheUpperMidBand) {
+  using model::FormatKind;
+  const std::tuple<FormatKind, std::vector<std::pair<int, float>>, float, float> cases[] = {
+      {FormatKind::Zef1, {{1, 8.0f}, {7, 6.0f}, {8, 4.0f}}, 4.0f, 7.5f},
+      {FormatKind::Zef1, {{8, 5.0f}, {9, 3.0f}}, 3.0f, 0.0f},
+      {FormatKind::Zef2, {{23, 4.0f}, {24, 2.0f}}, 2.0f, 5.0f},
+  };
+  for (const auto& [kind, values, lowest, reduced] : cases) {
+    model::DataSet set(kind);
+    set.data.MinBand() = kind == FormatKind::Zef1 ? 1 : 3;
+    set.data.MaxBand() = kind == FormatKind::Zef1 ? 9 : 29;
+    const std::span<float> impedance = set.data.Array(PerBand::Impedance);
+    std::ranges::fill(impedance, model::kNoData);
+    impedance[0] = 1.0f;  // outside the range
+    for (const auto& [band, z] : values) impedance[static_cast<std::size_t>(band)] = z;
+    EXPECT_EQ(model::ImpedanceFiguresOf(set), (model::ImpedanceFigures{lowest, reduced}));
+  }
+}
+
+// Arc 0 ends at 0 dB at the rear, every other arc at -20 dB: the check asks
+// whether to substitute the power average, and only the substituted rear
+// point may reach the axial Q (arc 0's rear point is a pole of its sum).
+class RearPointOrder : public OpenFlowTest {
+ protected:
+  void SetUp() override {
+    std::unique_ptr<model::DataSet> set = BareRead(Write("quiet.txt", QuietZef1()));
+    ASSERT_TRUE(set);
+    set->info->radiation = model::Radiation::FullSphere;
+    for (int band = kFirstBand; band <= kLastBand; ++band) {
+      for (int arc = 0; arc < 36; ++arc) {
+        const std::span<float> points = set->data.Arc(band, arc);
+        for (int p = 0; p < 18; ++p) points[p] = -0.5f * static_cast<float>(p);
+        points[18] = arc == 0 ? 0.0f : -20.0f;
+      }
+    }
+    path_ = Write("rear.txt", textformat::WriteText(*set));
+  }
+
+  // The read set with the flow's figures, its rear points first replaced by
+  // their power average when `substituted`.
+  model::DataSet Expected(bool substituted) const {
+    model::DataSet set = *BareRead(path_);
+    for (int band = kFirstBand; substituted && band <= kLastBand; ++band) {
+      double sum = 0;
+      for (int arc = 0; arc < 36; ++arc) sum += std::pow(10.0, 0.1 * set.data.Arc(band, arc)[18]);
+      for (int arc = 0; arc < 36; ++arc) set.data.Arc(band, arc)[18] = 10.0f * std::log10(sum / 36);
+    }
+    analysis::ComputeHalfWidths(set.data);
+    analysis::ComputeAxialQ(set.data);
+    return set;
+  }
+
+  void ExpectLoadedLike(const model::DataSet& expected) const {
+    const model::DataRecord& data = holder_.Loaded()->data;
+    for (int band = kFirstBand; band <= kLastBand; ++band) {
+      for (int arc = 0; arc < 36; arc += 7) {
+        EXPECT_NEAR(data.Arc(band, arc)[18], expected.data.Arc(band, arc)[18], 1e-4);
+      }
+      const float q = expected.data.Array(PerBand::AxialQ)[band];
+      EXPECT_NEAR(data.Array(PerBand::AxialQ)[band], q, 1e-5 * q);
+      EXPECT_EQ(data.Array(PerBand::HalfWidthV1)[band], 120.0f);
+    }
+  }
+
+  const Box rearQuestion_{'Q',
+                          "After on-axis normalization the rear values##for 2 bands differ with > "
+                          "2.0 dB between arcs##(up to 20.00 dB).####Substitute the power "
+                          "average of all arcs?"};
+  std::filesystem::path path_;
+};
+
+TEST_F(RearPointOrder, FiguresSeeTheSubstitutedRearPoints) {
+  const model::DataSet substituted = Expected(true);
+  platform_.answers = {true};
+  ASSERT_TRUE(Open(path_).loaded);
+  EXPECT_EQ(platform_.boxes, std::vector<Box>{rearQuestion_});
+  EXPECT_TRUE(holder_.DataValid());
+  ExpectLoadedLike(substituted);
+  EXPECT_EQ(holder_.Figures().verticalWidth[kFirstBand], 240.0f);
+  EXPECT_EQ(holder_.Figures().offAxisClass[kFirstBand], 0);
+}
+
+TEST_F(RearPointOrder, NoSubstitutionWhenTheCheckStopsBeforeIt) {
+  platform_.answers = {false};
+  ASSERT_TRUE(Open(path_).loaded);
+  EXPECT_EQ(platform_.boxes, (std::vector<Box>{rearQuestion_, kContainsErrors}));
+  EXPECT_FALSE(holder_.DataValid());
+  ExpectLoadedLike(Expected(false));
+}
+
+}  // namespace
+}  // namespace zef::app::testing
