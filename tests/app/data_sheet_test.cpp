@@ -120,20 +120,5 @@ TEST(DataSheet, RowsAndFieldsOfRepresentativeSets) {
   zef::testing::ExpectGolden("app/golden/data_sheets.txt", text);
 }
 
-TEST(DataSheet, BandSelectorAndColumns) {
-  for (const zef::testing::Case& c : zef::testing::ReadCases("app/cases/sheet_bands.txt")) {
-    const auto kind = c[0] == "zef1" ? FormatKind::Zef1 : FormatKind::Zef2;
-    const model::DataSet set = SheetSet(kind, std::stoi(c[1]), std::stoi(c[2]));
-    const DataSheet sheet = BuildDataSheet(set, {}, {}, false, "box.ZF1");
-    const BandWindow window = InitialBandWindow(set);
-    std::string got = std::to_string(sheet.selectedBand) + " " + std::to_string(window.first) +
-                      "-" + std::to_string(window.last) + " |";
-    for (const int band : ColumnBands(set, std::stoi(c[3]))) got += " " + std::to_string(band);
-    got += " |";
-    for (const std::string& label : sheet.bandChoices) got += " " + label;
-    EXPECT_EQ(got, c[4] + " | " + c[5] + " | " + c[6]) << c.where;
-  }
-}
-
 }  // namespace
 }  // namespace zef::app

@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "app/data_sheet.h"
 #include "app/desktop_links.h"
 #include "app/dialog_ids.h"
 #include "app/export_request.h"
+#include "app/export_sheet.h"
+#include "app/fake_platform.h"
 #include "app/file_names.h"
 #include "app/graph_copy.h"
 #include "app/info_popups.h"
@@ -16,18 +22,32 @@
 #include "app/loaded_file_texts.h"
 #include "app/message_text.h"
 #include "app/option_commands.h"
+#include "app/options_file.h"
 #include "app/picture_file_name.h"
 #include "app/view_commands.h"
 #include "case_file.h"
+#include "graphs/fixed_font_metrics.h"
 #include "model/fixed_text.h"
+#include "model/message_sink.h"
+#include "wav/wav_image.h"
 
+// Rules of the application layer that take a few values and give a text:
+// each case file line names a rule, its inputs and, after "=>" or as its last
+// field, what the rule gives.
 namespace zef::app {
 namespace {
 
 using Args = std::vector<std::string>;
+using Bytes = std::vector<std::uint8_t>;
 
-std::string Str(int v) {
+std::string Str(long long v) {
   return std::to_string(v);
+}
+
+std::string Joined(const Args& parts, const char* between = " ") {
+  std::string out;
+  for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? between : "") + parts[i];
+  return out;
 }
 
 WindowPlace Place(const std::string& text) {
@@ -43,7 +63,248 @@ std::string Creator(const Args& a) {
   return CreatorStatusLine(info);
 }
 
-// Each rule by name: its arguments as the case file gives them, its result as text.
+// The request's fields that differ from a bare one, and the scale it draws at.
+std::string Describe(const ExportRequest& r) {
+  const ExportRequest d;
+  std::ostringstream out;
+  out << InfoOf(r.view).name;
+  const auto put = [&](const char* key, bool differs, const auto& value) {
+    if (differs) out << ' ' << key << '=' << value;
+  };
+  const auto opt = [](const auto& v) { return v ? std::to_string(*v) : std::string("none"); };
+  put("ea", r.eaSelection != d.eaSelection, opt(r.eaSelection));
+  put("arc", r.arc != d.arc, r.arc);
+  put("point", r.point != d.point, r.point);
+  put("direction", r.directionGiven, "given");
+  put("band", r.band != d.band, r.band);
+  put("size", r.width != d.width || r.height != d.height,
+      std::to_string(r.width) + "x" + std::to_string(r.height));
+  std::ostringstream bits;
+  bits << std::hex << std::showbase << r.options.Bits();
+  put("options", r.options.Bits() != d.options.Bits(), bits.str());
+  put("range", r.range != d.range, opt(r.range));
+  put("azimuth", r.azimuth != d.azimuth, r.azimuth);
+  put("elevation", r.elevation != d.elevation, r.elevation);
+  put("distance", r.distance != d.distance, opt(r.distance));
+  put("perspective", r.perspective, "yes");
+  put("cabinet", r.cabinet.has_value(),
+      r.cabinet ? kCabinetNames[static_cast<int>(*r.cabinet)] : "");
+  put("phase-mode", r.phaseMode != d.phaseMode, kPhaseModeNames[static_cast<int>(r.phaseMode)]);
+  put("unwrap", r.unwrap, "yes");
+  put("bare", r.bare, "yes");
+  put("scale", ExportScale(r) != 1.0, ExportScale(r));
+  put("output", !r.output.empty(), r.output);
+  put("file", !r.file.empty(), r.file);
+  return out.str();
+}
+
+std::string Export(const Args& a) {
+  std::istringstream words(a[0]);
+  const Args storage{std::istream_iterator<std::string>(words), {}};
+  const ParsedExport parsed =
+      ParseExportArguments(std::vector<std::string_view>(storage.begin(), storage.end()));
+  return parsed.request ? Describe(*parsed.request) : "! " + parsed.error;
+}
+
+std::string Caption(const Args& a) {
+  model::DataSet set(a[1] == "zef1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2);
+  set.info->type = static_cast<model::SpeakerType>(std::stoi(a[4]));
+  model::SetText(set.info->manufacturer, a[5]);    // UTF-8 kept
+  model::SetText(set.info->modelName, "Box\xE9");  // Latin-1 converted
+  ExportRequest request;
+  request.view = FindExportView(a[0])->view;
+  request.options = graphs::OptionSet(static_cast<std::uint32_t>(std::stoul(a[3], nullptr, 16)));
+  return ExportCaption(request, set, std::stoi(a[2]), "Sensitivity");
+}
+
+std::string Popup(const Args& a) {
+  const auto info = std::make_unique<model::InfoRecord>();
+  model::SetText(info->sensitivityInfo, "1 W / 1 m, half space");
+  model::SetText(info->impedanceInfo, "free air");
+  model::SetText(info->axialSpectrumInfo, "pink noise");
+  info->type = static_cast<model::SpeakerType>(std::stoi(a[1]));
+  info->maxInputKind = static_cast<model::MaxInputKind>(std::stoi(a[2]));
+  info->maxInputValue = 40.0f;
+  info->maxInputMethod = static_cast<model::TestMethod>(std::stoi(a[3]));
+  if (!a[4].empty()) {
+    info->presenceFlags |= model::presence::kMethodInfo;
+    model::SetText(info->methodInfo, a[4] == "x250" ? std::string(250, 'x') : a[4]);
+  }
+  return InfoPopupBody(static_cast<InfoButton>(std::stoi(a[0])), *info,
+                       {a[5][0] == '1', a[5][1] == '1'})
+      .value_or("-");
+}
+
+// Names each picture by its format and footer; `broken` fails, as does a
+// file in a folder "absent".
+class FakeRenderer final : public GraphRenderer {
+ public:
+  std::string Render(const graphs::GraphWindow&, graphs::PictureFormat format,
+                     graphs::FooterPlacement footer) const override {
+    if (static_cast<int>(format) == broken) return {};
+    const char* names[] = {"png", "svg", "pdf", "emf"};
+    return names[static_cast<int>(format)] +
+           std::string(footer == graphs::FooterPlacement::kBottomRight ? " right" : " centre");
+  }
+  bool Write(const graphs::GraphWindow&, const std::filesystem::path& path, graphs::FooterPlacement,
+             std::string&) const override {
+    written = path.string();
+    return !written.starts_with("absent/");
+  }
+  int broken = -1;
+  mutable std::string written;
+};
+
+std::string Copy(const Args& a) {
+  const graphs::FixedFontMetrics metrics;
+  model::NullSink errors;
+  const graphs::GraphWindow graph{300, 200, metrics, errors};
+  testing::DesktopFake desktop;
+  FakeRenderer renderer;
+  renderer.broken = std::stoi(a[1]);
+  if (a[3] != "-") desktop.saveAs = SaveChoice{a[3], a[4]};
+  CopyGraph(desktop, renderer, graph, *GraphCopyOf(std::stoi(a[0])),
+            graphs::FooterPlacement::kBottomRight, a[2]);
+  Args seen;
+  for (const ClipboardFormat& f : desktop.clipboard.value_or(ClipboardPayload{}).formats) {
+    seen.push_back(f.mimeType + (f.mimeType == kPngMime ? " (" + f.bytes + ")" : ""));
+  }
+  for (const std::string& line : desktop.log) seen.push_back("[" + line + "]");
+  for (const testing::Box& box : desktop.boxes) seen.push_back(box.text);
+  return Joined(seen) + " | " + renderer.written;
+}
+
+std::string ListCopy(const Args& a) {
+  testing::DesktopFake desktop;
+  desktop.answers = {a[2].ends_with("yes")};
+  ListWindowModel list(ListWindowLines::kErrorRules, a[0] == "error"   ? kErrorWindowTitle
+                                                     : a[0] == "debug" ? kDebugWindowTitle
+                                                                       : a[0]);
+  for (const char* line : {"Error on line: 3", "second", ""}) list.WriteLine(line);
+  const bool copied = list.CopyOnDoubleClick(desktop, std::stoul(a[1]), a[2].starts_with("ctrl"));
+  std::string got = copied ? "copied | " : "not copied | ";
+  for (const auto& box : desktop.boxes) got += desktop.captions.at(0) + ": " + box.text;
+  const auto& clip = desktop.clipboard;
+  return got + " | " + (clip ? clip->text : "-") +
+         (clip && !clip->formats.empty() ? " and pictures" : "");
+}
+
+// Counts what a window would be told.
+class CountingList : public ListWindowLines {
+ public:
+  using ListWindowLines::ListWindowLines;
+  int opened = 0, closed = 0, removed = 0;
+
+ protected:
+  void OnOpened() override { ++opened; }
+  void OnLineAdded(const std::string&, bool oldestRemoved) override { removed += oldestRemoved; }
+  void OnClosed() override { ++closed; }
+};
+
+// Writes pieces and lines as list_lines.txt tells.
+std::string Lines(const Args& a) {
+  CountingList list(a[0] == "error" ? ListWindowLines::kErrorRules : ListWindowLines::kDebugRules);
+  for (std::size_t i = 1; i < a.size(); ++i) {
+    const std::string arg = a[i].substr(a[i].find(':') + 1);
+    const auto star = arg.rfind('*');
+    const std::string text = star > 0 && star != std::string::npos
+                                 ? std::string(std::stoul(arg.substr(star + 1)), arg[0])
+                                 : arg;
+    switch (a[i][0]) {
+      case 's':
+        list.WriteString(text);
+        break;
+      case 'n':
+        list.WriteNumber(std::stoi(arg));
+        break;
+      case 'c':
+        list.WriteChar(arg[0]);
+        break;
+      case 'b':
+        list.WriteBoolean(arg == "1");
+        break;
+      case 'w':
+        list.WriteLine(arg);
+        break;
+      case 'e':
+        a[i] == "end" ? list.EndLine() : list.EndPendingLine();
+        break;
+      case 'x':
+        list.Close();
+        break;
+      case 'l':
+        for (int n = 1; n <= std::stoi(arg); ++n) list.WriteNumber(n), list.EndLine();
+        break;
+      case 't':
+        std::thread([&list] { list.WriteLine(" lost"), list.Close(); }).join();
+        break;
+    }
+  }
+  const auto& lines = list.Lines();
+  const std::string pending = list.PendingLine();
+  std::string got = Str(static_cast<long long>(lines.size())) + " lines";
+  if (!lines.empty()) got += ", first " + lines.front() + ", last " + lines.back();
+  return got + " | pending " + Str(static_cast<long long>(pending.size())) + " " +
+         pending.substr(pending.size() < 3 ? 0 : pending.size() - 3) + " | opened " +
+         Str(list.opened) + " closed " + Str(list.closed) + " removed " + Str(list.removed) +
+         (list.IsOpen() ? " open" : "");
+}
+
+// Bytes from words: "4:N" a 4-byte number, "2:N" and "1:N" likewise, "magic",
+// "face:TEXT" its characters ("_" a space, "x*3" "xxx"), "pad:N" zeros up to
+// N bytes in all.
+Bytes Made(const std::string& spec) {
+  Bytes b;
+  std::istringstream words(spec);
+  for (std::string w; words >> w;) {
+    if (w.starts_with("face:")) {
+      std::string face = w.substr(5);
+      if (const auto star = face.find('*'); star != std::string::npos) {
+        face = std::string(std::stoul(face.substr(star + 1)), face[0]);
+      }
+      std::replace(face.begin(), face.end(), '_', ' ');
+      b.insert(b.end(), face.begin(), face.end());
+    } else if (w.starts_with("pad:")) {
+      b.resize(std::stoul(w.substr(4)), 0);
+    } else {
+      const std::uint32_t v = w == "magic"
+                                  ? kOptionsMagic
+                                  : static_cast<std::uint32_t>(std::stoul(w.substr(2), nullptr, 0));
+      for (int byte = 0; byte < (w == "magic" ? 4 : w[0] - '0'); ++byte)
+        b.push_back(static_cast<std::uint8_t>(v >> 8 * byte));
+    }
+  }
+  return b;
+}
+
+std::string Decoded(const Args& a) {
+  StoredOptions o;
+  o.words[0] = 99;  // a failed decode must leave it
+  const bool read = DecodeOptions(Made(a[0]), o);
+  std::ostringstream out;
+  out << (read ? "" : "refused ") << std::hex << std::showbase << o.options.Bits() << std::dec
+      << " " << o.words[0] << " " << o.words[1] << " " << o.words[2] << " " << o.fontFace << " "
+      << o.fontSize << " " << int{o.graphicsFont};
+  return out.str();
+}
+
+std::string SheetBands(const Args& a) {
+  const model::DataSet set =
+      testing::SheetSet(a[0] == "zef1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2,
+                        std::stoi(a[1]), std::stoi(a[2]));
+  const DataSheet sheet = BuildDataSheet(set, {}, {}, false, "box.ZF1");
+  const BandWindow window = InitialBandWindow(set);
+  std::string got =
+      Str(sheet.selectedBand) + " " + Str(window.first) + "-" + Str(window.last) + " |";
+  for (const int band : ColumnBands(set, std::stoi(a[3]))) got += " " + Str(band);
+  return got + " |" + (sheet.bandChoices.empty() ? "" : " " + Joined(sheet.bandChoices));
+}
+
+template <class T>
+std::string Num(T v) {
+  return Str(static_cast<long long>(v));
+}
+
 const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
     {"MessageBoxText", [](const Args& a) { return MessageBoxText(a[0]); }},
     {"ShortenText", [](const Args& a) { return ShortenText(a[0], std::stoul(a[1])); }},
@@ -53,7 +314,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
     {"WebSiteUrl", [](const Args& a) { return WebSiteUrl(a[0]); }},
     {"WithPictureExtension", [](const Args& a) { return WithPictureExtension(a[0], a[1]); }},
     {"InfoPopupTitle", [](const Args& a) { return InfoPopupTitle(a[0]); }},
-    {"DataFileKindOf", [](const Args& a) { return Str(static_cast<int>(DataFileKindOf(a[0]))); }},
+    {"DataFileKindOf", [](const Args& a) { return Num(DataFileKindOf(a[0])); }},
     {"CommandLineFile",
      [](const Args& a) {
        return CommandLineFile(std::vector<std::string_view>(a.begin(), a.end()));
@@ -61,44 +322,76 @@ const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
     {"FitToScreen",
      [](const Args& a) {
        const WindowPlace p = FitToScreen(Place(a[0]), Place(a[1]));
-       return Str(p.x) + " " + Str(p.y) + " " + Str(p.width) + " " + Str(p.height);
+       return Joined({Num(p.x), Num(p.y), Num(p.width), Num(p.height)});
      }},
     {"PolarRangeFor10DbTics",
-     [](const Args& a) { return Str(PolarRangeFor10DbTics(std::stoi(a[0]))); }},
+     [](const Args& a) { return Num(PolarRangeFor10DbTics(std::stoi(a[0]))); }},
     {"PolarRangeFor6DbTics",
-     [](const Args& a) { return Str(PolarRangeFor6DbTics(std::stoi(a[0]))); }},
+     [](const Args& a) { return Num(PolarRangeFor6DbTics(std::stoi(a[0]))); }},
     {"PolarZoomInOut",
      [](const Args& a) {
        const graphs::OptionSet options(static_cast<std::uint32_t>(std::stoul(a[1], nullptr, 16)));
-       return Str(PolarZoomInEnabled(std::stoi(a[0]), options)) +
-              Str(PolarZoomOutEnabled(std::stoi(a[0]), options));
+       return Num(PolarZoomInEnabled(std::stoi(a[0]), options)) +
+              Num(PolarZoomOutEnabled(std::stoi(a[0]), options));
      }},
     {"LowerViewOfRadio",
-     [](const Args& a) { return Str(control::LowerViewOfRadio(std::stoi(a[0]))); }},
-    {"TopLineFor",
-     [](const Args& a) { return Str(static_cast<int>(TopLineFor(std::stoul(a[0])))); }},
+     [](const Args& a) { return Num(control::LowerViewOfRadio(std::stoi(a[0]))); }},
+    {"TopLineFor", [](const Args& a) { return Num(TopLineFor(std::stoul(a[0]))); }},
     {"GraphCopyOf",
      [](const Args& a) {
        const auto copy = GraphCopyOf(std::stoi(a[0]));
-       return copy ? Str(copy->upper) + " " + Str(static_cast<int>(copy->output)) : "none";
+       return copy ? Num(copy->upper) + " " + Num(copy->output) : "none";
      }},
     {"CopyFooter",
      [](const Args& a) {
-       return Str(
-           static_cast<int>(CopyFooter(a[0] == "1", static_cast<LowerView>(std::stoi(a[1])))));
+       return Num(CopyFooter(a[0] == "1", static_cast<LowerView>(std::stoi(a[1]))));
      }},
-    {"LabelOf",
-     [](const Args& a) { return Str(LabelOf(static_cast<InfoButton>(std::stoi(a[0])))); }},
+    {"Export", Export},
+    {"ExportCaption", Caption},
+    {"InfoPopupBody", Popup},
+    {"CopyGraph", Copy},
+    {"ListCopy", ListCopy},
+    {"ListLines", Lines},
+    {"DecodeOptions", Decoded},
+    {"SheetBands", SheetBands},
 };
 
 TEST(Rules, Cases) {
-  for (const zef::testing::Case& c : zef::testing::ReadCases("app/cases/rules.txt")) {
-    const auto rule = kRules.find(c[0]);
-    ASSERT_NE(rule, kRules.end()) << c.where;
-    EXPECT_EQ(rule->second(Args(c.fields.begin() + 1, c.fields.end() - 1)), c.fields.back())
-        << c.where;
+  for (const char* file :
+       {"rules", "export_arguments", "export_captions", "info_popups", "graph_copy", "list_copy",
+        "list_lines", "options_files", "sheet_bands"}) {
+    for (const zef::testing::Case& c :
+         zef::testing::ReadCases(std::string("app/cases/") + file + ".txt")) {
+      const auto rule = kRules.find(c[0]);
+      ASSERT_NE(rule, kRules.end()) << c.where;
+      auto arrow = std::find(c.fields.begin(), c.fields.end(), "=>");
+      const bool split = arrow != c.fields.end();
+      if (!split) --arrow;
+      const Args expected(arrow + split, c.fields.end());
+      EXPECT_EQ(rule->second(Args(c.fields.begin() + 1, arrow)), Joined(expected, " | "))
+          << c.where;
+    }
   }
   EXPECT_EQ(AboutTitle(), "ZEF reader/viewer v" ZEF_TEST_VERSION);
+}
+
+TEST(OptionsFile, WritesNinetyOneBytesThatReadBack) {
+  const StoredOptions options{graphs::OptionSet(0x1234), {1, 0xFFFFFFFF, 3}, "DejaVu Sans", 11, 1};
+  EXPECT_EQ(EncodeOptions(options),
+            Made("magic 4:3 4:0x1234 4:1 4:0xFFFFFFFF 4:3 face:DejaVu_Sans pad:88 2:11 1:1"));
+  wav::testing::TempDir dir;
+  const auto path = dir.Path(kOptionsFileName);
+  ASSERT_TRUE(SaveOptionsFile(path, options));
+  StoredOptions read;
+  ASSERT_TRUE(LoadOptionsFile(path, read));
+  EXPECT_EQ(read, options);
+  EXPECT_FALSE(LoadOptionsFile(dir.Path("missing.DAT"), read));
+  // Neither a pipe (which would never deliver) nor a device is read.
+  ASSERT_EQ(::mkfifo(dir.Path("pipe.DAT").c_str(), 0600), 0);
+  EXPECT_FALSE(LoadOptionsFile(dir.Path("pipe.DAT"), read));
+  EXPECT_FALSE(LoadOptionsFile("/dev/zero", read));
+  EXPECT_EQ(read, options);
+  EXPECT_FALSE(SaveOptionsFile(dir.Path("no") / "such" / "x.DAT", options));
 }
 
 }  // namespace
