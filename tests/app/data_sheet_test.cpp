@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/clipboard_tables.h"
 #include "app/data_sheet.h"
 #include "app/fake_platform.h"
 #include "case_file.h"
@@ -118,6 +119,34 @@ TEST(DataSheet, RowsAndFieldsOfRepresentativeSets) {
   text += Dump("ZEF1 bands 7 to 4000", SheetSet(FormatKind::Zef1, 7, 4000));
   text += Dump("ZEF2 bands 31 to 40", SheetSet(FormatKind::Zef2, 31, 40));
   zef::testing::ExpectGolden("app/golden/data_sheets.txt", text);
+}
+
+// A table with its tabs shown as "|" and a carriage return as "<CR>".
+std::string Shown(const std::string& table) {
+  std::string out;
+  for (const char c : table) out += c == '\t' ? "|" : c == '\r' ? "<CR>" : std::string(1, c);
+  return out + "\n";
+}
+
+TEST(ClipboardTables, SensitivityAndAxialSpectrum) {
+  std::string text = "== ZEF1, 63 Hz outside the range: its cell is empty, its tabs stay\n";
+  model::DataSet set = SheetSet(FormatKind::Zef1, 2, 3);
+  SetBands(set, PerBand::Sensitivity, 2, {90.0f, 91.54f});
+  text += Shown(SensitivityTable(set, "/data/box.ZF1", false));
+  text += Shown(SensitivityTable(set, "C:\\data\\box.ZF1", false));
+  text += "== ZEF2 thirds from 50 Hz; 80 Hz has no value; decimal comma\n";
+  set = SheetSet(FormatKind::Zef2, 5, 6);
+  SetBands(set, PerBand::Sensitivity, 5, {87.5f, model::kNoData});
+  text += Shown(SensitivityTable(set, "col.ZF2", false));
+  text += Shown(SensitivityTable(set, "col.ZF2", true));
+  text += "== axial spectrum: band names, values, the file name; only numbers take the comma\n";
+  set = SheetSet(FormatKind::Zef1, 1, 9);
+  for (int i = 0; i < 30; ++i) set.info->axialSpectrum[i] = 80.0f + static_cast<float>(i) * 0.5f;
+  set.info->axialSpectrum[0] = model::kNoData;
+  set.info->axialSpectrum[29] = -10000.0f;
+  text += Shown(AxialSpectrumTable(set, "/data/box.ZF1", false));
+  text += Shown(AxialSpectrumTable(set, "/data/box.ZF1", true));
+  zef::testing::ExpectGolden("app/golden/clipboard_tables.txt", text);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/clipboard_tables.h"
 #include "app/data_sheet.h"
 #include "app/desktop_links.h"
 #include "app/dialog_ids.h"
@@ -23,8 +24,10 @@
 #include "app/message_text.h"
 #include "app/option_commands.h"
 #include "app/options_file.h"
+#include "app/phase_display.h"
 #include "app/picture_file_name.h"
 #include "app/view_commands.h"
+#include "binary/binary_fixture.h"
 #include "case_file.h"
 #include "graphs/fixed_font_metrics.h"
 #include "model/fixed_text.h"
@@ -305,6 +308,44 @@ std::string Num(T v) {
   return Str(static_cast<long long>(v));
 }
 
+std::string PhaseShown(const Args& a) {
+  auto set = binary::testing::FilledSet(model::FormatKind::Zef2, 2);
+  if (a[0] == "1") binary::testing::AddPhase(*set, model::FilterKind::FirWav);
+  LoadedFile file;
+  file.set = std::move(set);
+  file.loadedFromText = a[1] == "1";
+  DataSetHolder holder;
+  holder.Install(std::move(file));
+  PhaseDisplay display;
+  display.Loaded(holder, ShellState{});
+  return Num(display.Active()) + Num(display.Window().Visible());
+}
+
+std::string TablesOffered(const Args& a) {
+  model::DataSet set = testing::SheetSet(model::FormatKind::Zef2, 3, 29);
+  if (a[0] == "1") set.info->presenceFlags |= model::presence::kAxialSpectrum;
+  set.info->type = static_cast<model::SpeakerType>(std::stoi(a[1]));
+  const bool valid = a[2] == "1", fromText = a[3] == "1";
+  return Num(SensitivityTableAvailable(set, valid, fromText)) +
+         Num(AxialSpectrumTableAvailable(set, valid, fromText));
+}
+
+// Impedances by band ("8:4.5") over a set's whole range.
+std::string Impedances(const Args& a) {
+  model::DataSet set(a[0] == "zef1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2);
+  set.data.MinBand() = a[0] == "zef1" ? 1 : 3;
+  set.data.MaxBand() = a[0] == "zef1" ? 9 : 29;
+  const std::span<float> impedance = set.data.Array(model::PerBand::Impedance);
+  std::ranges::fill(impedance, model::kNoData);
+  impedance[0] = 1.0f;  // outside the range
+  std::istringstream values(a[1]);
+  for (std::size_t band; values >> band;) values.ignore() >> impedance[band];
+  const model::ImpedanceFigures f = model::ImpedanceFiguresOf(set);
+  std::ostringstream out;
+  out << f.lowest << " " << f.reducedLowest;
+  return out.str();
+}
+
 const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
     {"MessageBoxText", [](const Args& a) { return MessageBoxText(a[0]); }},
     {"ShortenText", [](const Args& a) { return ShortenText(a[0], std::stoul(a[1])); }},
@@ -354,12 +395,15 @@ const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
     {"ListLines", Lines},
     {"DecodeOptions", Decoded},
     {"SheetBands", SheetBands},
+    {"PhaseShown", PhaseShown},
+    {"TablesOffered", TablesOffered},
+    {"ImpedanceFigures", Impedances},
 };
 
 TEST(Rules, Cases) {
   for (const char* file :
        {"rules", "export_arguments", "export_captions", "info_popups", "graph_copy", "list_copy",
-        "list_lines", "options_files", "sheet_bands"}) {
+        "list_lines", "options_files", "sheet_bands", "app_rules"}) {
     for (const zef::testing::Case& c :
          zef::testing::ReadCases(std::string("app/cases/") + file + ".txt")) {
       const auto rule = kRules.find(c[0]);
@@ -373,6 +417,23 @@ TEST(Rules, Cases) {
     }
   }
   EXPECT_EQ(AboutTitle(), "ZEF reader/viewer v" ZEF_TEST_VERSION);
+}
+
+TEST(ListWindowModel, WidestLineAndPlacementLastUntilTheyAreReset) {
+  ListWindowModel list(ListWindowLines::kErrorRules, kErrorWindowTitle);
+  list.WriteLine("first");
+  std::string wider;  // whether each width was the widest yet
+  for (const int width : {120, 120, 80, 121}) wider += list.NoteLineWidth(width) ? 'y' : 'n';
+  EXPECT_EQ(wider, "ynny");
+  list.OutOfSpace();  // emptied, still open, widths start again
+  EXPECT_EQ(std::tuple(list.Lines().empty(), list.IsOpen(), list.WidestLine()),
+            std::tuple(true, true, 0));
+  list.NoteLineWidth(50);
+  list.SavePlacement({10, 20, 300, 90});
+  list.Close();
+  EXPECT_EQ(std::pair(list.IsOpen(), list.WidestLine()), std::pair(false, 0));
+  list.WriteLine("again");  // reopens where it was closed
+  EXPECT_EQ(list.SavedPlacement(), (WindowPlacement{10, 20, 300, 90}));
 }
 
 TEST(OptionsFile, WritesNinetyOneBytesThatReadBack) {
