@@ -18,10 +18,12 @@
 #include "app/fake_platform.h"
 #include "app/file_names.h"
 #include "app/graph_copy.h"
+#include "app/info_commands.h"
 #include "app/info_popups.h"
 #include "app/list_window_model.h"
 #include "app/loaded_file_texts.h"
 #include "app/message_text.h"
+#include "app/open_flow.h"
 #include "app/option_commands.h"
 #include "app/options_file.h"
 #include "app/phase_display.h"
@@ -308,6 +310,51 @@ std::string Num(T v) {
   return Str(static_cast<long long>(v));
 }
 
+// An information button pressed on the coax sample's sheet (or with
+// nothing loaded): the window's kind, its title, its text's first line cut
+// to 40 characters, and what the desktop was asked.
+std::string Info(const Args& a) {
+  static const std::unique_ptr<DataSetHolder> coax = [] {
+    auto holder = std::make_unique<DataSetHolder>();
+    testing::DesktopFake desktop;
+    ListWindowLines errors(ListWindowLines::kErrorRules);
+    OpenDataFile("data/samples/coax-zef2-v2.txt", *holder, {desktop, errors});
+    return holder;
+  }();
+  const wav::testing::TempDir dir;
+  TemporaryFiles files(dir.Path(""));
+  testing::DesktopFake desktop;
+  const DataSetHolder none;
+  const InfoWindow w =
+      InfoCommand(desktop, std::stoi(a[0]), a[1], a[2] == "coax" ? *coax : none, files);
+  return Num(w.kind) + " | " + w.title + " | " + w.text.substr(0, w.text.find('\r')).substr(0, 40) +
+         " | " + Joined(desktop.log) + Joined(Args(desktop.boxes.size(), "box"));
+}
+
+std::string Recent(const Args& a) {
+  const wav::testing::TempDir dir;
+  RecentFiles recent(dir.Path("cfg") / "recent");
+  std::istringstream names(a[0]);
+  for (std::string name; names >> name;) recent.Add(name);
+  RecentFiles again(dir.Path("cfg") / "recent");
+  again.Load();
+  return Joined(again.Files());
+}
+
+// A window place stored ("save:X Y W H") or a store's text, read back.
+std::string Place(const Args& a) {
+  const wav::testing::TempDir dir;
+  const auto store = dir.Path("window");
+  if (a[0].starts_with("save:")) {
+    EXPECT_TRUE(SaveWindowPlace(store, Place(a[0].substr(5))));
+  } else {
+    dir.Write("window", a[0]);
+  }
+  WindowPlace p;
+  return LoadWindowPlace(store, p) ? Joined({Num(p.x), Num(p.y), Num(p.width), Num(p.height)})
+                                   : "refused";
+}
+
 std::string PhaseShown(const Args& a) {
   auto set = binary::testing::FilledSet(model::FormatKind::Zef2, 2);
   if (a[0] == "1") binary::testing::AddPhase(*set, model::FilterKind::FirWav);
@@ -398,6 +445,9 @@ const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
     {"PhaseShown", PhaseShown},
     {"TablesOffered", TablesOffered},
     {"ImpedanceFigures", Impedances},
+    {"InfoCommand", Info},
+    {"RecentFiles", Recent},
+    {"WindowPlace", [](const Args& a) { return Place(a); }},
 };
 
 TEST(Rules, Cases) {

@@ -274,41 +274,6 @@ TEST_F(ShellTest, SaveAsDefaultRestartsOnlyForNewFonts) {
   EXPECT_EQ(restarted.Stored().fontFace, "Liberation Serif");
 }
 
-TEST(FileNames, RecentFilesAndWindowPlace) {
-  wav::testing::TempDir dir;
-  RecentFiles recent(dir.Path("cfg") / "recent");
-  for (int i = 0; i < 10; ++i) recent.Add("f" + std::to_string(i));
-  recent.Add("f5");
-  RecentFiles again(dir.Path("cfg") / "recent");
-  again.Load();
-  EXPECT_EQ(again.Files(),
-            (std::vector<std::string>{"f5", "f9", "f8", "f7", "f6", "f4", "f3", "f2"}));
-  WindowPlace place;
-  ASSERT_TRUE(SaveWindowPlace(dir.Path("cfg") / "window", {10, -5, 800, 600}));
-  ASSERT_TRUE(LoadWindowPlace(dir.Path("cfg") / "window", place));
-  EXPECT_EQ(place, (WindowPlace{10, -5, 800, 600}));
-  for (const char* damaged : {"1 2 0 600", "1 2 3", "a b c d", "1 2 999999 600"}) {
-    dir.Write("bad", damaged);
-    EXPECT_FALSE(LoadWindowPlace(dir.Path("bad"), place)) << damaged;
-  }
-}
-
-TEST_F(ShellTest, InformationButtonsOpenTheirWindowsOrTheDesktop) {
-  Started(kZef2);
-  TemporaryFiles files(dir_.Path(""));
-  testing::DesktopFake desktop;
-  // Id, label: the window's kind, title and the start of its text.
-  for (const zef::testing::Case& c : zef::testing::ReadCases("app/cases/info_commands.txt")) {
-    const InfoWindow got = InfoCommand(desktop, std::stoi(c[0]), c[1], shell_.Holder(), files);
-    EXPECT_EQ(std::to_string(static_cast<int>(got.kind)) + " | " + got.title, c[2] + " | " + c[3])
-        << c.where;
-    EXPECT_TRUE(got.text.starts_with(c.fields.size() > 4 ? c[4] : "")) << c.where << got.text;
-  }
-  EXPECT_EQ(desktop.log, std::vector<std::string>{"url http://www.example.com/zs-cx12"});
-  EXPECT_EQ(InfoCommand(desktop, 86, "Impedance:", DataSetHolder(), files), InfoWindow{});
-  EXPECT_TRUE(desktop.boxes.empty());
-}
-
 TEST_F(ShellTest, EaTablesOfADistributionFileAndItsPdfInfoFile) {
   const std::tuple<model::SpeakerType, std::uint32_t, bool, bool> cases[] = {
       {model::SpeakerType::Passive, model::presence::kAxialSpectrum, true, true},
