@@ -22,7 +22,7 @@ struct Notes {
   void operator()(const std::string& what, bool worked) {
     text += what + (worked ? ": done\n" : ": failed\n");
     for (const std::string& line : desktop.log) text += "  " + line + "\n";
-    for (const testing::Box& box : desktop.boxes) text += "  box: " + box.text + "\n";
+    for (const std::string& box : desktop.boxes) text += "  " + box + "\n";
     desktop.log.clear();
     desktop.boxes.clear();
   }

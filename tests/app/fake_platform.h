@@ -25,28 +25,18 @@
 
 namespace zef::app::testing {
 
-// One box shown: 'M' message, 'E' error, 'Q' question, and its text.
-struct Box {
-  char kind;
-  std::string text;
-  bool operator==(const Box&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& out, const Box& box) {
-  return out << box.kind << ":\"" << box.text << '"';
-}
-
-// The desktop, scripted: records every box (questions take their answers
+// The desktop, scripted: records every box as "M: text" (M message, E
+// error, Q question; questions take their answers
 // from the queue, yes once it is empty), answers the file dialogs from its
 // lists and logs everything else asked of it ("open ZEF.PDF", "run kate
 // [a.txt]", "start 1 1000", "quit", ...). Programs and documents in
 // `missing` fail to start or open, as does everything when `opens` is false.
 class DesktopFake : public ShellPlatform {
  public:
-  void ShowMessage(std::string_view text) override { boxes.push_back({'M', std::string(text)}); }
-  void ShowError(std::string_view text) override { boxes.push_back({'E', std::string(text)}); }
+  void ShowMessage(std::string_view text) override { boxes.push_back("M: " + std::string(text)); }
+  void ShowError(std::string_view text) override { boxes.push_back("E: " + std::string(text)); }
   bool AskYesNo(std::string_view text) override {
-    boxes.push_back({'Q', std::string(text)});
+    boxes.push_back("Q: " + std::string(text));
     const bool answer = answers.empty() || answers.front();
     if (!answers.empty()) answers.pop_front();
     return answer;
@@ -86,7 +76,7 @@ class DesktopFake : public ShellPlatform {
   bool ControlHeld() const override { return control; }
   void Quit() override { log.push_back("quit"); }
 
-  std::vector<Box> boxes;
+  std::vector<std::string> boxes;
   std::deque<bool> answers;
   std::vector<std::string> captions;
   std::optional<ClipboardPayload> clipboard;

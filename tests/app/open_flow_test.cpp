@@ -20,9 +20,6 @@ namespace {
 using model::PerBand;
 using textformat::testing::MinimalZef1;
 
-const Box kContainsErrors{'M',
-                          "This file contains errors, please correct the data.####Data and "
-                          "balloon is shown but a binary##distribution file can not be saved."};
 constexpr int kFirstBand = 5;  // the minimal file's bands: 1 kHz and 2 kHz
 constexpr int kLastBand = 6;
 
@@ -55,7 +52,7 @@ class OpenFlows : public OpenFlowTest {
     text_ += "== " + what + "\nloaded " + std::to_string(o.loaded) + ", read " +
              std::to_string(o.readResult) + ", reset polar " + std::to_string(o.resetPolarSetup) +
              "\n";
-    for (const Box& box : platform_.boxes) text_ += box.kind + (": " + box.text) + "\n";
+    for (const std::string& box : platform_.boxes) text_ += box + "\n";
     for (const std::string& line : Lines()) text_ += "line: " + line + "\n";
     const DataSetHolder& h = holder_;
     if (!h.IsLoaded()) return;

@@ -175,7 +175,7 @@ std::string Copy(const Args& a) {
     seen.push_back(f.mimeType + (f.mimeType == kPngMime ? " (" + f.bytes + ")" : ""));
   }
   for (const std::string& line : desktop.log) seen.push_back("[" + line + "]");
-  for (const testing::Box& box : desktop.boxes) seen.push_back(box.text);
+  for (const std::string& box : desktop.boxes) seen.push_back(box.substr(3));
   return Joined(seen) + " | " + renderer.written;
 }
 
@@ -188,7 +188,7 @@ std::string ListCopy(const Args& a) {
   for (const char* line : {"Error on line: 3", "second", ""}) list.WriteLine(line);
   const bool copied = list.CopyOnDoubleClick(desktop, std::stoul(a[1]), a[2].starts_with("ctrl"));
   std::string got = copied ? "copied | " : "not copied | ";
-  for (const auto& box : desktop.boxes) got += desktop.captions.at(0) + ": " + box.text;
+  for (const auto& box : desktop.boxes) got += desktop.captions.at(0) + ": " + box.substr(3);
   const auto& clip = desktop.clipboard;
   return got + " | " + (clip ? clip->text : "-") +
          (clip && !clip->formats.empty() ? " and pictures" : "");

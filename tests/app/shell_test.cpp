@@ -23,8 +23,6 @@
 namespace zef::app {
 namespace {
 
-using testing::Box;
-
 constexpr char kZef1[] = "data/samples/two-way-zef1.txt";
 constexpr char kZef2[] = "data/samples/coax-zef2-v2.txt";
 
@@ -132,9 +130,7 @@ struct ShellRig {
     }
   }
 
-  std::string BoxesText() const {
-    return Joined(desktop_.boxes, [](const Box& b) { return b.kind + (":" + b.text); });
-  }
+  std::string BoxesText() const { return Joined(desktop_.boxes, std::identity{}); }
 
   // The text a key names, the scratch folder and the working folder shown
   // as "<tmp>" and "<cwd>".
@@ -176,9 +172,11 @@ struct ShellRig {
                           d.spectraBarsShown, d.bandComboEnabled});
     p["bars"] = d.columnLabels.front() + " " + N(d.arcMaximum) + " " + N(d.pointMaximum) + " " +
                 Bits({d.bandsDown, d.bandsUp}) + " " + N(d.lowerRadio);
-    if (key == "graph")
-      p["graph"] =
-          N(LowerGraphRequest(s, shell_.Options(), *shell_.Holder().Loaded(), 640, 480).view);
+    if (s.fileLoaded) {
+      const ExportRequest r =
+          LowerGraphRequest(s, shell_.Options(), *shell_.Holder().Loaded(), 9, 9);
+      p["graph"] = N(r.view) + " " + N(r.range.value_or(0)) + " " + N(r.arc) + " " + r.band;
+    }
     p["phase"] = Bits({w.Visible(), w.FilterModesEnabled(), w.Unwrap()});
     p["caption"] = w.Caption();
     p["mode"] = N(w.Mode());
@@ -251,7 +249,7 @@ TEST(MainMenu, EntriesStatesAndHelp) {
 TEST_F(ShellTest, DamagedOptionsAreSaid) {
   dir_.Write("config/ZEFOptions.DAT", "not an options file");
   shell_.Start("");
-  EXPECT_EQ(desktop_.boxes, (std::vector<Box>{{'M', "Failed to load options, defaults set"}}));
+  EXPECT_EQ(desktop_.boxes, std::vector<std::string>{"M: Failed to load options, defaults set"});
 }
 
 TEST_F(ShellTest, SaveAsDefaultRestartsOnlyForNewFonts) {

@@ -30,22 +30,6 @@ class ViewsTest : public ::testing::Test {
   Shell shell_{desktop_, errors_, {dir_.Path("c"), dir_.Path("p"), "zefview", ""}, false};
 };
 
-TEST_F(ViewsTest, LowerGraphRequestFollowsTheState) {
-  const model::DataSet& set = *shell_.Holder().Loaded();
-  for (int band = 4; band <= 29; ++band) {
-    shell_.ControlCommand(control::kBandCombo, band - 4);
-    const ExportRequest request =
-        LowerGraphRequest(shell_.State(), shell_.Options(), set, 300, 200);
-    EXPECT_EQ(model::FindBand(set.kind, request.band), band) << request.band;
-  }
-  shell_.ControlCommand(control::kPolarsRadio + 1);
-  shell_.ControlCommand(control::kUpperZoomIn);
-  shell_.Scroll(control::kSpectraHorizontal, ScrollAction::kThumb, 40);
-  const ExportRequest map = LowerGraphRequest(shell_.State(), shell_.Options(), set, 300, 200);
-  EXPECT_EQ(std::tuple(map.view, map.range, map.arc, map.width, map.height),
-            std::tuple(ExportView::kColourMap, std::optional(-30), 40, 300, 200));
-}
-
 TEST_F(ViewsTest, ColorMapReadoutNamesBandAngleAndLevel) {
   const graphs::FixedFontMetrics fonts;
   model::LineSink errors;
