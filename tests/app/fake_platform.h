@@ -1,36 +1,27 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <filesystem>
 #include <initializer_list>
-#include <memory>
 #include <optional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/clipboard_payload.h"
-#include "app/data_set_holder.h"
-#include "app/list_window_lines.h"
-#include "app/open_flow.h"
-#include "app/platform.h"
 #include "app/shell_platform.h"
 #include "model/data_set.h"
 #include "model/fixed_text.h"
-#include "wav/wav_image.h"
 
 namespace zef::app::testing {
 
-// The desktop, scripted: records every box as "M: text" (M message, E
-// error, Q question; questions take their answers
-// from the queue, yes once it is empty), answers the file dialogs from its
-// lists and logs everything else asked of it ("open ZEF.PDF", "run kate
-// [a.txt]", "start 1 1000", "quit", ...). Programs and documents in
-// `missing` fail to start or open, as does everything when `opens` is false.
+// The desktop, scripted: records every box as "M: text" (M message, E error,
+// Q question; questions take their answers from the queue, yes once it is
+// empty), answers the file dialogs from its lists and logs everything else
+// asked of it ("open ZEF.PDF", "run kate [a.txt]", "start 1 1000", "quit",
+// ...). Programs and documents in `missing` fail to start or open, as does
+// everything when `opens` is false.
 class DesktopFake : public ShellPlatform {
  public:
   void ShowMessage(std::string_view text) override { boxes.push_back("M: " + std::string(text)); }
@@ -111,42 +102,5 @@ inline void SetBands(model::DataSet& set, model::PerBand which, int first,
   auto array = set.data.Array(which);
   for (float v : values) array[first++] = v;
 }
-
-// A holder, a scripted platform and an error list in a scratch folder.
-class OpenFlowTest : public ::testing::Test {
- protected:
-  std::filesystem::path Write(const std::string& name, std::string_view bytes) {
-    return dir_.Write(name, bytes);
-  }
-  OpenOutcome Open(const std::filesystem::path& path) {
-    platform_.boxes.clear();
-    return OpenDataFile(path, holder_, {platform_, errors_, false});
-  }
-  std::vector<std::string> Lines() const {
-    return {errors_.Lines().begin(), errors_.Lines().end()};
-  }
-
-  wav::testing::TempDir dir_;
-  DesktopFake platform_;
-  ListWindowLines errors_{ListWindowLines::kErrorRules};
-  DataSetHolder holder_;
-};
-
-// What the holder shows, copied so that a later open can be compared with it.
-struct HolderSnapshot {
-  explicit HolderSnapshot(const DataSetHolder& h)
-      : set(*h.Loaded()),
-        widths(h.Figures().horizontalWidth),
-        angles(h.Figures().verticalMaxAngle),
-        texts{h.StatusLine(), h.StatusPath(), h.WindowTitle()},
-        flags{h.DataValid(), h.LoadedFromText(), h.LoadedHeader().has_value()} {}
-  bool operator==(const HolderSnapshot&) const = default;
-
-  model::DataSet set;
-  std::array<float, model::kMaxBands> widths;
-  std::array<float, model::kMaxBands> angles;
-  std::vector<std::string> texts;
-  std::vector<bool> flags;
-};
 
 }  // namespace zef::app::testing

@@ -6,6 +6,7 @@
 #include "app/derived_figures.h"
 #include "app/fake_platform.h"
 #include "app/message_text.h"
+#include "app/open_flow.h"
 #include "binary/binary_fixture.h"
 #include "binary/binary_writer.h"
 #include "case_file.h"
@@ -13,6 +14,7 @@
 #include "textformat/minimal_file.h"
 #include "textformat/text_reader.h"
 #include "textformat/text_writer.h"
+#include "wav/wav_image.h"
 
 namespace zef::app::testing {
 namespace {
@@ -44,10 +46,37 @@ std::unique_ptr<model::DataSet> CarryingSet() {
   return set;
 }
 
+// What the holder shows, copied so that a later open can be compared with it.
+struct HolderSnapshot {
+  explicit HolderSnapshot(const DataSetHolder& h)
+      : set(*h.Loaded()),
+        widths(h.Figures().horizontalWidth),
+        angles(h.Figures().verticalMaxAngle),
+        texts{h.StatusLine(), h.StatusPath(), h.WindowTitle()},
+        flags{h.DataValid(), h.LoadedFromText(), h.LoadedHeader().has_value()} {}
+  bool operator==(const HolderSnapshot&) const = default;
+
+  model::DataSet set;
+  std::array<float, model::kMaxBands> widths;
+  std::array<float, model::kMaxBands> angles;
+  std::vector<std::string> texts;
+  std::vector<bool> flags;
+};
+
 // Opens files in turn and writes down what each open did to the holder, the
 // boxes and the error list (the scratch folder shown as "<tmp>").
-class OpenFlows : public OpenFlowTest {
+class OpenFlows : public ::testing::Test {
  protected:
+  std::filesystem::path Write(const std::string& name, std::string_view bytes) {
+    return dir_.Write(name, bytes);
+  }
+  OpenOutcome Open(const std::filesystem::path& path) {
+    platform_.boxes.clear();
+    return OpenDataFile(path, holder_, {platform_, errors_, false});
+  }
+  std::vector<std::string> Lines() const {
+    return {errors_.Lines().begin(), errors_.Lines().end()};
+  }
   void Step(const std::string& what, const OpenOutcome& o) {
     text_ += "== " + what + "\nloaded " + std::to_string(o.loaded) + ", read " +
              std::to_string(o.readResult) + ", reset polar " + std::to_string(o.resetPolarSetup) +
@@ -78,6 +107,10 @@ class OpenFlows : public OpenFlowTest {
     }
     zef::testing::ExpectGolden(std::string("app/golden/") + name, text_);
   }
+  wav::testing::TempDir dir_;
+  DesktopFake platform_;
+  ListWindowLines errors_{ListWindowLines::kErrorRules};
+  DataSetHolder holder_;
   std::string text_;
 };
 
@@ -113,7 +146,7 @@ TEST_F(OpenFlows, TextFiles) {
 
 // The drawing is read when its cabinet is first drawn, not by the open: its
 // failure is no line of the error list, and every load starts afresh.
-TEST_F(OpenFlowTest, DxfIsLeftForTheFirstCabinetDrawing) {
+TEST_F(OpenFlows, DxfIsLeftForTheFirstCabinetDrawing) {
   Write("cab.dxf", "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10\r\nX\r\n");
   const auto text = Write("cab.txt", MinimalZef1("12.5",
                                                  "<CABINET>\t<DXF>\tcab.dxf\t<UNIT>\t<M>\t"
