@@ -43,7 +43,12 @@ namespace zef::app {
 namespace {
 
 using Args = std::vector<std::string>;
+using A = const Args&;
 using Bytes = std::vector<std::uint8_t>;
+
+int I(const std::string& text) {
+  return static_cast<int>(std::stol(text, nullptr, 0));
+}
 
 std::string Str(long long v) {
   return std::to_string(v);
@@ -61,7 +66,11 @@ WindowPlace Place(const std::string& text) {
   return p;
 }
 
-std::string Creator(const Args& a) {
+std::string Shown(const WindowPlace& p) {
+  return Str(p.x) + " " + Str(p.y) + " " + Str(p.width) + " " + Str(p.height);
+}
+
+std::string Creator(A a) {
   model::InfoRecord info{};
   model::SetText(info.author, a[0]);
   info.creatorCategory = static_cast<std::uint32_t>(std::stoi(a[1]));
@@ -103,7 +112,7 @@ std::string Describe(const ExportRequest& r) {
   return out.str();
 }
 
-std::string Export(const Args& a) {
+std::string Export(A a) {
   std::istringstream words(a[0]);
   const Args storage{std::istream_iterator<std::string>(words), {}};
   const ParsedExport parsed =
@@ -111,7 +120,7 @@ std::string Export(const Args& a) {
   return parsed.request ? Describe(*parsed.request) : "! " + parsed.error;
 }
 
-std::string Caption(const Args& a) {
+std::string Caption(A a) {
   model::DataSet set(a[1] == "zef1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2);
   set.info->type = static_cast<model::SpeakerType>(std::stoi(a[4]));
   model::SetText(set.info->manufacturer, a[5]);    // UTF-8 kept
@@ -122,7 +131,7 @@ std::string Caption(const Args& a) {
   return ExportCaption(request, set, std::stoi(a[2]), "Sensitivity");
 }
 
-std::string Popup(const Args& a) {
+std::string Popup(A a) {
   const auto info = std::make_unique<model::InfoRecord>();
   model::SetText(info->sensitivityInfo, "1 W / 1 m, half space");
   model::SetText(info->impedanceInfo, "free air");
@@ -160,7 +169,7 @@ class FakeRenderer final : public GraphRenderer {
   mutable std::string written;
 };
 
-std::string Copy(const Args& a) {
+std::string Copy(A a) {
   const graphs::FixedFontMetrics metrics;
   model::NullSink errors;
   const graphs::GraphWindow graph{300, 200, metrics, errors};
@@ -179,7 +188,7 @@ std::string Copy(const Args& a) {
   return Joined(seen) + " | " + renderer.written;
 }
 
-std::string ListCopy(const Args& a) {
+std::string ListCopy(A a) {
   testing::DesktopFake desktop;
   desktop.answers = {a[2].ends_with("yes")};
   ListWindowModel list(ListWindowLines::kErrorRules, a[0] == "error"   ? kErrorWindowTitle
@@ -207,7 +216,7 @@ class CountingList : public ListWindowLines {
 };
 
 // Writes pieces and lines as list_lines.txt tells.
-std::string Lines(const Args& a) {
+std::string Lines(A a) {
   CountingList list(a[0] == "error" ? ListWindowLines::kErrorRules : ListWindowLines::kDebugRules);
   for (std::size_t i = 1; i < a.size(); ++i) {
     const std::string arg = a[i].substr(a[i].find(':') + 1);
@@ -215,35 +224,16 @@ std::string Lines(const Args& a) {
     const std::string text = star > 0 && star != std::string::npos
                                  ? std::string(std::stoul(arg.substr(star + 1)), arg[0])
                                  : arg;
-    switch (a[i][0]) {
-      case 's':
-        list.WriteString(text);
-        break;
-      case 'n':
-        list.WriteNumber(std::stoi(arg));
-        break;
-      case 'c':
-        list.WriteChar(arg[0]);
-        break;
-      case 'b':
-        list.WriteBoolean(arg == "1");
-        break;
-      case 'w':
-        list.WriteLine(arg);
-        break;
-      case 'e':
-        a[i] == "end" ? list.EndLine() : list.EndPendingLine();
-        break;
-      case 'x':
-        list.Close();
-        break;
-      case 'l':
-        for (int n = 1; n <= std::stoi(arg); ++n) list.WriteNumber(n), list.EndLine();
-        break;
-      case 't':
-        std::thread([&list] { list.WriteLine(" lost"), list.Close(); }).join();
-        break;
-    }
+    const char op = a[i][0];
+    if (op == 's') list.WriteString(text);
+    if (op == 'n') list.WriteNumber(std::stoi(arg));
+    if (op == 'c') list.WriteChar(arg[0]);
+    if (op == 'b') list.WriteBoolean(arg == "1");
+    if (op == 'w') list.WriteLine(arg);
+    if (op == 'e') a[i] == "end" ? list.EndLine() : list.EndPendingLine();
+    if (op == 'x') list.Close();
+    for (int n = 1; op == 'l' && n <= std::stoi(arg); ++n) list.WriteNumber(n), list.EndLine();
+    if (op == 't') std::thread([&list] { list.WriteLine(" lost"), list.Close(); }).join();
   }
   const auto& lines = list.Lines();
   const std::string pending = list.PendingLine();
@@ -282,7 +272,7 @@ Bytes Made(const std::string& spec) {
   return b;
 }
 
-std::string Decoded(const Args& a) {
+std::string Decoded(A a) {
   StoredOptions o;
   o.words[0] = 99;  // a failed decode must leave it
   const bool read = DecodeOptions(Made(a[0]), o);
@@ -293,7 +283,7 @@ std::string Decoded(const Args& a) {
   return out.str();
 }
 
-std::string SheetBands(const Args& a) {
+std::string SheetBands(A a) {
   const model::DataSet set =
       testing::SheetSet(a[0] == "zef1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2,
                         std::stoi(a[1]), std::stoi(a[2]));
@@ -313,7 +303,7 @@ std::string Num(T v) {
 // An information button pressed on the coax sample's sheet (or with
 // nothing loaded): the window's kind, its title, its text's first line cut
 // to 40 characters, and what the desktop was asked.
-std::string Info(const Args& a) {
+std::string Info(A a) {
   static const std::unique_ptr<DataSetHolder> coax = [] {
     auto holder = std::make_unique<DataSetHolder>();
     testing::DesktopFake desktop;
@@ -331,7 +321,7 @@ std::string Info(const Args& a) {
          " | " + Joined(desktop.log) + Joined(Args(desktop.boxes.size(), "box"));
 }
 
-std::string Recent(const Args& a) {
+std::string Recent(A a) {
   const wav::testing::TempDir dir;
   RecentFiles recent(dir.Path("cfg") / "recent");
   std::istringstream names(a[0]);
@@ -342,7 +332,7 @@ std::string Recent(const Args& a) {
 }
 
 // A window place stored ("save:X Y W H") or a store's text, read back.
-std::string Place(const Args& a) {
+std::string StoredPlace(A a) {
   const wav::testing::TempDir dir;
   const auto store = dir.Path("window");
   if (a[0].starts_with("save:")) {
@@ -351,11 +341,10 @@ std::string Place(const Args& a) {
     dir.Write("window", a[0]);
   }
   WindowPlace p;
-  return LoadWindowPlace(store, p) ? Joined({Num(p.x), Num(p.y), Num(p.width), Num(p.height)})
-                                   : "refused";
+  return LoadWindowPlace(store, p) ? Shown(p) : "refused";
 }
 
-std::string PhaseShown(const Args& a) {
+std::string PhaseShown(A a) {
   auto set = binary::testing::FilledSet(model::FormatKind::Zef2, 2);
   if (a[0] == "1") binary::testing::AddPhase(*set, model::FilterKind::FirWav);
   LoadedFile file;
@@ -368,7 +357,7 @@ std::string PhaseShown(const Args& a) {
   return Num(display.Active()) + Num(display.Window().Visible());
 }
 
-std::string TablesOffered(const Args& a) {
+std::string TablesOffered(A a) {
   model::DataSet set = testing::SheetSet(model::FormatKind::Zef2, 3, 29);
   if (a[0] == "1") set.info->presenceFlags |= model::presence::kAxialSpectrum;
   set.info->type = static_cast<model::SpeakerType>(std::stoi(a[1]));
@@ -378,7 +367,7 @@ std::string TablesOffered(const Args& a) {
 }
 
 // Impedances by band ("8:4.5") over a set's whole range.
-std::string Impedances(const Args& a) {
+std::string Impedances(A a) {
   model::DataSet set(a[0] == "zef1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2);
   set.data.MinBand() = a[0] == "zef1" ? 1 : 3;
   set.data.MaxBand() = a[0] == "zef1" ? 9 : 29;
@@ -393,47 +382,35 @@ std::string Impedances(const Args& a) {
   return out.str();
 }
 
-const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
-    {"MessageBoxText", [](const Args& a) { return MessageBoxText(a[0]); }},
-    {"ShortenText", [](const Args& a) { return ShortenText(a[0], std::stoul(a[1])); }},
-    {"WindowTitleFor", [](const Args& a) { return WindowTitleFor(a[0]); }},
-    {"StatusPathFor", [](const Args& a) { return StatusPathFor(a[0]); }},
+const std::map<std::string, std::function<std::string(A)>> kRules = {
+    {"MessageBoxText", [](A a) { return MessageBoxText(a[0]); }},
+    {"ShortenText", [](A a) { return ShortenText(a[0], I(a[1])); }},
+    {"WindowTitleFor", [](A a) { return WindowTitleFor(a[0]); }},
+    {"StatusPathFor", [](A a) { return StatusPathFor(a[0]); }},
     {"CreatorStatusLine", Creator},
-    {"WebSiteUrl", [](const Args& a) { return WebSiteUrl(a[0]); }},
-    {"WithPictureExtension", [](const Args& a) { return WithPictureExtension(a[0], a[1]); }},
-    {"InfoPopupTitle", [](const Args& a) { return InfoPopupTitle(a[0]); }},
-    {"DataFileKindOf", [](const Args& a) { return Num(DataFileKindOf(a[0])); }},
+    {"WebSiteUrl", [](A a) { return WebSiteUrl(a[0]); }},
+    {"WithPictureExtension", [](A a) { return WithPictureExtension(a[0], a[1]); }},
+    {"InfoPopupTitle", [](A a) { return InfoPopupTitle(a[0]); }},
+    {"DataFileKindOf", [](A a) { return Num(DataFileKindOf(a[0])); }},
     {"CommandLineFile",
-     [](const Args& a) {
-       return CommandLineFile(std::vector<std::string_view>(a.begin(), a.end()));
-     }},
-    {"FitToScreen",
-     [](const Args& a) {
-       const WindowPlace p = FitToScreen(Place(a[0]), Place(a[1]));
-       return Joined({Num(p.x), Num(p.y), Num(p.width), Num(p.height)});
-     }},
-    {"PolarRangeFor10DbTics",
-     [](const Args& a) { return Num(PolarRangeFor10DbTics(std::stoi(a[0]))); }},
-    {"PolarRangeFor6DbTics",
-     [](const Args& a) { return Num(PolarRangeFor6DbTics(std::stoi(a[0]))); }},
+     [](A a) { return CommandLineFile(std::vector<std::string_view>(a.begin(), a.end())); }},
+    {"FitToScreen", [](A a) { return Shown(FitToScreen(Place(a[0]), Place(a[1]))); }},
+    {"PolarRangeFor10DbTics", [](A a) { return Num(PolarRangeFor10DbTics(I(a[0]))); }},
+    {"PolarRangeFor6DbTics", [](A a) { return Num(PolarRangeFor6DbTics(I(a[0]))); }},
     {"PolarZoomInOut",
-     [](const Args& a) {
-       const graphs::OptionSet options(static_cast<std::uint32_t>(std::stoul(a[1], nullptr, 16)));
-       return Num(PolarZoomInEnabled(std::stoi(a[0]), options)) +
-              Num(PolarZoomOutEnabled(std::stoi(a[0]), options));
+     [](A a) {
+       return Num(PolarZoomInEnabled(I(a[0]), graphs::OptionSet(I(a[1])))) +
+              Num(PolarZoomOutEnabled(I(a[0]), graphs::OptionSet(I(a[1]))));
      }},
-    {"LowerViewOfRadio",
-     [](const Args& a) { return Num(control::LowerViewOfRadio(std::stoi(a[0]))); }},
-    {"TopLineFor", [](const Args& a) { return Num(TopLineFor(std::stoul(a[0]))); }},
+    {"LowerViewOfRadio", [](A a) { return Num(control::LowerViewOfRadio(I(a[0]))); }},
+    {"TopLineFor", [](A a) { return Num(TopLineFor(I(a[0]))); }},
     {"GraphCopyOf",
-     [](const Args& a) {
-       const auto copy = GraphCopyOf(std::stoi(a[0]));
-       return copy ? Num(copy->upper) + " " + Num(copy->output) : "none";
+     [](A a) {
+       const auto c = GraphCopyOf(I(a[0]));
+       return c ? Num(c->upper) + " " + Num(c->output) : "none";
      }},
     {"CopyFooter",
-     [](const Args& a) {
-       return Num(CopyFooter(a[0] == "1", static_cast<LowerView>(std::stoi(a[1]))));
-     }},
+     [](A a) { return Num(CopyFooter(a[0] == "1", static_cast<LowerView>(I(a[1])))); }},
     {"Export", Export},
     {"ExportCaption", Caption},
     {"InfoPopupBody", Popup},
@@ -447,7 +424,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kRules = {
     {"ImpedanceFigures", Impedances},
     {"InfoCommand", Info},
     {"RecentFiles", Recent},
-    {"WindowPlace", [](const Args& a) { return Place(a); }},
+    {"WindowPlace", StoredPlace},
 };
 
 TEST(Rules, Cases) {

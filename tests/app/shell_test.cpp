@@ -96,39 +96,36 @@ struct ShellRig {
   void Act(const std::string& token) {
     int id = 0, value = 0, thumb = 0;
     char text[64] = "";
-    if (std::sscanf(token.c_str(), "c%d=%d", &id, &value) >= 1) {
-      rets_.push_back(shell_.ControlCommand(id, value));
-    } else if (std::sscanf(token.c_str(), "m%d", &id) == 1) {
-      rets_.push_back(shell_.MenuCommand(id));
-    } else if (std::sscanf(token.c_str(), "p%d", &id) == 1) {
-      shell_.PhaseCommand(id);
-    } else if (std::sscanf(token.c_str(), "s%d:%d:%d", &id, &value, &thumb) == 3) {
-      rets_.push_back(shell_.Scroll(id, static_cast<ScrollAction>(value), thumb));
-    } else if (std::sscanf(token.c_str(), "t%d", &id) == 1) {
-      rets_.push_back(shell_.TimerTick(id));
-    } else if (std::sscanf(token.c_str(), "chose:%63s", text) == 1) {
-      desktop_.chosen.push_back(Sample(text));
-    } else if (std::sscanf(token.c_str(), "open:%63s", text) == 1) {
-      rets_.push_back(shell_.OpenNamed(Sample(text)));
-    } else if (std::sscanf(token.c_str(), "az:%d", &value) == 1) {
-      shell_.MutableState().balloonCamera.azimuth = static_cast<float>(value);
-    } else if (std::sscanf(token.c_str(), "mouse:%d:%d", &id, &value) == 2) {
-      shell_.Phase().Mouse({static_cast<view3d::MouseAction>(id), value, 100}, 400, 300);
-    } else if (token == "cam") {
-      shell_.MainCameraMoved();
-    } else if (token == "ctrl") {
-      desktop_.control = true;
-    } else if (token == "refuse") {
-      desktop_.opens = false;
-    } else if (token == "tick") {
-      shell_.TimerTick(kInfoBlinkTimer);
-      rets_.push_back(shell_.TimerTick(kWarningBlinkTimer));
-    } else if (token == "warn") {
-      shell_.MutableState().warningBlink = {true, 0, false};
-    } else {
-      ADD_FAILURE() << "unknown action " << token;
+    const char* t = token.c_str();
+    if (std::sscanf(t, "c%d=%d", &id, &value) >= 1)
+      return Changed(shell_.ControlCommand(id, value));
+    if (std::sscanf(t, "m%d", &id) == 1) return Changed(shell_.MenuCommand(id));
+    if (std::sscanf(t, "p%d", &id) == 1) return shell_.PhaseCommand(id);
+    if (std::sscanf(t, "s%d:%d:%d", &id, &value, &thumb) == 3) {
+      return Changed(shell_.Scroll(id, static_cast<ScrollAction>(value), thumb));
     }
+    if (std::sscanf(t, "t%d", &id) == 1) return Changed(shell_.TimerTick(id));
+    if (std::sscanf(t, "chose:%63s", text) == 1) return desktop_.chosen.push_back(Sample(text));
+    if (std::sscanf(t, "open:%63s", text) == 1) return Changed(shell_.OpenNamed(Sample(text)));
+    if (std::sscanf(t, "az:%d", &value) == 1) {
+      return static_cast<void>(shell_.MutableState().balloonCamera.azimuth = value);
+    }
+    if (std::sscanf(t, "mouse:%d:%d", &id, &value) == 2) {
+      return static_cast<void>(
+          shell_.Phase().Mouse({static_cast<view3d::MouseAction>(id), value, 100}, 400, 300));
+    }
+    if (token == "cam") return shell_.MainCameraMoved();
+    if (token == "ctrl") return static_cast<void>(desktop_.control = true);
+    if (token == "refuse") return static_cast<void>(desktop_.opens = false);
+    if (token == "tick") {
+      shell_.TimerTick(kInfoBlinkTimer);
+      return Changed(shell_.TimerTick(kWarningBlinkTimer));
+    }
+    if (token == "warn")
+      return static_cast<void>(shell_.MutableState().warningBlink = {true, 0, false});
+    ADD_FAILURE() << "unknown action " << token;
   }
+  void Changed(Changes changes) { rets_.push_back(changes); }
 
   std::string BoxesText() const { return Joined(desktop_.boxes, std::identity{}); }
 
