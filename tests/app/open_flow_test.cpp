@@ -47,29 +47,16 @@ std::unique_ptr<model::DataSet> CarryingSet() {
 }
 
 // What the holder shows, copied so that a later open can be compared with it.
-struct HolderSnapshot {
-  explicit HolderSnapshot(const DataSetHolder& h)
-      : set(*h.Loaded()),
-        widths(h.Figures().horizontalWidth),
-        angles(h.Figures().verticalMaxAngle),
-        texts{h.StatusLine(), h.StatusPath(), h.WindowTitle()},
-        flags{h.DataValid(), h.LoadedFromText(), h.LoadedHeader().has_value()} {}
-  bool operator==(const HolderSnapshot&) const = default;
-
-  model::DataSet set;
-  std::array<float, model::kMaxBands> widths;
-  std::array<float, model::kMaxBands> angles;
-  std::vector<std::string> texts;
-  std::vector<bool> flags;
-};
+auto Snapshot(const DataSetHolder& h) {
+  return std::tuple(*h.Loaded(), h.Figures().horizontalWidth, h.Figures().verticalMaxAngle,
+                    h.StatusLine(), h.StatusPath(), h.WindowTitle(), h.DataValid(),
+                    h.LoadedFromText(), h.LoadedHeader().has_value());
+}
 
 // Opens files in turn and writes down what each open did to the holder, the
 // boxes and the error list (the scratch folder shown as "<tmp>").
 class OpenFlows : public ::testing::Test {
  protected:
-  std::filesystem::path Write(const std::string& name, std::string_view bytes) {
-    return dir_.Write(name, bytes);
-  }
   OpenOutcome Open(const std::filesystem::path& path) {
     platform_.boxes.clear();
     return OpenDataFile(path, holder_, {platform_, errors_, false});
@@ -116,29 +103,29 @@ class OpenFlows : public ::testing::Test {
 
 TEST_F(OpenFlows, TextFiles) {
   Step("clean text, as before anything was loaded: the polar setup stays",
-       Open(Write("quiet.txt", QuietZef1())));
+       Open(dir_.Write("quiet.txt", QuietZef1())));
   // The flat impedance of the minimal file would make the check ask.
   Step("errors: shown, not valid and not checked, the figures there all the same",
-       Open(Write("errors.txt", WithoutModelName(MinimalZef1()))));
-  Step("errors again", Open(Write("errors.txt", WithoutModelName(QuietZef1()))));
+       Open(dir_.Write("errors.txt", WithoutModelName(MinimalZef1()))));
+  Step("errors again", Open(dir_.Write("errors.txt", WithoutModelName(QuietZef1()))));
   Step("the error list is emptied before each open", Open(dir_.Path("quiet.txt")));
-  const HolderSnapshot before(holder_);
-  Step("a failed open", Open(Write("broken.txt", "<ZEF9>\r\n")));
-  Step("line 1 named the other kind", Open(Write("cut.txt", "<ZEF2>\r\n<VERSION>\t1\r\n")));
+  const auto before = Snapshot(holder_);
+  Step("a failed open", Open(dir_.Write("broken.txt", "<ZEF9>\r\n")));
+  Step("line 1 named the other kind", Open(dir_.Write("cut.txt", "<ZEF2>\r\n<VERSION>\t1\r\n")));
   Step("no file", Open(dir_.Path("absent.txt")));
-  EXPECT_TRUE(before == HolderSnapshot(holder_));
+  EXPECT_TRUE(before == Snapshot(holder_));
 
-  Write("Info.TXT", "About this box");
+  dir_.Write("Info.TXT", "About this box");
   std::string good = MinimalZef1("12.5",
                                  "<CABINET>\t<RECTANGULAR>\t-0.2\t0\t-0.1\t0.1\t-0.3\t0.3\n"
                                  "<CABINET>\t<EDGES>\t1\t<ORIGIN>\t0\t0\t0\n"
                                  "0\t0\t0\t1\t1\t1\t<RGB>\t255\t0\t0\n");
   good.replace(good.find("<INFOFILE>\t"), 11, "<INFOFILE>\tinfo.txt");
   std::string bad = good;
-  Step("a cabinet and an info file", Open(Write("good.txt", good)));
+  Step("a cabinet and an info file", Open(dir_.Write("good.txt", good)));
   const model::DataSet loaded = *holder_.Loaded();
   Step("a failed read leaves the loaded set untouched",
-       Open(Write("bad.txt", bad.replace(bad.find("<BAND>\t2k"), 9, "<BAND>\t4k"))));
+       Open(dir_.Write("bad.txt", bad.replace(bad.find("<BAND>\t2k"), 9, "<BAND>\t4k"))));
   EXPECT_TRUE(*holder_.Loaded() == loaded);
   EXPECT_EQ(holder_.Loaded()->cabinet.infoFile.bytes, loaded.cabinet.infoFile.bytes);
   ExpectGolden("open_text_files.txt");
@@ -147,10 +134,10 @@ TEST_F(OpenFlows, TextFiles) {
 // The drawing is read when its cabinet is first drawn, not by the open: its
 // failure is no line of the error list, and every load starts afresh.
 TEST_F(OpenFlows, DxfIsLeftForTheFirstCabinetDrawing) {
-  Write("cab.dxf", "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10\r\nX\r\n");
-  const auto text = Write("cab.txt", MinimalZef1("12.5",
-                                                 "<CABINET>\t<DXF>\tcab.dxf\t<UNIT>\t<M>\t"
-                                                 "<ORIGIN>\t0\t0\t0\n"));
+  dir_.Write("cab.dxf", "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10\r\nX\r\n");
+  const auto text = dir_.Write("cab.txt", MinimalZef1("12.5",
+                                                      "<CABINET>\t<DXF>\tcab.dxf\t<UNIT>\t<M>\t"
+                                                      "<ORIGIN>\t0\t0\t0\n"));
   EXPECT_EQ(Open(text).readResult, 0);
   EXPECT_EQ(Lines(), std::vector<std::string>{});
   EXPECT_EQ(holder_.Dxf().Ensure(*holder_.LoadedForDrawing(), nullptr),
@@ -203,16 +190,17 @@ TEST_F(OpenFlows, BinaryFiles) {
   EXPECT_EQ(holder_.StatusPath(), ShortenText(path.string(), 45));
   EXPECT_EQ(holder_.Loaded()->impedance, model::ImpedanceFiguresOf(*set));
   EXPECT_EQ(holder_.Reference().maximum, analysis::ComputeSensitivityReference(*set).maximum);
-  Step("a text after it has no status line", Open(Write("box.txt", MinimalZef1())));
+  Step("a text after it has no status line", Open(dir_.Write("box.txt", MinimalZef1())));
 
   ASSERT_TRUE(Open(WriteBinary("first.ZF1", *carrying)).loaded);
-  const HolderSnapshot before(holder_);
+  const auto before = Snapshot(holder_);
   Step("a text read as a binary",
-       OpenBinaryFile(Write("plain.txt", "<ZEF1>\r\n"), holder_, {platform_, errors_, false}));
+       OpenBinaryFile(dir_.Write("plain.txt", "<ZEF1>\r\n"), holder_, {platform_, errors_, false}));
   const binary::testing::Image image = binary::testing::RecordsOnly(*carrying);
-  Write("cut.ZF1", std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+  dir_.Write("cut.ZF1",
+             std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
   Step("a binary cut short", Open(dir_.Path("cut.ZF1")));
-  EXPECT_TRUE(before == HolderSnapshot(holder_));
+  EXPECT_TRUE(before == Snapshot(holder_));
   ExpectGolden("open_binary_files.txt");
 }
 
@@ -239,7 +227,7 @@ TEST(ImpedanceFigures, LowestOverTheRangeReducedUpToTheUpperMidBand) {
 // whether to substitute the power average, and only the substituted rear
 // point may reach the axial Q (arc 0's rear point is a pole of its sum).
 TEST_F(OpenFlows, RearPointsAreSubstitutedBeforeTheFigures) {
-  std::unique_ptr<model::DataSet> set = BareRead(Write("quiet.txt", QuietZef1()));
+  std::unique_ptr<model::DataSet> set = BareRead(dir_.Write("quiet.txt", QuietZef1()));
   ASSERT_TRUE(set);
   set->info->radiation = model::Radiation::FullSphere;
   for (int band = kFirstBand; band <= kLastBand; ++band) {
@@ -249,7 +237,7 @@ TEST_F(OpenFlows, RearPointsAreSubstitutedBeforeTheFigures) {
       points[18] = arc == 0 ? 0.0f : -20.0f;
     }
   }
-  const auto path = Write("rear.txt", textformat::WriteText(*set));
+  const auto path = dir_.Write("rear.txt", textformat::WriteText(*set));
   for (const bool yes : {true, false}) {
     platform_.answers = {yes};
     Step(yes ? "substituted" : "not substituted: the check stops before it", Open(path));

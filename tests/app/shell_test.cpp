@@ -4,20 +4,26 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/color_map_readout.h"
 #include "app/dialog_ids.h"
 #include "app/fake_platform.h"
 #include "app/info_commands.h"
+#include "app/lower_graph.h"
 #include "app/main_menu.h"
 #include "app/option_commands.h"
 #include "app/shell.h"
 #include "app/shell_views.h"
+#include "app/upper_graph.h"
 #include "binary/binary_fixture.h"
 #include "binary/binary_writer.h"
 #include "case_file.h"
+#include "graphs/fixed_font_metrics.h"
+#include "model/message_sink.h"
 #include "wav/wav_image.h"
 
 namespace zef::app {
@@ -44,6 +50,8 @@ std::string N(T v) {
   return text;
 }
 
+using Args = std::vector<std::string>;
+
 std::string Bits(std::initializer_list<bool> on) {
   std::string out;
   for (const bool b : on) out += b ? '1' : '0';
@@ -69,7 +77,9 @@ struct ShellRig {
   // Starts on the case's file, does its actions and checks each "key=value"
   // that follows them (cases/shell.txt tells the words).
   void Run(const zef::testing::Case& c) {
-    shell_.Start(Sample(c[0]));
+    const bool options = c[0].starts_with("options:");  // an options file of this text first
+    if (options) dir_.Write("config/ZEFOptions.DAT", c[0].substr(8));
+    shell_.Start(options ? "" : Sample(c[0]));
     startBoxes_ = BoxesText();
     desktop_.log.clear();
     desktop_.boxes.clear();
@@ -101,6 +111,10 @@ struct ShellRig {
       return Changed(shell_.ControlCommand(id, value));
     if (std::sscanf(t, "m%d", &id) == 1) return Changed(shell_.MenuCommand(id));
     if (std::sscanf(t, "p%d", &id) == 1) return shell_.PhaseCommand(id);
+    if (std::sscanf(t, "d%d", &id) == 1) return Changed(shell_.OptionsDialogCommand(id));
+    if (std::sscanf(t, "font:%63[^:]:%d", text, &value) == 2) {
+      return shell_.SetDialogFont(std::regex_replace(text, std::regex("_"), " "), value);
+    }
     if (std::sscanf(t, "s%d:%d:%d", &id, &value, &thumb) == 3) {
       return Changed(shell_.Scroll(id, static_cast<ScrollAction>(value), thumb));
     }
@@ -114,6 +128,7 @@ struct ShellRig {
       return static_cast<void>(
           shell_.Phase().Mouse({static_cast<view3d::MouseAction>(id), value, 100}, 400, 300));
     }
+    if (std::sscanf(t, "binary:%d:%d", &id, &value) == 2) return Changed(OpenBinary(id, value));
     if (token == "cam") return shell_.MainCameraMoved();
     if (token == "ctrl") return static_cast<void>(desktop_.control = true);
     if (token == "refuse") return static_cast<void>(desktop_.opens = false);
@@ -126,6 +141,19 @@ struct ShellRig {
     ADD_FAILURE() << "unknown action " << token;
   }
   void Changed(Changes changes) { rets_.push_back(changes); }
+
+  // Opens a distribution file of a type, with or without its axial spectrum,
+  // and with a PDF info file.
+  Changes OpenBinary(int type, bool axial) {
+    auto set = binary::testing::FilledSet(model::FormatKind::Zef1);
+    set->info->type = static_cast<model::SpeakerType>(type);
+    set->info->presenceFlags &= ~model::presence::kAxialSpectrum;
+    set->info->presenceFlags |= axial ? model::presence::kAxialSpectrum : 0;
+    binary::testing::AddEmbeddedFiles(*set, model::EmbeddedKind::Pdf);
+    std::string error;
+    EXPECT_TRUE(binary::WriteBinaryFile(dir_.Path("box.ZF1"), *set, {}, error)) << error;
+    return shell_.OpenNamed(dir_.Path("box.ZF1").string());
+  }
 
   std::string BoxesText() const { return Joined(desktop_.boxes, std::identity{}); }
 
@@ -178,6 +206,29 @@ struct ShellRig {
     p["caption"] = w.Caption();
     p["mode"] = N(w.Mode());
     p["seen"] = N(seen.azimuth) + "," + N(seen.elevation) + "," + N(seen.distance);
+    if (key.starts_with("copy:")) {
+      desktop_.clipboard.reset();
+      shell_.MenuCommand(arg);
+      const auto& clip = desktop_.clipboard;
+      p["copy"] = !clip ? "none" : clip->formats.empty() ? "text" : "pictures";
+    }
+    if (key == "pdfinfo") {  // the info file button: the PDF opened through a temporary file
+      testing::DesktopFake desktop;
+      TemporaryFiles files(dir_.Path(""));
+      const InfoWindow w =
+          InfoCommand(desktop, control::kInfoFileButton, "", shell_.Holder(), files);
+      p[key] =
+          N(w.kind) + " " + w.title + w.text + N(files.Files().size()) + " " +
+          N(files.Files().size() == 1 && desktop.log == Args{"open " + files.Files()[0].string()});
+    }
+    StoredOptions saved;
+    p["saved"] = LoadOptionsFile(shell_.OptionsFile(), saved) ? Hex(saved.options.Bits()) : "none";
+    if (key == "restart") {  // a second shell from the same configuration
+      testing::DesktopFake next;
+      Shell again(next, errors_, {dir_.Path("config"), dir_.Path("program"), "z", ""}, false);
+      again.Start({});
+      p[key] = Joined(next.boxes, std::identity{}) + "|" + again.Stored().fontFace;
+    }
     if (key == "redraw") {
       const phase::Redraw r = shell_.Phase().TakeRedraw();
       p["redraw"] = Bits({r.balloon, r.curves});
@@ -243,63 +294,54 @@ TEST(MainMenu, EntriesStatesAndHelp) {
   zef::testing::ExpectGolden("app/golden/main_menu.txt", table);
 }
 
-TEST_F(ShellTest, DamagedOptionsAreSaid) {
-  dir_.Write("config/ZEFOptions.DAT", "not an options file");
-  shell_.Start("");
-  EXPECT_EQ(desktop_.boxes, std::vector<std::string>{"M: Failed to load options, defaults set"});
-}
-
-TEST_F(ShellTest, SaveAsDefaultRestartsOnlyForNewFonts) {
-  Started(kZef1);
-  shell_.MenuCommand(option_id::kSymmetry);
-  shell_.OptionsDialogCommand(33);
-  EXPECT_TRUE(desktop_.log.empty());
-  StoredOptions saved;
-  ASSERT_TRUE(LoadOptionsFile(shell_.OptionsFile(), saved));
-  EXPECT_EQ(saved.options.Bits(), 0x235u);
-  shell_.SetDialogFont("Liberation Serif", 12);
-  shell_.OptionsDialogCommand(33);
-  const std::string absolute = std::filesystem::absolute(kZef1).string();
-  EXPECT_EQ(desktop_.log,
-            (std::vector<std::string>{"run /bin/zefview [" + absolute + "]", "quit"}));
-  testing::DesktopFake next;
-  Shell restarted(next, errors_, {dir_.Path("config"), dir_.Path("program"), "z", ""}, false);
-  restarted.Start({});
-  EXPECT_TRUE(next.boxes.empty());
-  EXPECT_EQ(restarted.Stored().fontFace, "Liberation Serif");
-}
-
-TEST_F(ShellTest, EaTablesOfADistributionFileAndItsPdfInfoFile) {
-  const std::tuple<model::SpeakerType, std::uint32_t, bool, bool> cases[] = {
-      {model::SpeakerType::Passive, model::presence::kAxialSpectrum, true, true},
-      {model::SpeakerType::Powered, model::presence::kAxialSpectrum, false, true},
-      {model::SpeakerType::Passive, 0, true, false},
+TEST_F(ShellTest, ColorMapReadoutNamesBandAngleAndLevel) {
+  Started(kZef2);
+  const graphs::FixedFontMetrics fonts;
+  model::LineSink errors;
+  graphs::GraphWindow window(600, 400, fonts, errors);
+  shell_.ControlCommand(control::kPolarsRadio + 1);
+  std::string error;
+  ASSERT_TRUE(BuildLowerGraph(
+      LowerGraphRequest(shell_.State(), shell_.Options(), *shell_.Holder().Loaded(), 600, 400),
+      shell_.Holder(), false, window, error));
+  // Band coordinate and angle of the lower (vertical) map; the upper map lies 200 higher.
+  const auto at = [&](double band, double angle, int shift) {
+    const graphs::PixelPoint p = window.WorldToDevice(band, angle);
+    return ColorMapReadout(window, shell_.Holder(), shell_.Options(), true, p.x, p.y - shift);
   };
-  for (const auto& [type, presence, sensitivity, axial] : cases) {
-    auto set = binary::testing::FilledSet(model::FormatKind::Zef1);
-    set->info->type = type;
-    set->info->presenceFlags =
-        (set->info->presenceFlags & ~model::presence::kAxialSpectrum) | presence;
-    binary::testing::AddEmbeddedFiles(*set, model::EmbeddedKind::Pdf);
-    std::string error;
-    ASSERT_TRUE(binary::WriteBinaryFile(dir_.Path("box.ZF1"), *set, {}, error)) << error;
-    Started();
-    shell_.OpenNamed(dir_.Path("box.ZF1").string());
-    const auto menu = shell_.Menu();
-    EXPECT_EQ(std::pair(menu.at(28).enabled, menu.at(29).enabled), std::pair(sensitivity, axial));
-    for (const auto& [id, copies] : {std::pair{28, sensitivity}, {29, axial}}) {
-      desktop_.clipboard.reset();
-      shell_.MenuCommand(id);
-      EXPECT_EQ(desktop_.clipboard && desktop_.clipboard->formats.empty(), copies)
-          << id;  // text only
-    }
+  EXPECT_EQ(at(5.0, 32, 200).substr(0, 18), "125 Hz ; 30 Deg ; ");
+  EXPECT_EQ(at(5.0, -47, 0).substr(0, 18), "125 Hz ; -45 Deg ;");
+  // Band 3 (50 Hz) lies below the file's first band, 27.6 beyond its last.
+  EXPECT_EQ(at(1.0, 0, 0) + at(27.6, 0, 0), "");
+  EXPECT_NE(at(27.4, 0, 0).find(","), std::string::npos);  // a decimal comma
+}
+
+TEST_F(ShellTest, UpperGraphTurnsWithTheMouseAndDrawsTheCabinet) {
+  Started(kZef2);
+  model::LineSink debug;
+  UpperGraph upper(debug);
+  upper.SetSize(400, 300);
+  EXPECT_FALSE(upper.Rebuild(*shell_.SetForDrawing(), shell_.State(), shell_.Options()));
+  EXPECT_GT(upper.PolygonCount(), 0u);
+  ShellState& state = shell_.MutableState();
+  upper.Mouse({view3d::MouseAction::kLeftDown, 100, 100, false}, state);
+  EXPECT_TRUE(upper.Mouse({view3d::MouseAction::kMove, 60, 100, false}, state));
+  EXPECT_FALSE(upper.Mouse({view3d::MouseAction::kMove, 61, 100, false}, state));  // under 2 pixels
+  EXPECT_EQ(state.balloonCamera.azimuth, 70.0f);
+  upper.Mouse({view3d::MouseAction::kLeftUp, 61, 100, false}, state);
+  using view3d::HintChange;
+  const std::pair<int, HintChange> hovers[] = {{50, HintChange::kShow},
+                                               {60, HintChange::kNone},
+                                               {-1, HintChange::kRestore},
+                                               {-5, HintChange::kNone}};
+  for (const auto& [x, change] : hovers) {
+    EXPECT_EQ(upper.Hover({view3d::MouseAction::kMove, x, 50, false}), change) << x;
   }
-  testing::DesktopFake desktop;
-  TemporaryFiles files(dir_.Path(""));
-  EXPECT_EQ(InfoCommand(desktop, control::kInfoFileButton, "", shell_.Holder(), files),
-            InfoWindow{});
-  ASSERT_EQ(files.Files().size(), 1u);
-  EXPECT_EQ(desktop.log, std::vector<std::string>{"open " + files.Files().front().string()});
+  shell_.ControlCommand(control::kCabinetRadio);
+  EXPECT_FALSE(upper.Rebuild(*shell_.SetForDrawing(), shell_.State(), shell_.Options()));
+  // The rectangular box is drawn in lines.
+  EXPECT_EQ(std::pair(upper.PolygonCount(), shell_.State().cabinetCamera.azimuth),
+            std::pair(std::size_t{0}, 70.0f));
 }
 
 }  // namespace
