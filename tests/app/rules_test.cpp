@@ -50,8 +50,9 @@ int I(const std::string& text) {
   return static_cast<int>(std::stol(text, nullptr, 0));
 }
 
-std::string Str(long long v) {
-  return std::to_string(v);
+template <class T>
+std::string Num(T v) {
+  return std::to_string(static_cast<long long>(v));
 }
 
 std::string Joined(const Args& parts, const char* between = " ") {
@@ -67,7 +68,7 @@ WindowPlace Place(const std::string& text) {
 }
 
 std::string Shown(const WindowPlace& p) {
-  return Str(p.x) + " " + Str(p.y) + " " + Str(p.width) + " " + Str(p.height);
+  return Num(p.x) + " " + Num(p.y) + " " + Num(p.width) + " " + Num(p.height);
 }
 
 std::string Creator(A a) {
@@ -237,11 +238,11 @@ std::string Lines(A a) {
   }
   const auto& lines = list.Lines();
   const std::string pending = list.PendingLine();
-  std::string got = Str(static_cast<long long>(lines.size())) + " lines";
+  std::string got = Num(lines.size()) + " lines";
   if (!lines.empty()) got += ", first " + lines.front() + ", last " + lines.back();
-  return got + " | pending " + Str(static_cast<long long>(pending.size())) + " " +
+  return got + " | pending " + Num(pending.size()) + " " +
          pending.substr(pending.size() < 3 ? 0 : pending.size() - 3) + " | opened " +
-         Str(list.opened) + " closed " + Str(list.closed) + " removed " + Str(list.removed) +
+         Num(list.opened) + " closed " + Num(list.closed) + " removed " + Num(list.removed) +
          (list.IsOpen() ? " open" : "");
 }
 
@@ -290,14 +291,9 @@ std::string SheetBands(A a) {
   const DataSheet sheet = BuildDataSheet(set, {}, {}, false, "box.ZF1");
   const BandWindow window = InitialBandWindow(set);
   std::string got =
-      Str(sheet.selectedBand) + " " + Str(window.first) + "-" + Str(window.last) + " |";
-  for (const int band : ColumnBands(set, std::stoi(a[3]))) got += " " + Str(band);
+      Num(sheet.selectedBand) + " " + Num(window.first) + "-" + Num(window.last) + " |";
+  for (const int band : ColumnBands(set, std::stoi(a[3]))) got += " " + Num(band);
   return got + " |" + (sheet.bandChoices.empty() ? "" : " " + Joined(sheet.bandChoices));
-}
-
-template <class T>
-std::string Num(T v) {
-  return Str(static_cast<long long>(v));
 }
 
 // An information button pressed on the coax sample's sheet (or with

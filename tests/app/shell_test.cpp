@@ -72,7 +72,6 @@ struct ShellRig {
     desktop_.boxes.clear();
     return shell_;
   }
-  const ShellState& State() const { return shell_.State(); }
 
   // Starts on the case's file, does its actions and checks each "key=value"
   // that follows them (cases/shell.txt tells the words).
@@ -162,7 +161,7 @@ struct ShellRig {
   std::string Probe(const std::string& key) {
     const auto colon = key.find(':');
     const int arg = colon == std::string::npos ? 0 : std::stoi(key.substr(colon + 1));
-    const ShellState& s = State();
+    const ShellState& s = shell_.State();
     const ViewCamera& c = s.Camera();
     const DialogControls d = ControlStates(s, shell_.Options(), shell_.Holder().Loaded());
     const phase::PhaseWindowModel& w = shell_.Phase().Window();
