@@ -249,9 +249,9 @@ std::string Lines(A a) {
 // Bytes from words: "4:N" a 4-byte number, "2:N" and "1:N" likewise, "magic",
 // "face:TEXT" its characters ("_" a space, "x*3" "xxx"), "pad:N" zeros up to
 // N bytes in all.
-Bytes Made(const std::string& spec) {
+Bytes Made(const std::string& layout) {
   Bytes b;
-  std::istringstream words(spec);
+  std::istringstream words(layout);
   for (std::string w; words >> w;) {
     if (w.starts_with("face:")) {
       std::string face = w.substr(5);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <functional>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -112,7 +112,9 @@ struct ShellRig {
     if (std::sscanf(t, "p%d", &id) == 1) return shell_.PhaseCommand(id);
     if (std::sscanf(t, "d%d", &id) == 1) return Changed(shell_.OptionsDialogCommand(id));
     if (std::sscanf(t, "font:%63[^:]:%d", text, &value) == 2) {
-      return shell_.SetDialogFont(std::regex_replace(text, std::regex("_"), " "), value);
+      std::string face = text;
+      std::replace(face.begin(), face.end(), '_', ' ');
+      return shell_.SetDialogFont(face, value);
     }
     if (std::sscanf(t, "s%d:%d:%d", &id, &value, &thumb) == 3) {
       return Changed(shell_.Scroll(id, static_cast<ScrollAction>(value), thumb));
