@@ -40,13 +40,12 @@ std::string Dump(const char* title, const model::DataSet& set,
   for (const std::string& choice : sheet.bandChoices) out += " " + choice;
   for (const SheetRow& row : sheet.rows) {
     out += "\n" + row.label + " [" + row.unit + "]";
-    for (int band = sheet.firstBand - 1; band <= sheet.lastBand + 1; ++band) {
-      if (band >= 0 && band < model::kMaxBands) out += " |" + row.cells[band];
-    }
+    const int last = std::min(sheet.lastBand + 1, model::kMaxBands - 1);
+    for (int band = std::max(sheet.firstBand - 1, 0); band <= last; ++band)
+      out += " |" + row.cells[band];
   }
-  for (const SheetField& f : sheet.fields) {
-    if (fields) out += "\n" + std::string(f.name) + ": " + f.text;
-  }
+  for (const SheetField& f : sheet.fields)
+    out += fields ? "\n" + std::string(f.name) + ": " + f.text : "";
   return out + "\nsensitivity table: " + Shown(SensitivityTable(set, "/data/box.ZF1", comma)) +
          "axial spectrum table: " + Shown(AxialSpectrumTable(set, "/data/box.ZF1", comma));
 }

@@ -26,12 +26,8 @@ struct Notes {
     desktop.boxes.clear();
   }
   std::string Shown(std::string out, const fs::path& info) const {
-    for (const auto& [from, to] : {std::pair{info.string(), std::string("<info>")},
-                                   {dir.Path("").string(), std::string("<tmp>/")}}) {
-      for (std::size_t at; !from.empty() && (at = out.find(from)) != std::string::npos;) {
-        out.replace(at, from.size(), to);
-      }
-    }
+    testing::ReplaceAll(out, info.string(), "<info>");
+    testing::ReplaceAll(out, dir.Path("").string(), "<tmp>/");
     for (std::size_t at = 0; (at = out.find("scratch/ZEF", at)) != std::string::npos; ++at) {
       out.replace(at + 11, out.find(".PDF", at) - at - 11, "<random>");
     }

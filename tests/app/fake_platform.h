@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <set>
@@ -15,6 +16,21 @@
 #include "model/fixed_text.h"
 
 namespace zef::app::testing {
+
+// The items as text, `between` between them.
+template <class Items, class Show = std::identity>
+std::string Joined(const Items& items, const char* between, Show show = {}) {
+  std::string out;
+  std::size_t i = 0;
+  for (const auto& item : items) out += (i++ ? between : "") + std::string(show(item));
+  return out;
+}
+
+inline void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  if (from.empty()) return;
+  for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+    text.replace(at, from.size(), to);
+}
 
 // The desktop, scripted: records every box as "M: text" (M message, E error,
 // Q question; questions take their answers from the queue, yes once it is

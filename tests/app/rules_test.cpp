@@ -44,6 +44,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 using A = const Args&;
+using testing::Joined;
 using Bytes = std::vector<std::uint8_t>;
 
 int I(const std::string& text) {
@@ -53,12 +54,6 @@ int I(const std::string& text) {
 template <class T>
 std::string Num(T v) {
   return std::to_string(static_cast<long long>(v));
-}
-
-std::string Joined(const Args& parts, const char* between = " ") {
-  std::string out;
-  for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? between : "") + parts[i];
-  return out;
 }
 
 WindowPlace Place(const std::string& text) {
@@ -126,9 +121,8 @@ std::string Popup(A a) {
     info->presenceFlags |= model::presence::kMethodInfo;
     model::SetText(info->methodInfo, a[4] == "x250" ? std::string(250, 'x') : a[4]);
   }
-  return InfoPopupBody(static_cast<InfoButton>(std::stoi(a[0])), *info,
-                       {a[5][0] == '1', a[5][1] == '1'})
-      .value_or("-");
+  const OffAxisWarnings warnings{a[5][0] == '1', a[5][1] == '1'};
+  return InfoPopupBody(static_cast<InfoButton>(I(a[0])), *info, warnings).value_or("-");
 }
 
 // Names each picture by its format and footer; `broken` fails, as does a
@@ -138,9 +132,8 @@ class FakeRenderer final : public GraphRenderer {
   std::string Render(const graphs::GraphWindow&, graphs::PictureFormat format,
                      graphs::FooterPlacement footer) const override {
     if (static_cast<int>(format) == broken) return {};
-    const char* names[] = {"png", "svg", "pdf", "emf"};
-    return names[static_cast<int>(format)] +
-           std::string(footer == graphs::FooterPlacement::kBottomRight ? " right" : " centre");
+    return std::string("png svg pdf emf").substr(4 * static_cast<std::size_t>(format), 3) +
+           (footer == graphs::FooterPlacement::kBottomRight ? " right" : " centre");
   }
   bool Write(const graphs::GraphWindow&, const std::filesystem::path& path, graphs::FooterPlacement,
              std::string&) const override {
@@ -167,7 +160,7 @@ std::string Copy(A a) {
   }
   for (const std::string& line : desktop.log) seen.push_back("[" + line + "]");
   for (const std::string& box : desktop.boxes) seen.push_back(box.substr(3));
-  return Joined(seen) + " | " + renderer.written;
+  return Joined(seen, " ") + " | " + renderer.written;
 }
 
 std::string ListCopy(A a) {
@@ -274,7 +267,7 @@ std::string SheetBands(A a) {
   std::string got =
       Num(sheet.selectedBand) + " " + Num(window.first) + "-" + Num(window.last) + " |";
   for (const int band : ColumnBands(set, std::stoi(a[3]))) got += " " + Num(band);
-  return got + " |" + (sheet.bandChoices.empty() ? "" : " " + Joined(sheet.bandChoices));
+  return got + " |" + (sheet.bandChoices.empty() ? "" : " " + Joined(sheet.bandChoices, " "));
 }
 
 // An information button pressed on the coax sample's sheet (or with
@@ -295,7 +288,7 @@ std::string Info(A a) {
   const InfoWindow w =
       InfoCommand(desktop, std::stoi(a[0]), a[1], a[2] == "coax" ? *coax : none, files);
   return Num(w.kind) + " | " + w.title + " | " + w.text.substr(0, w.text.find('\r')).substr(0, 40) +
-         " | " + Joined(desktop.log) + Joined(Args(desktop.boxes.size(), "box"));
+         " | " + Joined(desktop.log, " ") + Joined(Args(desktop.boxes.size(), "box"), " ");
 }
 
 std::string Recent(A a) {
@@ -305,7 +298,7 @@ std::string Recent(A a) {
   for (std::string name; names >> name;) recent.Add(name);
   RecentFiles again(dir.Path("cfg") / "recent");
   again.Load();
-  return Joined(again.Files());
+  return Joined(again.Files(), " ");
 }
 
 // A window place stored ("save:X Y W H") or a store's text, read back.

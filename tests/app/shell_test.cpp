@@ -36,13 +36,6 @@ std::string Sample(std::string_view name) {
   return name == "zef1" ? kZef1 : name == "coax" ? kZef2 : name == "-" ? "" : std::string(name);
 }
 
-template <class Items, class Show>
-std::string Joined(const Items& items, Show show, const char* between = " ; ") {
-  std::string out;
-  for (const auto& item : items) out += (out.empty() ? "" : between) + show(item);
-  return out;
-}
-
 template <class T>
 std::string N(T v) {
   char text[32];
@@ -51,11 +44,10 @@ std::string N(T v) {
 }
 
 using Args = std::vector<std::string>;
+using testing::Joined;
 
 std::string Bits(std::initializer_list<bool> on) {
-  std::string out;
-  for (const bool b : on) out += b ? '1' : '0';
-  return out;
+  return Joined(on, "", [](bool b) { return b ? "1" : "0"; });
 }
 
 std::string Hex(unsigned v) {
@@ -156,7 +148,7 @@ struct ShellRig {
     return shell_.OpenNamed(dir_.Path("box.ZF1").string());
   }
 
-  std::string BoxesText() const { return Joined(desktop_.boxes, std::identity{}); }
+  std::string BoxesText() const { return Joined(desktop_.boxes, " ; "); }
 
   // The text a key names, the scratch folder and the working folder shown
   // as "<tmp>" and "<cwd>".
@@ -170,13 +162,13 @@ struct ShellRig {
     const view3d::ViewCamera seen = w.BalloonCamera();
     std::map<std::string, std::string> p;
     p["ret"] = rets_.empty() ? "" : N(rets_.back());
-    p["rets"] = Joined(rets_, N<Changes>, ",");
+    p["rets"] = Joined(rets_, ",", N<Changes>);
     p["startboxes"] = startBoxes_;
     p["boxes"] = BoxesText();
-    p["log"] = Joined(desktop_.log, std::identity{});
+    p["log"] = Joined(desktop_.log, " ; ");
     p["loaded"] = Bits({s.fileLoaded});
     p["file"] = shell_.CurrentFile();
-    p["recent"] = Joined(shell_.Recent().Files(), std::identity{}, ",");
+    p["recent"] = Joined(shell_.Recent().Files(), ",");
     p["upper"] = N(s.upper);
     p["lower"] = N(s.lower);
     p["cabinet"] = N(s.cabinet);
@@ -228,7 +220,7 @@ struct ShellRig {
       testing::DesktopFake next;
       Shell again(next, errors_, {dir_.Path("config"), dir_.Path("program"), "z", ""}, false);
       again.Start({});
-      p[key] = Joined(next.boxes, std::identity{}) + "|" + again.Stored().fontFace;
+      p[key] = Joined(next.boxes, " ; ") + "|" + again.Stored().fontFace;
     }
     if (key == "redraw") {
       const phase::Redraw r = shell_.Phase().TakeRedraw();
@@ -237,12 +229,8 @@ struct ShellRig {
     const auto probe = p.find(key.substr(0, colon));
     if (probe == p.end()) return "unknown key " + key;
     std::string text = probe->second;
-    for (const auto& [from, to] : {std::pair{dir_.Path("").string(), std::string("<tmp>/")},
-                                   {std::filesystem::current_path().string() + "/", "<cwd>/"}}) {
-      for (std::size_t at; (at = text.find(from)) != std::string::npos;) {
-        text.replace(at, from.size(), to);
-      }
-    }
+    testing::ReplaceAll(text, dir_.Path("").string(), "<tmp>/");
+    testing::ReplaceAll(text, std::filesystem::current_path().string() + "/", "<cwd>/");
     return text;
   }
 
@@ -279,17 +267,13 @@ TEST(MainMenu, EntriesStatesAndHelp) {
   for (const MenuEntry& entry : MenuBar()) {
     std::string text(entry.text);
     if (const auto tab = text.find('\t'); tab != std::string::npos) text.replace(tab, 1, " / ");
-    if (entry.kind != MenuEntry::kCommand) {
-      table += entry.kind == MenuEntry::kSeparator ? "  ----\n"
-               : entry.kind == MenuEntry::kSubmenu ? "  " + text + "\n"
-                                                   : "  end\n";
-      continue;
-    }
+    if (entry.kind == MenuEntry::kSeparator) text = "----";
+    if (entry.kind == MenuEntry::kEndSubmenu) text = "end";
+    if (entry.kind != MenuEntry::kCommand) table += "  " + text + "\n";
+    if (entry.kind != MenuEntry::kCommand) continue;
     table += std::to_string(entry.id) + " " + text + " [" + std::string(entry.shortcut) + "] ";
-    for (const auto& menu : states) {
-      const MenuItemState item = menu.at(entry.id);
-      table += "-o#x"[item.enabled + 2 * item.checked];
-    }
+    for (const auto& menu : states)
+      table += "-o#x"[menu.at(entry.id).enabled + 2 * menu.at(entry.id).checked];
     table += " " + rig.shell_.StatusHelp(entry.id) + "\n";
   }
   zef::testing::ExpectGolden("app/golden/main_menu.txt", table);
