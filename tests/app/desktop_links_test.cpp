@@ -5,124 +5,97 @@
 #include "app/desktop_links.h"
 #include "app/fake_platform.h"
 #include "app/outside_programs.h"
-#include "app/picture_file_name.h"
+#include "case_file.h"
 #include "wav/wav_image.h"
 
 namespace zef::app {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Box;
-using testing::DesktopFake;
 
-TEST(DesktopLinks, WebSiteGetsHttpInFrontUnlessItNamesIt) {
-  for (const auto& [text, url] : {std::pair{"www.zs-audio.example", "http://www.zs-audio.example"},
-                                  {"see http://zs.example/a", "see http://zs.example/a"},
-                                  {"https://zs.example", "https://zs.example"},
-                                  {"", "http://"}}) {
-    EXPECT_EQ(WebSiteUrl(text), url);
+// Writes down each request to the desktop fake: what was asked, whether it
+// worked, what the desktop was told and the boxes shown (the scratch folder
+// as "<tmp>", the first temporary info file as "<info>", any other with its
+// random part as "<random>").
+struct Notes {
+  void operator()(const std::string& what, bool worked) {
+    text += what + (worked ? ": done\n" : ": failed\n");
+    for (const std::string& line : desktop.log) text += "  " + line + "\n";
+    for (const std::string& box : desktop.boxes) text += "  " + box + "\n";
+    desktop.log.clear();
+    desktop.boxes.clear();
   }
-  DesktopFake desktop;
-  desktop.missing = {"http://down.example"};
-  EXPECT_TRUE(OpenWebSite(desktop, "up.example"));
-  EXPECT_FALSE(OpenWebSite(desktop, "down.example"));
-  EXPECT_EQ(desktop.calls,
-            (std::vector<std::string>{"url http://up.example", "url http://down.example"}));
-  EXPECT_EQ(desktop.boxes, (std::vector<Box>{{'M', "Failed to show website"}}));
-  EXPECT_EQ(AboutTitle(), "ZEF reader/viewer v" ZEF_TEST_VERSION);
-}
+  std::string Shown(std::string out, const fs::path& info) const {
+    testing::ReplaceAll(out, info.string(), "<info>");
+    testing::ReplaceAll(out, dir.Path("").string(), "<tmp>/");
+    for (std::size_t at = 0; (at = out.find("scratch/ZEF", at)) != std::string::npos; ++at) {
+      out.replace(at + 11, out.find(".PDF", at) - at - 11, "<random>");
+    }
+    return out;
+  }
+  wav::testing::TempDir dir;
+  testing::DesktopFake desktop;
+  std::string text;
+};
 
-TEST(DesktopLinks, InfoFileTextOrPdfThroughATemporaryFileRemovedAtTheEnd) {
+TEST(DesktopLinks, WebSiteInfoFilesHelpDocumentsAndEditors) {
+  Notes note;
+  testing::DesktopFake& desktop = note.desktop;
+  desktop.missing = {"http://down.example"};
+  note("web site up.example", OpenWebSite(desktop, "up.example"));
+  note("web site down.example", OpenWebSite(desktop, "down.example"));
+
+  // A PDF info file goes through a temporary file removed at the end.
   const model::EmbeddedFile text{model::EmbeddedKind::Text, {'a', '\r', '\n', 'b'}};
   const model::EmbeddedFile pdf{model::EmbeddedKind::Pdf, {'%', 'P', 'D', 'F'}};
   EXPECT_EQ(InfoFileText(text), "a\r\nb");
   EXPECT_EQ(InfoFileText(pdf), std::nullopt);
-
-  const wav::testing::TempDir dir;
-  const fs::path scratch = dir.Path("scratch");
+  const fs::path scratch = note.dir.Path("scratch");
   fs::create_directory(scratch);
-  DesktopFake desktop;
   fs::path shown;
   {
     TemporaryFiles files(scratch);
-    EXPECT_TRUE(ShowPdfInfoFile(desktop, pdf, files));
+    note("PDF info file", ShowPdfInfoFile(desktop, pdf, files));
     ASSERT_EQ(files.Files().size(), 1u);
     shown = files.Files()[0];
-    EXPECT_EQ(desktop.calls, std::vector<std::string>{"open " + shown.string()});
-    EXPECT_EQ(shown.parent_path(), scratch);
-    EXPECT_EQ(shown.filename().string().substr(0, 3), "ZEF");
-    EXPECT_EQ(shown.extension(), ".PDF");
+    EXPECT_EQ(shown.filename().string().substr(0, 3) + shown.extension().string(), "ZEF.PDF");
     std::ifstream in(shown, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "%PDF");
   }
   EXPECT_FALSE(fs::exists(shown));
-
   {
     TemporaryFiles files(scratch);
-    desktop.refuseAll = true;  // written, but nothing shows it
-    EXPECT_FALSE(ShowPdfInfoFile(desktop, pdf, files));
+    desktop.opens = false;  // written, but nothing shows it
+    note("PDF info file, nothing shows it", ShowPdfInfoFile(desktop, pdf, files));
   }
   TemporaryFiles nowhere(scratch / "absent");
-  EXPECT_FALSE(ShowPdfInfoFile(desktop, pdf, nowhere));
-  EXPECT_EQ(desktop.boxes, (std::vector<Box>{{'M', "Failed to show PDF file info"},
-                                             {'M', "Failed to display embeded PDF file info"}}));
+  note("PDF info file, no folder for it", ShowPdfInfoFile(desktop, pdf, nowhere));
   EXPECT_TRUE(fs::is_empty(scratch));
-}
 
-TEST(DesktopLinks, HelpDocumentsMissingOrNotOpened) {
-  const wav::testing::TempDir dir;
-  const fs::path bin = dir.Path("bin"), share = dir.Path("share") / "zefview";
+  const fs::path bin = note.dir.Path("bin"), share = note.dir.Path("share") / "zefview";
   fs::create_directories(bin);
-  EXPECT_EQ(HelpFolder(bin), bin);
+  note("help folder beside the program is the program's", HelpFolder(bin) == bin);
   fs::create_directories(share);
-  EXPECT_EQ(HelpFolder(bin), share);
+  note("help folder in share once there is one", HelpFolder(bin) == share);
   std::ofstream(share / "ZEF.PDF") << "%PDF";
   std::ofstream(share / "ZEF_Specs.PDF") << "%PDF";
-
-  DesktopFake desktop;
-  EXPECT_TRUE(OpenHelpDocument(desktop, HelpDocument::kHelp, share));
+  desktop.opens = true;
+  note("help", OpenHelpDocument(desktop, HelpDocument::kHelp, share));
   desktop.missing = {(share / "ZEF.PDF").string(), (share / "ZEF_Specs.PDF").string()};
-  EXPECT_FALSE(OpenHelpDocument(desktop, HelpDocument::kHelp, share));
-  EXPECT_FALSE(OpenHelpDocument(desktop, HelpDocument::kSpecs, share));
-  EXPECT_FALSE(OpenHelpDocument(desktop, HelpDocument::kSpecs, bin));
-  const std::string s = share.string() + "/";
-  EXPECT_EQ(desktop.boxes,
-            (std::vector<Box>{{'M', "Failed to load #####" + s + "ZEF.PDF"},
-                              {'M', "Failed to load####" + s + "ZEF_Specs.PDF"},
-                              {'M', bin.string() + "/ZEF_Specs.PDF####does no exist"}}));
-}
+  note("help, not opened", OpenHelpDocument(desktop, HelpDocument::kHelp, share));
+  note("specs, not opened", OpenHelpDocument(desktop, HelpDocument::kSpecs, share));
+  note("specs, missing", OpenHelpDocument(desktop, HelpDocument::kSpecs, bin));
 
-TEST(OutsidePrograms, EditorsAreTriedInTurnWithTheFileAsOneArgument) {
-  DesktopFake desktop;
+  // Editors are tried in turn, the file one argument whatever it holds.
   desktop.missing = {"vim-gtk", "gnome-text-editor", "gedit"};
-  EXPECT_TRUE(StartEditor(desktop, "/d/my file;rm -rf.txt", "vim-gtk"));
-  EXPECT_EQ(
-      desktop.calls,
-      (std::vector<std::string>{
-          "run vim-gtk [/d/my file;rm -rf.txt]", "run gnome-text-editor [/d/my file;rm -rf.txt]",
-          "run gedit [/d/my file;rm -rf.txt]", "run kate [/d/my file;rm -rf.txt]"}));
-  EXPECT_TRUE(desktop.boxes.empty());
-
-  const auto launches = EditorLaunches("-x.txt", "");
-  EXPECT_EQ(launches.size(), 9u);
-  EXPECT_EQ(launches.back(),
+  note("editor", StartEditor(desktop, "/d/my file;rm -rf.txt", "vim-gtk"));
+  for (const auto& launch : EditorLaunches("-x.txt", "")) desktop.missing.insert(launch.program);
+  note("no editor at all", StartEditor(desktop, "/d/a.txt", ""));
+  EXPECT_EQ(EditorLaunches("-x.txt", "").back(),
             (ProgramLaunch{"xdg-open", {(fs::current_path() / "-x.txt").string()}}));
-  for (const auto& launch : launches) desktop.missing.insert(launch.program);
-  EXPECT_FALSE(StartEditor(desktop, "/d/a.txt", ""));
-  EXPECT_EQ(desktop.boxes, (std::vector<Box>{{'M', "Failed to load /d/a.txt"}}));
-
   EXPECT_EQ(SecondViewerLaunch("/usr/bin/zefview", "/d/b.zf2"),
             (ProgramLaunch{"/usr/bin/zefview", {"/d/b.zf2"}}));
-}
-
-TEST(PictureFileName, ExtensionReplacedInTheFileNameOnly) {
-  for (const auto& [name, ext, saved] : {std::tuple{"/d/two-way.txt", ".EMF", "/d/two-way.EMF"},
-                                         {"/d/two-way", ".EMF", "/d/two-way.EMF"},
-                                         {"/d.x/two-way", ".svg", "/d.x/two-way.svg"},
-                                         {"C:\\d.x\\a.b.TAB", ".EMF", "C:\\d.x\\a.b.EMF"},
-                                         {"", ".png", ".png"}}) {
-    EXPECT_EQ(WithPictureExtension(name, ext), saved);
-  }
+  zef::testing::ExpectGolden("app/golden/desktop_links.txt", note.Shown(note.text, shown));
 }
 
 }  // namespace

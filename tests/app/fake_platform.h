@@ -1,61 +1,53 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
-#include <memory>
 #include <optional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/clipboard_payload.h"
-#include "app/data_set_holder.h"
-#include "app/list_window_lines.h"
-#include "app/open_flow.h"
-#include "app/platform.h"
 #include "app/shell_platform.h"
 #include "model/data_set.h"
 #include "model/fixed_text.h"
-#include "wav/wav_image.h"
 
 namespace zef::app::testing {
 
-// One box the flow showed: 'M' message, 'E' error, 'Q' question, and its text.
-struct Box {
-  char kind;
-  std::string text;
-  bool operator==(const Box&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& out, const Box& box) {
-  return out << box.kind << ":\"" << box.text << '"';
+// The items as text, `between` between them.
+template <class Items, class Show = std::identity>
+std::string Joined(const Items& items, const char* between, Show show = {}) {
+  std::string out;
+  std::size_t i = 0;
+  for (const auto& item : items) out += (i++ ? between : "") + std::string(show(item));
+  return out;
 }
 
-// Records every box; questions take their answers from the queue, yes once it is empty.
-class FakePlatform : public Platform {
+inline void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  if (from.empty()) return;
+  for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+    text.replace(at, from.size(), to);
+}
+
+// The desktop, scripted: records every box as "M: text" (M message, E error,
+// Q question; questions take their answers from the queue, yes once it is
+// empty), answers the file dialogs from its lists and logs everything else
+// asked of it ("open ZEF.PDF", "run kate [a.txt]", "start 1 1000", "quit",
+// ...). Programs and documents in `missing` fail to start or open, as does
+// everything when `opens` is false.
+class DesktopFake : public ShellPlatform {
  public:
-  void ShowMessage(std::string_view text) override { boxes.push_back({'M', std::string(text)}); }
-  void ShowError(std::string_view text) override { boxes.push_back({'E', std::string(text)}); }
+  void ShowMessage(std::string_view text) override { boxes.push_back("M: " + std::string(text)); }
+  void ShowError(std::string_view text) override { boxes.push_back("E: " + std::string(text)); }
   bool AskYesNo(std::string_view text) override {
-    boxes.push_back({'Q', std::string(text)});
+    boxes.push_back("Q: " + std::string(text));
     const bool answer = answers.empty() || answers.front();
     if (!answers.empty()) answers.pop_front();
     return answer;
   }
-
-  std::vector<Box> boxes;
-  std::deque<bool> answers;
-};
-
-// The fake platform with a desktop: records what was copied, opened and
-// started; programs and documents in `missing` fail to start or open.
-class DesktopFake : public FakePlatform {
- public:
   bool AskYesNoCaptioned(std::string_view caption, std::string_view text) override {
     captions.emplace_back(caption);
     return AskYesNo(text);
@@ -73,27 +65,6 @@ class DesktopFake : public FakePlatform {
     for (const auto& arg : args) call += " [" + arg + "]";
     return Record(call, program);
   }
-
-  std::vector<std::string> captions;
-  std::optional<ClipboardPayload> clipboard;
-  std::vector<std::string> calls;  // every open and start tried, in order
-  std::set<std::string, std::less<>> missing;
-  bool refuseAll = false;
-
- private:
-  bool Record(std::string call, std::string_view key) {
-    calls.push_back(std::move(call));
-    return !refuseAll && !missing.contains(key);
-  }
-};
-
-// The fake boxes plus a script for the file dialogs and a log of everything
-// else the shell asks of the desktop ("start 1", "open ZEF.PDF", "quit", ...).
-class FakeShellPlatform : public ShellPlatform {
- public:
-  void ShowMessage(std::string_view text) override { boxes.ShowMessage(text); }
-  void ShowError(std::string_view text) override { boxes.ShowError(text); }
-  bool AskYesNo(std::string_view text) override { return boxes.AskYesNo(text); }
   std::optional<std::string> ChooseFile(FileDialogKind kind, std::string_view preset) override {
     log.push_back("dialog " + std::to_string(static_cast<int>(kind)) + " " + std::string(preset));
     if (chosen.empty()) return std::nullopt;
@@ -101,40 +72,33 @@ class FakeShellPlatform : public ShellPlatform {
     chosen.pop_front();
     return file;
   }
-  void StartTimer(int id, int ms) override {
-    log.push_back("start " + std::to_string(id) + " " + std::to_string(ms));
-  }
-  void KillTimer(int id) override { log.push_back("kill " + std::to_string(id)); }
-  bool OpenDocument(const std::filesystem::path& path) override {
-    log.push_back("open " + path.string());
-    return desktopOpens;
-  }
-  bool StartDetached(const std::string& program, const std::vector<std::string>& args) override {
-    std::string line = "run " + program;
-    for (const std::string& arg : args) line += " " + arg;
-    log.push_back(line);
-    return desktopOpens;
-  }
-  bool SetClipboard(const ClipboardPayload& payload) override {
-    clipboard = payload.text;
-    copied = payload;
-    return true;
-  }
   std::optional<SaveChoice> ChooseSaveFile(std::string_view proposed) override {
     log.push_back("save " + std::string(proposed));
     return saveAs;
   }
+  void StartTimer(int id, int ms) override {
+    log.push_back("start " + std::to_string(id) + " " + std::to_string(ms));
+  }
+  void KillTimer(int id) override { log.push_back("kill " + std::to_string(id)); }
   bool ControlHeld() const override { return control; }
   void Quit() override { log.push_back("quit"); }
 
-  FakePlatform boxes;
-  std::deque<std::string> chosen;
+  std::vector<std::string> boxes;
+  std::deque<bool> answers;
+  std::vector<std::string> captions;
+  std::optional<ClipboardPayload> clipboard;
   std::vector<std::string> log;
-  std::string clipboard;
-  bool control = false;
-  std::optional<ClipboardPayload> copied;
+  std::set<std::string, std::less<>> missing;
+  bool opens = true;
+  std::deque<std::string> chosen;
   std::optional<SaveChoice> saveAs;  // none: the save dialog is cancelled
-  bool desktopOpens = true;
+  bool control = false;
+
+ private:
+  bool Record(std::string call, std::string_view key) {
+    log.push_back(std::move(call));
+    return opens && !missing.contains(key);
+  }
 };
 
 // A bare set of a kind with its band range, maker and model; every per-band
@@ -154,42 +118,5 @@ inline void SetBands(model::DataSet& set, model::PerBand which, int first,
   auto array = set.data.Array(which);
   for (float v : values) array[first++] = v;
 }
-
-// A holder, a scripted platform and an error list in a scratch folder.
-class OpenFlowTest : public ::testing::Test {
- protected:
-  std::filesystem::path Write(const std::string& name, std::string_view bytes) {
-    return dir_.Write(name, bytes);
-  }
-  OpenOutcome Open(const std::filesystem::path& path) {
-    platform_.boxes.clear();
-    return OpenDataFile(path, holder_, {platform_, errors_, false});
-  }
-  std::vector<std::string> Lines() const {
-    return {errors_.Lines().begin(), errors_.Lines().end()};
-  }
-
-  wav::testing::TempDir dir_;
-  FakePlatform platform_;
-  ListWindowLines errors_{ListWindowLines::kErrorRules};
-  DataSetHolder holder_;
-};
-
-// What the holder shows, copied so that a later open can be compared with it.
-struct HolderSnapshot {
-  explicit HolderSnapshot(const DataSetHolder& h)
-      : set(*h.Loaded()),
-        widths(h.Figures().horizontalWidth),
-        angles(h.Figures().verticalMaxAngle),
-        texts{h.StatusLine(), h.StatusPath(), h.WindowTitle()},
-        flags{h.DataValid(), h.LoadedFromText(), h.LoadedHeader().has_value()} {}
-  bool operator==(const HolderSnapshot&) const = default;
-
-  model::DataSet set;
-  std::array<float, model::kMaxBands> widths;
-  std::array<float, model::kMaxBands> angles;
-  std::vector<std::string> texts;
-  std::vector<bool> flags;
-};
 
 }  // namespace zef::app::testing
