@@ -2,11 +2,13 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,11 +36,7 @@ inline Bytes Le(int width, std::initializer_list<std::int32_t> values) {
 
 inline Bytes LeFloat(std::initializer_list<float> values) {
   Bytes bytes;
-  for (const float v : values) {
-    std::uint32_t raw = 0;
-    std::memcpy(&raw, &v, sizeof raw);
-    AppendLe(bytes, raw, 4);
-  }
+  for (const float v : values) AppendLe(bytes, std::bit_cast<std::uint32_t>(v), 4);
   return bytes;
 }
 
@@ -72,7 +70,8 @@ struct ChunkImage {
   std::optional<std::uint32_t> declaredSize{};  // the body size when not given
 };
 
-// A RIFF WAVE image of the chunks in order, each padded to an even size.
+// A RIFF WAVE image of the chunks in order, each padded to an even size unless its size is declared
+// (so a file can end inside one).
 inline Bytes WaveImage(const std::vector<ChunkImage>& chunks,
                        std::optional<std::uint32_t> riffSize = std::nullopt) {
   Bytes image = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
@@ -80,7 +79,7 @@ inline Bytes WaveImage(const std::vector<ChunkImage>& chunks,
     image.insert(image.end(), chunk.id.begin(), chunk.id.end());
     AppendLe(image, chunk.declaredSize.value_or(static_cast<std::uint32_t>(chunk.body.size())), 4);
     image.insert(image.end(), chunk.body.begin(), chunk.body.end());
-    if (chunk.body.size() % 2 != 0) image.push_back(0);
+    if (chunk.body.size() % 2 != 0 && !chunk.declaredSize) image.push_back(0);
   }
   const std::uint32_t size = riffSize.value_or(static_cast<std::uint32_t>(image.size() - 8));
   for (int i = 0; i < 4; ++i) image[4 + i] = static_cast<std::uint8_t>(size >> (8 * i));
@@ -90,6 +89,70 @@ inline Bytes WaveImage(const std::vector<ChunkImage>& chunks,
 // "fmt " then "data".
 inline Bytes SimpleWave(const FormatFields& fields, const Bytes& samples) {
   return WaveImage({{"fmt ", FormatBody(fields)}, {"data", samples}});
+}
+
+inline std::int32_t RampSample(std::uint32_t i) {
+  return static_cast<std::int32_t>(i * 2311 % 65536) - 32768;
+}
+
+// An image from blank-separated tokens, for the case files:
+//   ID, ID@SIZE   a chunk ("fmt_" for "fmt "), SIZE its declared size if not its own
+//   F:tag,channels,rate,bits[,blockAlign[,validBits[,subFormat]]]   a "fmt " body
+//   iW:v,v,...    little-endian integers of W bytes      f:v,v,...   floats
+//   ramp:count,width,scale   RampSample(0...) times scale, each of width bytes
+//   N*XX          N bytes of hex value XX                cut=N       the body cut to N bytes
+//   riff=N, form=XXXX   the RIFF size and form type      raw   no RIFF form, only the bytes
+inline Bytes ImageOf(const std::string& description) {
+  std::vector<ChunkImage> chunks(1);  // the first holds what comes before any chunk
+  std::optional<std::uint32_t> riffSize;
+  std::string form = "WAVE";
+  bool raw = false;
+  const auto number = [](const std::string& s) {
+    return static_cast<std::uint32_t>(std::stoll(s, nullptr, 0));
+  };
+  std::istringstream tokens(description);
+  for (std::string t; tokens >> t;) {
+    Bytes& body = chunks.back().body;
+    std::vector<std::string> v;
+    std::istringstream list(t.substr(t.find(':') + 1));
+    for (std::string item; std::getline(list, item, ',');) v.push_back(item);
+    const auto given = [&v](std::size_t i) { return i < v.size() && !v[i].empty(); };
+    const auto half = [&](std::size_t i) { return static_cast<std::uint16_t>(number(v[i])); };
+    if (t == "raw") {
+      raw = true;
+    } else if (t.starts_with("riff=")) {
+      riffSize = number(t.substr(5));
+    } else if (t.starts_with("form=")) {
+      form = t.substr(5);
+    } else if (t.starts_with("cut=")) {
+      body.resize(number(t.substr(4)));
+    } else if (t.starts_with("F:")) {
+      FormatFields f{half(0), half(1), number(v[2]), half(3)};
+      if (given(4)) f.blockAlign = half(4);
+      if (given(5)) f.validBits = half(5);
+      if (given(6)) f.subFormat = number(v[6]);
+      const Bytes record = FormatBody(f);
+      body.insert(body.end(), record.begin(), record.end());
+    } else if (t.starts_with("f:")) {
+      for (const std::string& x : v) AppendLe(body, std::bit_cast<std::uint32_t>(std::stof(x)), 4);
+    } else if (t.starts_with("ramp:")) {  // count,width,scale: a misplaced byte changes a sample
+      for (std::uint32_t i = 0; i < number(v[0]); ++i)
+        AppendLe(body, static_cast<std::uint32_t>(RampSample(i) * std::stoi(v[2])), half(1));
+    } else if (t[0] == 'i' && t[2] == ':') {
+      for (const std::string& x : v) AppendLe(body, number(x), t[1] - '0');
+    } else if (const std::size_t star = t.find('*'); star != std::string::npos) {
+      body.insert(body.end(), number(t.substr(0, star)),
+                  static_cast<std::uint8_t>(std::stoi(t.substr(star + 1), nullptr, 16)));
+    } else {
+      std::replace(t.begin(), t.end(), '_', ' ');
+      chunks.push_back({t.substr(0, 4), {}, {}});
+      if (t.size() > 5) chunks.back().declaredSize = number(t.substr(5));
+    }
+  }
+  if (raw) return chunks.front().body;
+  Bytes image = WaveImage({chunks.begin() + 1, chunks.end()}, riffSize);
+  std::copy(form.begin(), form.end(), image.begin() + 8);
+  return image;
 }
 
 // A fresh folder under the system's temporary folder, removed with its files.
