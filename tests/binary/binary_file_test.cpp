@@ -5,6 +5,7 @@
 
 #include "binary/binary_writer.h"
 #include "binary_fixture.h"
+#include "case_file.h"
 #include "wav/wav_image.h"
 
 namespace zef::binary {
@@ -13,18 +14,15 @@ namespace {
 using namespace testing;
 namespace fs = std::filesystem;
 
+// ".ZF1" is looked for first, anywhere in the path, ignoring case.
 TEST(BinaryFileName, ExtensionRuleAndReaderChoice) {
-  const std::pair<const char*, const char*> withZf1[] = {{"data/box.dat", "data/box.ZF1"},
-                                                         {"box.tar.zf2", "box.tar.ZF1"},
-                                                         {"C:\\old.x\\box", "C:\\old.x\\box.ZF1"},
-                                                         {"old.x/box", "old.x/box.ZF1"}};
-  for (const auto& [name, expected] : withZf1)
-    EXPECT_EQ(WithExtension(name, ".ZF1").string(), expected);
-  // ".ZF1" is looked for first, anywhere in the path, ignoring case.
-  const std::pair<const char*, BinaryName> kinds[] = {{"old.zf1/new.zf2", BinaryName::Zef1},
-                                                      {"a.Zf2/box.txt", BinaryName::Zef2},
-                                                      {"boxzf1", BinaryName::None}};
-  for (const auto& [name, kind] : kinds) EXPECT_EQ(BinaryNameKind(name), kind) << name;
+  for (const auto& c : zef::testing::ReadCases("binary/cases/names.txt")) {
+    const char* const kinds[] = {"none", "ZF1", "ZF2"};
+    EXPECT_EQ(WithExtension(c[0], ".ZF1").string() + " | " +
+                  kinds[static_cast<int>(BinaryNameKind(c[0]))],
+              c[1] + " | " + c[2])
+        << c.where;
+  }
 }
 
 TEST(BinaryFile, NameChoosesTheReaderAndTheFileIsFoundIgnoringCase) {
