@@ -8,8 +8,10 @@
 #include "app/minimal_variants.h"
 #include "binary/binary_writer.h"
 #include "case_file.h"
-#include "command_fixture.h"
+#include "cli/commands.h"
+#include "cli/output_open.h"
 #include "model/fixed_text.h"
+#include "wav/wav_image.h"
 
 namespace zef::cli::testing {
 namespace {
@@ -45,9 +47,36 @@ void ExpectOutput(const std::string& expected, const std::string& actual,
   }
 }
 
+std::vector<std::vector<std::string>> CsvRows(const std::string& path) {
+  std::vector<std::vector<std::string>> rows;
+  std::ifstream lines(path);
+  for (std::string line; std::getline(lines, line);) {
+    rows.emplace_back();
+    std::istringstream cells(line + ",");
+    for (std::string cell; std::getline(cells, cell, ',');) rows.back().push_back(cell);
+  }
+  return rows;
+}
+
+float Cell(const std::string& text) {
+  return text.empty() ? model::kNoData : std::strtof(text.c_str(), nullptr);
+}
+
 // The files the steps start from (listed at the head of the case file).
-class Commands : public CommandTest {
+class Commands : public ::testing::Test {
  protected:
+  std::string Write(const std::string& name, std::string_view text) {
+    return dir_.Write(name, text).string();
+  }
+  std::string Path(const std::string& name) const { return dir_.Path(name).string(); }
+  // The file as the viewer opens it, answering yes.
+  static app::DataSetHolder Opened(const std::string& path) {
+    app::DataSetHolder holder;
+    std::ostringstream sink;
+    EXPECT_TRUE(OpenForOutput(path, Answering::Yes, false, holder, sink).loaded);
+    return holder;
+  }
+
   void SetUp() override {
     for (const auto& sample : fs::directory_iterator(ZEF_SAMPLES_DIR))
       fs::copy_file(sample.path(), Path(sample.path().filename().string()));
@@ -109,6 +138,8 @@ class Commands : public CommandTest {
         << error;
   }
 
+  wav::testing::TempDir dir_;
+
   // Runs one step of the case file.
   void Step(const zef::testing::Case& c) {
     const std::string folder = fs::path(Path("x")).parent_path().string();
@@ -134,6 +165,7 @@ class Commands : public CommandTest {
     } else if (verb == "same") {
       EXPECT_EQ(Slurp(args[0]) == Slurp(args[1]) ? "yes" : "no", field(1)) << c.where;
     } else {
+      using Command = int (*)(std::span<const std::string>, std::ostream&, std::ostream&);
       const std::pair<const char*, Command> commands[] = {
           {"check", RunCheck},     {"dump", RunDump},     {"dxf", RunDxf},
           {"compile", RunCompile}, {"sheet", RunSheet},   {"table", RunTable},
@@ -141,10 +173,9 @@ class Commands : public CommandTest {
       Command command = nullptr;
       for (const auto& [name, run] : commands) command = args[0] == name ? run : command;
       ASSERT_TRUE(command) << c.where;
-      out_.str("");
-      err_.str("");
-      const int status = command(std::span(args).subspan(1), out_, err_);
-      std::string out = out_.str(), err = err_.str();
+      std::ostringstream outStream, errStream;
+      const int status = command(std::span(args).subspan(1), outStream, errStream);
+      std::string out = outStream.str(), err = errStream.str();
       for (std::string* text : {&out, &err}) {
         Replace(*text, folder, "$D");
         Replace(*text, ZEF_SAMPLES_DIR, "$S");
@@ -171,6 +202,46 @@ TEST_F(Commands, EachStepOfTheCaseFileGivesItsOutput) {
     EXPECT_EQ(a.Figures().horizontalWidth, b.Figures().horizontalWidth);
     EXPECT_EQ(a.Figures().offAxisClass, b.Figures().offAxisClass);
     EXPECT_EQ(a.Loaded()->impedance, b.Loaded()->impedance);
+  }
+  // The tables exported from the coax sample hold its values, in their places.
+
+  const app::DataSetHolder holder = Opened(Path("coax-zef2-v2.txt"));
+  ASSERT_TRUE(holder.Loaded());
+  const model::DataSet& set = *holder.Loaded();
+  const int first = static_cast<int>(set.data.MinBand());
+  const int bands = static_cast<int>(set.data.MaxBand()) - first + 1;
+
+  const auto balloon = CsvRows(Path("tables/balloon.csv"));
+  ASSERT_EQ(balloon.size(), 1u + static_cast<std::size_t>(bands) * 72 * 37);
+  EXPECT_EQ(balloon[0].size(), 7u);
+  for (std::size_t row = 1; row < balloon.size(); ++row) {
+    const auto& cells = balloon[row];
+    const int band = first + static_cast<int>((row - 1) / (72 * 37));
+    const int arc = std::stoi(cells[1]);
+    const int point = std::stoi(cells[2]);
+    ASSERT_EQ(cells[3], std::to_string(arc * 5));
+    ASSERT_EQ(cells[4], std::to_string(point * 5));
+    ASSERT_EQ(Cell(cells[5]), set.data.Arc(band, arc)[point]) << row;
+    ASSERT_EQ(Cell(cells[6]), set.phase->balloon[band][arc][point]) << row;
+  }
+  const auto horizontal = CsvRows(Path("tables/polar_horizontal.csv"));
+  ASSERT_EQ(horizontal.size(), 1u + 73);
+  EXPECT_EQ(horizontal[0][1], "63 Hz (dB)");
+  for (std::size_t row = 1; row < horizontal.size(); ++row) {
+    const int angle = std::stoi(horizontal[row][0]);
+    for (int b = 0; b < bands; ++b) {
+      ASSERT_EQ(Cell(horizontal[row][b + 1]),
+                set.data.Arc(first + b, angle >= 0 ? 18 : 54)[std::abs(angle) / 5]);
+    }
+  }
+  const auto rows = CsvRows(Path("tables/bands.csv"));
+  ASSERT_EQ(rows.size(), 1u + bands);
+  for (int b = 0; b < bands; ++b) {
+    const auto& cells = rows[b + 1];
+    EXPECT_EQ(Cell(cells[2]), set.data.Array(PerBand::Sensitivity)[first + b]);
+    EXPECT_EQ(Cell(cells[3]), set.data.Array(PerBand::Impedance)[first + b]);
+    EXPECT_EQ(Cell(cells[8]), holder.Figures().horizontalWidth[first + b]);
+    EXPECT_EQ(Cell(cells[10]), set.data.Array(PerBand::AxialQ)[first + b]);
   }
   // The author and category given, and the compile date (yyyy-mmm-dd) as writer text.
   const app::DataSetHolder quiet = Opened(Path("quiet.ZF1"));

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "binary/binary_writer.h"
 #include "cli/json_dump.h"
-#include "command_fixture.h"
 #include "model/fixed_text.h"
 
 namespace zef::cli::testing {

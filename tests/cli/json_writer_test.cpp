@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 
+#include "case_file.h"
 #include "cli/json_writer.h"
 
 namespace zef::cli {
@@ -46,17 +46,10 @@ TEST(JsonWriter, CompactAndPrettyLayouts) {
 }
 
 TEST(JsonWriter, RealsAreTheShortestTextThatReadsBackAndNonFiniteIsNull) {
-  const std::pair<float, const char*> cases[] = {{0.1f, "0.1"},
-                                                 {1.0f / 3.0f, "0.33333334"},
-                                                 {-12000.0f, "-12000"},
-                                                 {1e-7f, "1e-07"},
-                                                 {-0.0f, "-0"},
-                                                 {std::numeric_limits<float>::quiet_NaN(), "null"},
-                                                 {-std::numeric_limits<float>::infinity(), "null"}};
-  for (const auto& [value, text] : cases) {
+  for (const auto& c : zef::testing::ReadCases("cli/cases/json_reals.txt")) {
     JsonWriter json(false);
-    json.Real(value);
-    EXPECT_EQ(json.Document(), text);
+    json.Real(std::stof(c[0]));
+    EXPECT_EQ(json.Document(), c[1]) << c.where;
   }
 }
 
