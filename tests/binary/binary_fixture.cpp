@@ -7,6 +7,7 @@
 #include "binary/binary_writer.h"
 #include "binary/checksums.h"
 #include "model/fixed_text.h"
+#include "wav/wav_image.h"
 
 namespace zef::binary::testing {
 namespace {
@@ -136,6 +137,7 @@ Described Describe(const std::string& description) {
   const model::FormatKind kind = t == "zf1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2;
   Described d{kind, FilledSet(kind, t == "zf2v2" ? 2 : 1), {}};
   bool built = false;
+  std::string bytes = "raw";  // appended last
   const auto build = [&d, &built](bool records) {
     if (!built) d.image = records ? RecordsOnly(*d.set) : BuildBinaryImage(*d.set);
     built = true;
@@ -184,22 +186,13 @@ Described Describe(const std::string& description) {
         image.resize(offset(value));
       } else if (t.starts_with("drop=")) {
         image.resize(image.size() - std::stoul(value));
-      } else if (t.starts_with("z:")) {
-        image.resize(image.size() + std::stoul(value));
-      } else if (t.starts_with("t:")) {
-        for (const char c : value) image.push_back(static_cast<std::byte>(c));
       } else {
-        std::istringstream list(value);
-        for (std::string x; std::getline(list, x, ',');) {
-          image.resize(image.size() + 4);
-          PutU32(image, image.size() - 4,
-                 t[0] == 'f' ? std::bit_cast<std::uint32_t>(std::stof(x))
-                             : static_cast<std::uint32_t>(std::stoul(x, nullptr, 0)));
-        }
+        bytes += " " + t;
       }
     }
   }
   build(false);
+  for (const std::uint8_t b : wav::testing::ImageOf(bytes)) d.image.push_back(std::byte{b});
   return d;
 }
 

@@ -44,8 +44,8 @@ Image RecordsOnly(const model::DataSet& set);
 //   records   RecordsOnly
 // and on the image (OFFSET: a number, or info, data, sections, ext, phase, each +N):
 //   @OFFSET=V   a u32 put      ^OFFSET   a bit flipped      reseal   both checksums redone
-//   u:V,V,...   u32s appended  f:X,...   floats appended    t:TEXT   bytes appended
-//   z:N         N zero bytes   cut=OFFSET   drop=N   the image cut there, or N bytes shorter
+//   cut=OFFSET   drop=N   the image cut there, or N bytes shorter
+// then bytes appended, as wav::testing::ImageOf gives them (i4:V,V, f:X,X, N*XX, t:TEXT).
 struct Described {
   model::FormatKind kind;
   std::unique_ptr<model::DataSet> set;

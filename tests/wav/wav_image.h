@@ -53,6 +53,7 @@ inline std::int32_t RampSample(std::uint32_t i) {
 //   iW:v,v,...    little-endian integers of W bytes      f:v,v,...   floats
 //   ramp:count,width,scale   RampSample(0...) times scale, each of width bytes
 //   N*XX          N bytes of hex value XX                cut=N       the body cut to N bytes
+//   t:TEXT        the bytes of TEXT
 //   riff=N, form=XXXX   the RIFF size and form type      raw   no RIFF form, only the bytes
 inline Bytes ImageOf(const std::string& description) {
   struct Chunk {
@@ -72,7 +73,8 @@ inline Bytes ImageOf(const std::string& description) {
   for (std::string t; tokens >> t;) {
     Bytes& body = chunks.back().body;
     std::vector<std::uint32_t> v;
-    std::istringstream list(t.find(':') != std::string::npos ? t.substr(t.find(':') + 1) : "");
+    std::istringstream list(
+        t.find(':') != std::string::npos && t[0] != 't' ? t.substr(t.find(':') + 1) : "");
     for (std::string x; std::getline(list, x, ',');)
       v.push_back(x.empty()     ? kUnset
                   : t[0] == 'f' ? std::bit_cast<std::uint32_t>(std::stof(x))
@@ -100,6 +102,8 @@ inline Bytes ImageOf(const std::string& description) {
            {std::pair{22u, 2}, {given(5, 0), 2}, {4u, 4}, {given(6, kTagPcm), 4}})
         AppendLe(body, x, width);
       body.insert(body.end(), 14, 0xAA);
+    } else if (t.starts_with("t:")) {
+      body.insert(body.end(), t.begin() + 2, t.end());
     } else if (t.starts_with("f:")) {
       for (const std::uint32_t x : v) AppendLe(body, x, 4);
     } else if (t.starts_with("ramp:")) {  // a misplaced byte changes a sample
