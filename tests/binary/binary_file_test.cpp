@@ -5,6 +5,7 @@
 
 #include "binary/binary_writer.h"
 #include "binary_fixture.h"
+#include "case_file.h"
 #include "wav/wav_image.h"
 
 namespace zef::binary {
@@ -13,52 +14,29 @@ namespace {
 using namespace testing;
 namespace fs = std::filesystem;
 
-TEST(BinaryFileName, ExtensionRuleAndReaderChoice) {
-  const std::pair<const char*, const char*> withZf1[] = {{"data/box.dat", "data/box.ZF1"},
-                                                         {"box.tar.zf2", "box.tar.ZF1"},
-                                                         {"C:\\old.x\\box", "C:\\old.x\\box.ZF1"},
-                                                         {"old.x/box", "old.x/box.ZF1"}};
-  for (const auto& [name, expected] : withZf1)
-    EXPECT_EQ(WithExtension(name, ".ZF1").string(), expected);
-  // ".ZF1" is looked for first, anywhere in the path, ignoring case.
-  const std::pair<const char*, BinaryName> kinds[] = {{"old.zf1/new.zf2", BinaryName::Zef1},
-                                                      {"a.Zf2/box.txt", BinaryName::Zef2},
-                                                      {"boxzf1", BinaryName::None}};
-  for (const auto& [name, kind] : kinds) EXPECT_EQ(BinaryNameKind(name), kind) << name;
-}
-
+// ".ZF1" is looked for first, anywhere in the path, ignoring case; the file is
+// found ignoring case.
 TEST(BinaryFile, NameChoosesTheReaderAndTheFileIsFoundIgnoringCase) {
   const wav::testing::TempDir folder;
   std::string error;
-  ASSERT_TRUE(
-      WriteBinaryFile(folder.Path("third.zf2"), *FilledSet(model::FormatKind::Zef2), {}, error));
-  model::LineSink sink;
-  BinaryReadResult read = ReadBinaryFile(folder.Path("THIRD.ZF2"), sink);
-  ASSERT_TRUE(read.set) << ::testing::PrintToString(sink.Lines());
-  EXPECT_EQ(read.set->kind, model::FormatKind::Zef2);
-  EXPECT_EQ(read.set->sourcePath, folder.Path("third.zf2").string());
-
+  const auto set = FilledSet(model::FormatKind::Zef2);
+  ASSERT_TRUE(WriteBinaryFile(folder.Path("third.zf2"), *set, {}, error));
   fs::copy_file(folder.Path("third.zf2"), folder.Path("third.zf1"));
   fs::create_directories(folder.Path("dir.ZF2"));
-  const auto openFailure = [&](const char* name) {
-    return std::vector<std::string>{"Failed to open file:", "(" + folder.Path(name).string() + ")"};
-  };
-  const std::pair<fs::path, std::vector<std::string>> failures[] = {
-      {folder.Path("missing.zf2"), openFailure("missing.ZF2")},
-      // A ZEF2 binary under a ".ZF1" name is refused by its magic.
-      {folder.Path("third.zf1"), FileError("not a ZEF1 binary distribution file")},
-      // ".ZF1" first: the folder's extension picks the reader, the file's is replaced.
-      {folder.Path("old.zf1/dir.zf2"), openFailure("old.zf1/dir.ZF1")},
-      {folder.Path("dir.zf2"),
-       {"Failed to open file:", "(" + folder.Path("dir.ZF2").string() + ")", "not a regular file"}},
-      {"box.txt", {"** Not a ZEF binary file: box.txt"}}};
-  for (const auto& [name, lines] : failures) {
-    sink.Clear();
-    EXPECT_FALSE(ReadBinaryFile(name, sink).set);
-    EXPECT_EQ(sink.Lines(), lines);
+  const std::string root = folder.Path("").string();
+  for (const auto& c : zef::testing::ReadCases("binary/cases/names.txt")) {
+    model::LineSink sink;
+    BinaryReadResult read = ReadBinaryFile(folder.Path(c[0]), sink);
+    const char* const kinds[] = {"none", "ZF1", "ZF2"};
+    std::string got = WithExtension(c[0], ".ZF1").string() + " | " +
+                      kinds[static_cast<int>(BinaryNameKind(c[0]))] + " | " +
+                      (read.set ? read.set->sourcePath + ", " : "");
+    got += Summary({std::move(read.set), read.header, sink.Lines()});
+    for (std::size_t at; (at = got.find(root)) != std::string::npos;)
+      got.replace(at, root.size(), "$D/");
+    EXPECT_EQ(got, c[1] + " | " + c[2] + " | " + c[3]) << c.where;
   }
-
-  EXPECT_FALSE(WriteBinaryFile(folder.Path("missing/box.ZF2"), *read.set, {}, error));
+  EXPECT_FALSE(WriteBinaryFile(folder.Path("missing/box.ZF2"), *set, {}, error));
   EXPECT_EQ(error, "Cannot write " + folder.Path("missing/box.ZF2").string() +
                        ": No such file or directory");
 }

@@ -1,10 +1,13 @@
 #include "binary_fixture.h"
 
+#include <bit>
 #include <cstring>
+#include <sstream>
 
 #include "binary/binary_writer.h"
 #include "binary/checksums.h"
 #include "model/fixed_text.h"
+#include "wav/wav_image.h"
 
 namespace zef::binary::testing {
 namespace {
@@ -120,11 +123,119 @@ void ResealChecksums(Image& image, model::FormatKind kind) {
   PutU32(image, 32, TextChecksum(info));
 }
 
-ReadBack ReadImage(model::FormatKind kind, const Image& image) {
+ReadBack ReadImage(model::FormatKind kind, std::span<const std::byte> image) {
   MemoryInput in(image);
   model::LineSink sink;
   BinaryReadResult read = kind == model::FormatKind::Zef1 ? ReadZf1(in, sink) : ReadZf2(in, sink);
   return {std::move(read.set), read.header, sink.Lines()};
+}
+
+Described Describe(const std::string& description) {
+  std::istringstream tokens(description);
+  std::string t;
+  tokens >> t;
+  const model::FormatKind kind = t == "zf1" ? model::FormatKind::Zef1 : model::FormatKind::Zef2;
+  Described d{kind, FilledSet(kind, t == "zf2v2" ? 2 : 1), {}};
+  bool built = false;
+  std::string bytes = "raw";  // appended last
+  const auto build = [&d, &built](bool records) {
+    if (!built) d.image = records ? RecordsOnly(*d.set) : BuildBinaryImage(*d.set);
+    built = true;
+  };
+  const auto offset = [](const std::string& text) {
+    const std::pair<const char*, std::size_t> names[] = {{"info", kInfoOffset},
+                                                         {"data", kDataOffset},
+                                                         {"sections", kZef1SectionsOffset},
+                                                         {"ext", kZef2ExtensionOffset},
+                                                         {"phase", kPhaseOffset}};
+    std::size_t base = 0;
+    for (const auto& [name, at] : names) base += text.starts_with(name) ? at : 0;
+    const std::size_t plus = text.find('+');
+    return base + (plus != std::string::npos ? std::stoul(text.substr(plus + 1), nullptr, 0)
+                   : base == 0               ? std::stoul(text, nullptr, 0)
+                                             : 0);
+  };
+  const char* const filters[] = {"none", "complex", "fir", "pending"};
+  while (tokens >> t) {
+    const std::string value = t.substr(t.find_first_of("=:") + 1);
+    if (t.starts_with("phase=")) {
+      AddPhase(*d.set,
+               static_cast<model::FilterKind>(std::find(filters, filters + 4, value) - filters));
+    } else if (t == "phaseflag") {
+      d.set->info->presenceFlags |= model::presence::kPhaseData;
+    } else if (t.starts_with("cab=")) {
+      d.set->info->cabinetFlags = static_cast<std::uint32_t>(std::stoul(value, nullptr, 0));
+    } else if (t == "lists") {
+      AddCabinetLists(*d.set);
+    } else if (t.starts_with("files=")) {
+      AddEmbeddedFiles(*d.set,
+                       value == "pdf" ? model::EmbeddedKind::Pdf : model::EmbeddedKind::Text);
+    } else if (t == "records") {
+      build(true);
+    } else {
+      build(false);
+      Image& image = d.image;
+      if (t[0] == '@') {
+        PutU32(image, offset(t.substr(1, t.find('=') - 1)),
+               static_cast<std::uint32_t>(std::stoul(value, nullptr, 0)));
+      } else if (t[0] == '^') {
+        image.at(offset(t.substr(1))) ^= std::byte{1};
+      } else if (t == "reseal") {
+        ResealChecksums(image, kind);
+      } else if (t.starts_with("cut=")) {
+        image.resize(offset(value));
+      } else if (t.starts_with("drop=")) {
+        image.resize(image.size() - std::stoul(value));
+      } else {
+        bytes += " " + t;
+      }
+    }
+  }
+  build(false);
+  for (const std::uint8_t b : wav::testing::ImageOf(bytes)) d.image.push_back(std::byte{b});
+  return d;
+}
+
+std::string Summary(const ReadBack& read) {
+  std::ostringstream s;
+  for (const std::string& line : read.lines)
+    s << line << (&line == &read.lines.back() ? "" : " / ");
+  if (!read.set) return s.str();
+  const model::DataSet& set = *read.set;
+  s << (read.lines.empty() ? "" : " / ") << "read v" << read.header.version << " bands "
+    << set.data.MinBand() << "-" << set.data.MaxBand() << std::hex;
+  const auto point = [&s](const model::Point3& p) {
+    s << "(" << p.x << "," << p.y << "," << p.z << ")";
+  };
+  const model::CabinetGeometry& c = set.cabinet;
+  for (const auto& [name, list] : {std::pair{" edge ", &c.edges}, {" face-edge ", &c.faceEdges}}) {
+    for (const model::Edge& e : *list) {
+      s << name << e.colour;
+      point(e.first);
+      point(e.second);
+    }
+  }
+  for (const model::Face& f : c.faces) {
+    s << " face " << f.colour;
+    for (const model::Point3& p : f.vertices) point(p);
+  }
+  s << std::dec;
+  for (const auto& [name, file] : {std::pair{" info ", &c.infoFile}, {" dxf ", &c.dxfFile}}) {
+    if (file->kind != model::EmbeddedKind::None)
+      s << name << static_cast<int>(file->kind) << ":"
+        << std::string(file->bytes.begin(), file->bytes.end());
+  }
+  if (set.phase) s << " phase";
+  if (set.filter) {
+    s << " filter " << static_cast<int>(set.filter->kind) << " complex "
+      << set.filter->real.size() + set.filter->imag.size() << " taps";
+    for (const float tap : set.filter->taps) s << " " << tap;
+    s << " at " << set.filter->sampleRate;
+  }
+  if (set.version == 2)
+    s << " part " << set.systemPart.part << "/" << set.systemPart.parts << " "
+      << model::TextOf(set.systemPart.partText);
+  return s.str();
 }
 
 std::vector<std::string> FileError(const std::string& message) {

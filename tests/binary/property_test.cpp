@@ -19,35 +19,17 @@ using model::testing::ByteMutations;
 using model::testing::RandomSets;
 using model::testing::StoredDifferences;
 
-constexpr std::size_t kZef2RecordsEnd = kZef2ExtensionOffset;
-
-struct Outcome {
-  std::unique_ptr<model::DataSet> set;
-  std::vector<std::string> lines;
-};
-
-Outcome Read(FormatKind kind, std::span<const std::byte> bytes) {
-  MemoryInput in(bytes);
-  model::LineSink sink;
-  BinaryReadResult read = kind == FormatKind::Zef1 ? ReadZf1(in, sink) : ReadZf2(in, sink);
-  return {std::move(read.set), sink.Lines()};
-}
-
 // A ZF1 and a ZF2 version-2 binary with every optional part: phase block, FIR
 // filter, embedded files and all three cabinet lists.
-std::vector<std::pair<FormatKind, Image>> FullImages() {
-  auto zef1 = FilledSet(FormatKind::Zef1);
-  auto zef2 = FilledSet(FormatKind::Zef2, 2);
-  AddPhase(*zef2, model::FilterKind::FirWav);
-  for (model::DataSet* set : {zef1.get(), zef2.get()}) {
-    AddCabinetLists(*set);
-    AddEmbeddedFiles(*set, model::EmbeddedKind::Text);
-  }
-  return {{FormatKind::Zef1, BuildBinaryImage(*zef1)}, {FormatKind::Zef2, BuildBinaryImage(*zef2)}};
+std::vector<Described> FullImages() {
+  std::vector<Described> images;
+  images.push_back(Describe("zf1 files=text lists"));
+  images.push_back(Describe("zf2v2 phase=fir files=text lists"));
+  return images;
 }
 
 std::size_t RecordsEnd(FormatKind kind) {
-  return kind == FormatKind::Zef1 ? kZef1SectionsOffset : kZef2RecordsEnd;
+  return kind == FormatKind::Zef1 ? kZef1SectionsOffset : kZef2ExtensionOffset;
 }
 
 TEST(BinaryProperty, RandomSetsReadBackAsWritten) {
@@ -61,7 +43,7 @@ TEST(BinaryProperty, RandomSetsReadBackAsWritten) {
     for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(random());
     set.cabinet.infoFile = {i % 2 ? model::EmbeddedKind::Pdf : model::EmbeddedKind::Text, bytes};
     if (i % 3 == 0) set.cabinet.dxfFile = {model::EmbeddedKind::Dxf, bytes};
-    const Outcome read = Read(set.kind, BuildBinaryImage(set));
+    const ReadBack read = ReadImage(set.kind, BuildBinaryImage(set));
     ASSERT_TRUE(read.set) << ::testing::PrintToString(read.lines);
     EXPECT_TRUE(read.lines.empty());
     EXPECT_EQ(StoredDifferences(*read.set, set), "");
@@ -70,28 +52,42 @@ TEST(BinaryProperty, RandomSetsReadBackAsWritten) {
 
 // Every cut inside the header and the sections, and a dense sample inside the
 // large records, fails with one "File error:" line; only the whole file reads.
-TEST(BinaryProperty, CutShortAnywhereFailsWithOneMessage) {
-  for (const auto& [kind, image] : FullImages()) {
+// Damage anywhere, with the checksums left as they were or made right again (so
+// the damage reaches the sections), gives a set or exactly one such line.
+TEST(BinaryProperty, CutOrDamagedBinariesGiveASetOrOneMessage) {
+  ByteMutations mutations(31);
+  for (const auto& [kind, set, image] : FullImages()) {
     SCOPED_TRACE(kind == FormatKind::Zef1 ? "ZF1" : "ZF2");
-    const std::size_t recordsEnd = RecordsEnd(kind);
     const std::size_t sectionsStart = image.size() - 300;  // embedded files and cabinet lists
     // About a hundred cuts through the records; each byte of the ZF1 sections, each
     // seventh of the far larger ZF2 file's (a prime step meets every field alignment).
     const std::size_t recordStep = image.size() / 101;
     const std::size_t sectionStep = kind == FormatKind::Zef1 ? 1 : 7;
-    std::size_t cut = 0;
-    while (cut < image.size()) {
-      const Outcome read = Read(kind, std::span(image).first(cut));
-      ASSERT_FALSE(read.set) << "cut at " << cut;
-      if (cut < recordsEnd) {
-        ASSERT_EQ(read.lines, FileError("file has insufficient data")) << "cut at " << cut;
-      } else {
-        ASSERT_EQ(read.lines.size(), 1u) << "cut at " << cut;
-        ASSERT_TRUE(read.lines[0].starts_with("File error:")) << read.lines[0];
-      }
-      cut += cut < sizeof(BinaryHeader) ? 1 : cut >= sectionsStart ? sectionStep : recordStep;
+    std::vector<Image> images;
+    for (std::size_t cut = 0; cut < image.size(); cut += cut < sizeof(BinaryHeader) ? 1
+                                                         : cut >= sectionsStart     ? sectionStep
+                                                                                    : recordStep)
+      images.emplace_back(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(cut));
+    const std::size_t cuts = images.size();
+    for (int i = 0; i < (kind == FormatKind::Zef1 ? 300 : 40); ++i) {
+      images.push_back(mutations.Mutated(image));
+      if (i % 2 == 1 && images.back().size() >= RecordsEnd(kind))
+        ResealChecksums(images.back(), kind);
     }
-    EXPECT_TRUE(Read(kind, image).set);
+    for (const Image& damaged : images) {
+      const ReadBack read = ReadImage(kind, damaged);
+      const bool cut = &damaged - images.data() < static_cast<std::ptrdiff_t>(cuts);
+      ASSERT_EQ(read.lines.size(), read.set ? 0u : 1u) << damaged.size();
+      ASSERT_TRUE(read.set ? !cut : read.lines[0].starts_with("File error:"))
+          << ::testing::PrintToString(read.lines);
+      if (cut && damaged.size() < RecordsEnd(kind)) {
+        ASSERT_EQ(read.lines, FileError("file has insufficient data")) << damaged.size();
+      }
+      if (!read.set) continue;
+      ASSERT_LE(read.set->data.MinBand(), read.set->data.MaxBand());
+      ASSERT_LT(read.set->data.MaxBand(), static_cast<std::uint32_t>(read.set->GetGrid().bands));
+    }
+    EXPECT_TRUE(ReadImage(kind, image).set);
   }
 }
 
@@ -101,14 +97,14 @@ TEST(BinaryProperty, ChangedRecordByteIsCaughtByAChecksum) {
   const std::vector<std::string> textCaught = FileError("file not a valid ZEF distribution binary");
   const std::vector<std::string> dataCaught = FileError("corrupt file");
   std::mt19937 random(17);
-  for (auto& [kind, image] : FullImages()) {
+  for (auto& [kind, set, image] : FullImages()) {
     SCOPED_TRACE(kind == FormatKind::Zef1 ? "ZF1" : "ZF2");
     const std::size_t recordsEnd = RecordsEnd(kind);
     const std::size_t dataStep = (recordsEnd - kDataOffset) / 61;
     for (std::size_t at = kInfoOffset; at < recordsEnd; at += at < kDataOffset ? 53 : dataStep) {
       const auto change = static_cast<std::byte>(1 + random() % 255);
       image[at] ^= change;
-      const std::vector<std::string> lines = Read(kind, image).lines;
+      const std::vector<std::string> lines = ReadImage(kind, image).lines;
       image[at] ^= change;
       if (at >= kDataOffset) {
         ASSERT_EQ(lines, dataCaught) << "byte " << at;
@@ -117,30 +113,7 @@ TEST(BinaryProperty, ChangedRecordByteIsCaughtByAChecksum) {
       }
     }
     image[kInfoOffset + offsetof(model::InfoRecord, modelName)] = std::byte{'b'};
-    EXPECT_EQ(Read(kind, image).lines, textCaught);
-  }
-}
-
-// Damage anywhere, with the checksums left as they were or made right again
-// (so the damage reaches the sections), gives a set or exactly one message.
-TEST(BinaryProperty, DamagedBinariesNeverCrash) {
-  ByteMutations mutations(31);
-  for (const auto& [kind, image] : FullImages()) {
-    SCOPED_TRACE(kind == FormatKind::Zef1 ? "ZF1" : "ZF2");
-    const int rounds = kind == FormatKind::Zef1 ? 300 : 40;
-    for (int i = 0; i < rounds; ++i) {
-      Image damaged = mutations.Mutated(image);
-      if (i % 2 == 1 && damaged.size() >= RecordsEnd(kind)) ResealChecksums(damaged, kind);
-      const Outcome read = Read(kind, damaged);
-      if (!read.set) {
-        ASSERT_EQ(read.lines.size(), 1u);
-        ASSERT_TRUE(read.lines[0].starts_with("File error:")) << read.lines[0];
-        continue;
-      }
-      ASSERT_TRUE(read.lines.empty());
-      ASSERT_LE(read.set->data.MinBand(), read.set->data.MaxBand());
-      ASSERT_LT(read.set->data.MaxBand(), static_cast<std::uint32_t>(read.set->GetGrid().bands));
-    }
+    EXPECT_EQ(ReadImage(kind, image).lines, textCaught);
   }
 }
 

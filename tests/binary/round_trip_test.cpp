@@ -18,34 +18,6 @@ using model::EmbeddedKind;
 using model::FilterKind;
 using model::FormatKind;
 
-TEST(BinaryRoundTrip, ReadsBackTheSetThatWasWritten) {
-  const struct {
-    FormatKind kind;
-    std::uint32_t version;
-    bool phase;
-    FilterKind filter;
-    EmbeddedKind info;  // None: no embedded files
-    bool cabinet;
-  } cases[] = {
-      {FormatKind::Zef1, 1, false, FilterKind::None, EmbeddedKind::Text, true},
-      {FormatKind::Zef2, 1, false, FilterKind::None, EmbeddedKind::Pdf, true},
-      {FormatKind::Zef2, 2, false, FilterKind::None, EmbeddedKind::Text, true},
-      {FormatKind::Zef2, 2, true, FilterKind::ThirdOctaveComplex, EmbeddedKind::Text, true},
-      {FormatKind::Zef2, 2, true, FilterKind::FirWav, EmbeddedKind::Pdf, true},
-      {FormatKind::Zef2, 2, true, FilterKind::Pending, EmbeddedKind::None, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "row " << &c - cases);
-    auto set = FilledSet(c.kind, c.version);
-    if (c.phase) AddPhase(*set, c.filter);
-    if (c.info != EmbeddedKind::None) AddEmbeddedFiles(*set, c.info);
-    if (c.cabinet) AddCabinetLists(*set);
-    const ReadBack read = ReadImage(c.kind, BuildBinaryImage(*set));
-    ASSERT_TRUE(read.set) << ::testing::PrintToString(read.lines);
-    EXPECT_TRUE(model::testing::SameDataSet(*read.set, *set));
-  }
-}
-
 // What a binary does not carry or reads differently: the draft number, the
 // DXF file's name and parsed lists (the file itself is embedded), figures
 // derived after a read, the lowest bands, phase blocks without phase data.

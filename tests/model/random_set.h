@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <ranges>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,9 +37,13 @@ class RandomSets {
     set.info->onAxisCode = kPlusX;
     set.info->upCode = kPlusZ;
     SetText(set.info->fileDate, kRandomSetFileDate);
-    Bands(set);
-    Identification(set);
-    ElectroAcoustic(set);
+    const int highest = set.GetGrid().bands - 1;
+    const int min = Whole(kind == FormatKind::Zef1 ? 1 : 3, highest - 1);
+    set.data.MinBand() = static_cast<std::uint32_t>(min);
+    set.data.MaxBand() = static_cast<std::uint32_t>(Whole(min + 1, std::min(min + 2, highest)));
+    Texts(set);
+    Values(set);
+    if (set.version == 2 && Chance(0.6)) Phase(set);
     Balloon(set);
     Cabinet(set);
     return set;
@@ -52,72 +57,70 @@ class RandomSets {
     const double v = std::uniform_real_distribution<double>(lo, hi)(random_);
     return static_cast<float>(std::round(v * steps) / steps + 0.0);
   }
-  std::string Text(int shortest, int longest) {
+  // Words separated by single blanks; never a blank at either end.
+  std::string Text(int longest) {
     static constexpr std::string_view kLetters =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,-_/@()+";
     std::string text;
-    const int n = Whole(shortest, longest);
-    for (int i = 0; i < n; ++i) {
-      // Words separated by single blanks; never a blank at either end.
+    for (int i = 0, n = Whole(1, longest); i < n; ++i) {
       const bool blank = i > 0 && i + 1 < n && text.back() != ' ' && Chance(0.15);
       text += blank ? ' ' : kLetters[Whole(0, static_cast<int>(kLetters.size()) - 1)];
     }
     return text;
   }
-  template <std::size_t N>
-  void Flagged(DataSet& set, char (&field)[N], std::uint32_t flag) {
-    if (!Chance(0.6)) return;
-    SetText(field, Text(1, 40));
-    set.info->presenceFlags |= flag;
-  }
-  void Bands(DataSet& set) {
-    const int lowest = set.kind == FormatKind::Zef1 ? 1 : 3;
-    const int highest = set.GetGrid().bands - 1;
-    const int min = Whole(lowest, highest - 1);
-    set.data.MinBand() = static_cast<std::uint32_t>(min);
-    set.data.MaxBand() = static_cast<std::uint32_t>(Whole(min + 1, std::min(min + 2, highest)));
+  auto Bands(const DataSet& set) {
+    return std::views::iota(set.data.MinBand(), set.data.MaxBand() + 1);
   }
 
-  void Identification(DataSet& set) {
+  // Each text given by its chance, with its presence flag.
+  void Texts(DataSet& set) {
+    InfoRecord& i = *set.info;
+    i.type = Chance(0.5) ? SpeakerType::Passive : SpeakerType::Active;
+    const double active = i.type == SpeakerType::Active, v2 = set.version == 2 ? 0.5 : 0;
+    namespace p = presence;
+    const struct {
+      std::span<char> field;
+      int longest;
+      double chance;
+      std::uint32_t flag;
+    } texts[] = {{i.modelName, 60, 1, 0},
+                 {i.manufacturer, 60, 1, 0},
+                 {i.webSite, 40, 1, 0},
+                 {i.description, 200, 1, 0},
+                 {i.measurementContact, 40, 1, 0},
+                 {i.measurementEmail, 40, 1, 0},
+                 {i.colors, 40, 0.6, p::kColors},
+                 {i.mounting, 40, 0.6, p::kMounting},
+                 {i.measurementNote, 40, 0.6, p::kMeasurementNote},
+                 {i.measurementEnvironment, 40, 0.6, p::kMeasurementEnvironment},
+                 {i.typeInfo, 40, active, p::kTypeInfo},
+                 {i.sensitivityInfo, 40, 0.6, p::kSensitivityInfo},
+                 {i.impedanceInfo, 40, 0.6, p::kImpedanceInfo},
+                 {i.methodInfo, 40, 0.6, p::kMethodInfo},
+                 {i.axialSpectrumInfo, 40, 0.6, p::kAxialSpectrumInfo},
+                 {set.systemPart.partText, 40, v2, 0},
+                 {set.systemPart.referenceText, 40, v2, 0}};
+    for (const auto& t : texts) {
+      if (!Chance(t.chance)) continue;
+      const std::string text = Text(t.longest);
+      std::fill(t.field.begin(), t.field.end(), '\0');
+      std::copy_n(text.begin(), std::min(text.size(), t.field.size() - 1), t.field.begin());
+      i.presenceFlags |= t.flag;
+    }
+  }
+
+  void Values(DataSet& set) {
     InfoRecord& info = *set.info;
-    SetText(info.modelName, Text(1, 60));
-    SetText(info.manufacturer, Text(1, 60));
-    SetText(info.webSite, Text(1, 40));
-    SetText(info.description, Text(1, 200));
-    Flagged(set, info.colors, presence::kColors);
-    Flagged(set, info.mounting, presence::kMounting);
     info.weight = Real(0.5, 150, 10);
-    SetText(info.measurementContact, Text(1, 40));
-    SetText(info.measurementEmail, Text(1, 40));
     SetText(info.measurementDate, FormatDateText(Whole(1990, 2030), Whole(1, 12), Whole(1, 28)));
-    Flagged(set, info.measurementNote, presence::kMeasurementNote);
-    Flagged(set, info.measurementEnvironment, presence::kMeasurementEnvironment);
     if (Chance(0.5)) {
       info.measurementDistance = Real(0.5, 20, 100);
       info.presenceFlags |= presence::kMeasurementDistance;
     }
-    if (Chance(0.5)) {
-      for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
-        set.data.Array(PerBand::InputVoltage)[b] = Real(0.5, 100, 100);
-      }
-      info.presenceFlags |= presence::kInputVoltage;
-    }
-    if (set.version == 2) {
-      set.systemPart.parts = static_cast<std::uint32_t>(Whole(1, 4));
-      set.systemPart.part =
-          static_cast<std::uint32_t>(Whole(1, static_cast<int>(set.systemPart.parts)));
-      if (Chance(0.5)) SetText(set.systemPart.partText, Text(1, 40));
-    }
-  }
-
-  void ElectroAcoustic(DataSet& set) {
-    InfoRecord& info = *set.info;
-    info.type = Chance(0.5) ? SpeakerType::Passive : SpeakerType::Active;
-    if (info.type == SpeakerType::Active) {
-      SetText(info.typeInfo, Text(1, 40));
-      info.presenceFlags |= presence::kTypeInfo;
-    }
-    for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
+    const bool voltage = Chance(0.5);
+    if (voltage) info.presenceFlags |= presence::kInputVoltage;
+    for (const auto b : Bands(set)) {
+      if (voltage) set.data.Array(PerBand::InputVoltage)[b] = Real(0.5, 100, 100);
       set.data.Array(PerBand::Sensitivity)[b] = Real(70, 130, 10);
       set.data.Array(PerBand::Impedance)[b] = Chance(0.2) ? kNoData : Real(2, 64, 10);
     }
@@ -130,35 +133,37 @@ class RandomSets {
       if (v > 0) sum += v, ++count;
     }
     info.meanImpedance = static_cast<float>(sum / count);
-    Flagged(set, info.sensitivityInfo, presence::kSensitivityInfo);
-    Flagged(set, info.impedanceInfo, presence::kImpedanceInfo);
     info.maxInputKind = Chance(0.5) ? MaxInputKind::Power : MaxInputKind::Voltage;
     info.maxInputValue = Real(1, 2000, 1);
     info.maxInputMethod = static_cast<TestMethod>(Whole(0, 2));
-    Flagged(set, info.methodInfo, presence::kMethodInfo);
     if (Chance(0.5)) {
       for (float& v : info.axialSpectrum) v = Real(60, 120, 10);
       info.presenceFlags |= presence::kAxialSpectrum;
     }
-    Flagged(set, info.axialSpectrumInfo, presence::kAxialSpectrumInfo);
-    if (set.version == 2 && Chance(0.6)) Phase(set);
+    if (set.version == 2) {
+      set.systemPart.parts = static_cast<std::uint32_t>(Whole(1, 4));
+      set.systemPart.part =
+          static_cast<std::uint32_t>(Whole(1, static_cast<int>(set.systemPart.parts)));
+    }
   }
 
+  // Phase data with no filter, a pending or a complex one.
   void Phase(DataSet& set) {
     set.info->presenceFlags |= presence::kPhaseData;
-    for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
-      set.phase->sensitivity[b] = Real(-3.14, 3.14, 1000);
-    }
     set.filter = std::make_unique<FilterDescriptor>();
-    const int filter = Whole(0, 2);  // none, pending or complex
-    if (filter == 1) set.filter->kind = FilterKind::Pending;
-    if (filter < 2) return;
-    set.filter->kind = FilterKind::ThirdOctaveComplex;
-    set.filter->real.assign(kMaxBands, 0.0f);
-    set.filter->imag.assign(kMaxBands, 0.0f);
-    for (auto b = set.data.MinBand(); b <= set.data.MaxBand(); ++b) {
-      set.filter->real[b] = Real(-2, 2, 10000);
-      set.filter->imag[b] = Real(-2, 2, 10000);
+    const FilterKind kinds[] = {FilterKind::None, FilterKind::Pending,
+                                FilterKind::ThirdOctaveComplex};
+    FilterDescriptor& filter = *set.filter;
+    filter.kind = kinds[Whole(0, 2)];
+    if (filter.kind == FilterKind::ThirdOctaveComplex) {
+      filter.real.assign(kMaxBands, 0.0f);
+      filter.imag.assign(kMaxBands, 0.0f);
+    }
+    for (const auto b : Bands(set)) {
+      set.phase->sensitivity[b] = Real(-3.14, 3.14, 1000);
+      if (filter.real.empty()) continue;
+      filter.real[b] = Real(-2, 2, 10000);
+      filter.imag[b] = Real(-2, 2, 10000);
     }
   }
 
@@ -169,22 +174,19 @@ class RandomSets {
     info.symmetry = Symmetry::None;
     info.balloonRef = BalloonRef::Relative;
     const Grid& grid = set.GetGrid();
-    const bool half = info.radiation == Radiation::HalfSphere;
-    const int lastPoint = half ? (grid.points - 1) / 2 : grid.points - 1;
-    const bool phase = set.HasPhaseData();
-    for (int band = static_cast<int>(set.data.MinBand());
-         band <= static_cast<int>(set.data.MaxBand()); ++band) {
+    const int lastPoint =
+        info.radiation == Radiation::HalfSphere ? (grid.points - 1) / 2 : grid.points - 1;
+    for (const auto band : Bands(set)) {
       for (int arc = 0; arc < grid.arcs; ++arc) {
         const float onAxis = Real(70, 130, 100);
-        set.data.OnAxis(band, arc) = onAxis;
-        const std::span<float> points = set.data.Arc(band, arc);
+        set.data.OnAxis(static_cast<int>(band), arc) = onAxis;
+        const std::span<float> points = set.data.Arc(static_cast<int>(band), arc);
         for (int p = 1; p < grid.points; ++p) {
           // A level as a file gives it, kept relative to the arc's point 0 as a read does;
-          // a half sphere's rear reads as -50.
+          // a half sphere's rear reads as -50. The phase of point 0 is 0 too.
           points[p] = p <= lastPoint ? Real(onAxis - 40.0, onAxis + 3.0, 100) - onAxis : -50.0f;
         }
-        if (!phase) continue;
-        for (int p = 0; p <= lastPoint; ++p)
+        for (int p = 1; set.HasPhaseData() && p <= lastPoint; ++p)
           set.phase->balloon[band][arc][p] = Real(-3.14, 3.14, 1000);
       }
     }
@@ -206,7 +208,8 @@ class RandomSets {
       info.cabinetFlags |= cabinet_flag::kEdges;
       for (int i = Whole(1, 5); i > 0; --i) c.edges.Add({Point(), Point(), Colour()});
     }
-    if (Chance(0.5)) {
+    // A version-2 file gives its cabinet.
+    if (Chance(0.5) || (set.version == 2 && info.cabinetFlags == 0)) {
       info.cabinetFlags |= cabinet_flag::kFaces;
       for (int i = Whole(1, 4); i > 0; --i) {
         Face face{{}, Colour()};
@@ -214,10 +217,7 @@ class RandomSets {
         c.faces.Add(std::move(face));
       }
     }
-    if (set.version == 2) {
-      for (float& v : set.systemPart.referencePoint) v = Real(-1, 1, 1000);
-      if (Chance(0.5)) SetText(set.systemPart.referenceText, Text(1, 40));
-    }
+    for (float& v : set.systemPart.referencePoint) v = set.version == 2 ? Real(-1, 1, 1000) : 0;
   }
 
   std::mt19937 random_;

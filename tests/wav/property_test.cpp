@@ -16,14 +16,9 @@ using model::testing::ByteMutations;
 std::vector<Bytes> Originals() {
   const float taps[] = {0.5f, -0.25f, 1e-7f, 3.0e38f};
   std::vector<Bytes> images = {FloatWavImage(taps, 48000)};
-  const Bytes list = {'I', 'N', 'F', 'O', 'x'};  // odd size: a pad byte follows
-  for (const FormatFields& fields :
-       {FormatFields{}, FormatFields{.bits = 24}, FormatFields{.channels = 2, .bits = 32},
-        FormatFields{.tag = kTagExtensible, .bits = 32, .validBits = 24}}) {
-    images.push_back(WaveImage({{"LIST", list},
-                                {"fmt ", FormatBody(fields)},
-                                {"data", Le(fields.bits / 8, {1, -2, 3, -4, 5, -6})}}));
-  }
+  for (const char* format : {"1,1,48000,16 data i2", "1,1,48000,24 data i3", "1,2,48000,32 data i4",
+                             "65534,1,48000,32,,24 data i4"})
+    images.push_back(ImageOf("LIST 5*78 fmt_ F:" + std::string(format) + ":1,-2,3,-4,5,-6"));
   return images;
 }
 
