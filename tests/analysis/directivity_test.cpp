@@ -154,7 +154,7 @@ TEST(Spectra, StandardAndCustomSpectraWithTheirNames) {
     listing += testing::Fixed(reference.maximum) + "/" + testing::Fixed(reference.average) + " ";
   }
   listing += "(96/" + testing::Fixed(10 * std::log10((3e9 + std::pow(10.0, 9.6)) / 4)) + ")\n";
-  zef::testing::ExpectGolden("analysis/golden/spectra.txt", listing);
+  zef::testing::ExpectGolden("analysis/golden/test_signals.txt", listing);
 }
 
 }  // namespace

@@ -411,7 +411,8 @@ TEST(GraphScript, ValuesReadAsExpected) {
 }
 
 TEST(GraphScript, ScenesDrawTheirGoldenListings) {
-  for (const char* name : {"window", "frame", "ea", "polar", "colormap", "spectra", "cta"}) {
+  for (const char* name :
+       {"window", "frame", "ea", "polar", "colormap", "direction_responses", "cta"}) {
     std::string listing;
     for (const testing::Case& c :
          testing::ReadCases(std::string("graphs/cases/") + name + ".txt")) {

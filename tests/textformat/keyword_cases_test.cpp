@@ -75,8 +75,8 @@ std::string KeywordOf(std::string_view line) {
   return std::string(line.substr(0, line.find('\t')));
 }
 
-std::string Piece(const std::string& spec, const Definitions& defs) {
-  std::istringstream words(spec);
+std::string Piece(const std::string& pattern, const Definitions& defs) {
+  std::istringstream words(pattern);
   std::string name;
   words >> name;
   double n = 0, a = 0, b = 1;
@@ -87,26 +87,26 @@ std::string Piece(const std::string& spec, const Definitions& defs) {
     out = Folder().Path("").string();
     for (char& c : out) c = c == '/' ? '\\' : c;
   } else if (name == "fill") {
-    out.assign(static_cast<std::size_t>(n), spec.back());
+    out.assign(static_cast<std::size_t>(n), pattern.back());
   } else if (name == "char") {
     out = std::string(1, static_cast<char>(n));
   } else if (name == "rep") {
-    for (int i = 0; i < n; ++i) out += (i ? "\t" : "") + spec.substr(spec.rfind(' ') + 1);
+    for (int i = 0; i < n; ++i) out += (i ? "\t" : "") + pattern.substr(pattern.rfind(' ') + 1);
   } else if (name == "seq") {
     for (int i = 0; i < n; ++i) out += (i ? "\t" : "") + Num(a + i * b);
   } else if (name == "arcs") {  // line i holds (i + 1)·(start + p) at point p
     for (int i = 0; i < n; ++i, out += "\n")
       for (int p = 0; p < a; ++p) out += (p ? "\t" : "") + Num((i + 1) * (b + p));
   } else {
-    const std::size_t colon = spec.find(':');
-    const auto definition = defs.find(spec.substr(0, colon));
+    const std::size_t colon = pattern.find(':');
+    const auto definition = defs.find(pattern.substr(0, colon));
     if (definition == defs.end()) {
-      ADD_FAILURE() << "no definition " << spec;
+      ADD_FAILURE() << "no definition " << pattern;
       return "";
     }
     std::string base = Expand(definition->second, defs);
     if (colon == std::string::npos) return base;
-    std::istringstream replacements(Expand(spec.substr(colon + 1), defs));
+    std::istringstream replacements(Expand(pattern.substr(colon + 1), defs));
     for (std::string line; std::getline(replacements, line, ';');) {
       std::string text;
       std::istringstream lines(base);
