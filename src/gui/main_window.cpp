@@ -176,7 +176,7 @@ QWidget* MainWindow::BuildLowerArea() {
   for (const auto& [bar, id] :
        {std::pair{arcBar_, kSpectraHorizontal}, std::pair{pointBar_, kSpectraVertical}}) {
     bar->setPageStep(1);
-    connect(bar, &QScrollBar::actionTriggered, this, [this, bar, id](int action) {
+    connect(bar, &QScrollBar::actionTriggered, this, [this, bar = bar, id = id](int action) {
       app::ScrollAction step = app::ScrollAction::kThumb;
       switch (action) {
         case QAbstractSlider::SliderSingleStepSub:
