@@ -1,6 +1,7 @@
 #include "analysis/directivity.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -32,27 +33,23 @@ PlaneArcs HorizontalArcs(const model::Grid& grid) {
 }
 
 // Power-weighted mean position on the plane's line of points, without the two
-// rear points; negative towards the first arc.
+// rear points; negative towards the first arc. The two sides are summed apart
+// and in the same way, so a balloon equal on both sides gives exactly 0.
 float MaxDirection(const DataRecord& data, int band, PlaneArcs arcs) {
-  // The line is padded with silent points to whole vectors of the power sums.
-  constexpr std::size_t kPadded = 72;
-  static_assert(kPadded >= 2 * model::kZef2Grid.points - 3 && kPadded % 8 == 0);
-  static const std::array<float, kPadded> positions = [] {
-    std::array<float, kPadded> n{};
-    for (std::size_t i = 0; i < kPadded; ++i) n[i] = static_cast<float>(i);
-    return n;
+  constexpr std::size_t kLongest = model::kZef2Grid.points - 2;
+  static const std::array<float, kLongest> distances = [] {
+    std::array<float, kLongest> d{};
+    for (std::size_t i = 0; i < kLongest; ++i) d[i] = static_cast<float>(i + 1);
+    return d;
   }();
   const model::Grid& grid = data.GetGrid();
   const int k = grid.points - 1;
-  const std::span<const float> first = data.Arc(band, arcs.first).first(k);
-  const std::span<const float> second = data.Arc(band, arcs.second).subspan(1, k - 1);
-  std::array<float, kPadded> line;
-  line.fill(kSilent);
-  std::copy(second.begin(), second.end(), std::copy(first.rbegin(), first.rend(), line.begin()));
-  const std::size_t count = (first.size() + second.size() + 7) / 8 * 8;
-  const PowerSums sums = SumPowers(std::span(line).first(count), positions);
-  if (!(sums.plain > 0)) return 0;
-  return static_cast<float>(grid.stepDeg * (sums.weighted / sums.plain - (k - 1)));
+  const std::span<const float> first = data.Arc(band, arcs.first);
+  const PowerSums negative = SumPowers(first.subspan(1, k - 1), distances);
+  const PowerSums positive = SumPowers(data.Arc(band, arcs.second).subspan(1, k - 1), distances);
+  const double total = LevelToPower(first[0]) + negative.plain + positive.plain;
+  if (!(total > 0)) return 0;
+  return static_cast<float>(grid.stepDeg * (positive.weighted - negative.weighted) / total);
 }
 
 // Where an arc first falls to -6 dB, interpolated between grid points.

@@ -78,6 +78,12 @@ inline std::string Fixed(double v, int decimals = 3) {
   return out.find_first_not_of("-0.") == std::string::npos ? out.substr(out[0] == '-') : out;
 }
 
+// A maximum direction: "0" only when exactly on the axis, as a balloon equal
+// on both sides must give.
+inline std::string Direction(double v) {
+  return v == 0 ? "0" : Fixed(v);
+}
+
 // The directivity figures, computed in the order the open flow does, and the
 // CTA-2034 curves of every band of a set, rounded, one band a line; the
 // bands just outside its range are listed to show they are left alone.
@@ -104,10 +110,10 @@ inline std::string FiguresListing(model::DataSet& set) {
     for (const auto half : {HalfWidthH1, HalfWidthH2, HalfWidthV1, HalfWidthV2})
       out += " " + Fixed(set.data.Array(half)[b]);
     out += " widths " + Fixed(f.horizontalWidth[b]) + " " + Fixed(f.verticalWidth[b]) + " max " +
-           Fixed(f.horizontalMaxAngle[b]) + " " + Fixed(f.verticalMaxAngle[b]) + " classes " +
-           std::to_string(f.horizontalOffClass[b]) + " " + std::to_string(f.verticalOffClass[b]) +
-           " " + std::to_string(f.offAxisClass[b]) + "\n  cta" +
-           (cta.bands[b].absolute ? " absolute" : " relative");
+           Direction(f.horizontalMaxAngle[b]) + " " + Direction(f.verticalMaxAngle[b]) +
+           " classes " + std::to_string(f.horizontalOffClass[b]) + " " +
+           std::to_string(f.verticalOffClass[b]) + " " + std::to_string(f.offAxisClass[b]) +
+           "\n  cta" + (cta.bands[b].absolute ? " absolute" : " relative");
     for (int c = 0; c < kCtaCurveCount; ++c) {
       out += " " + std::string(CtaCurveKey(static_cast<CtaCurve>(c))) + " " +
              Fixed(cta.bands[b].level[c]);
